@@ -1,0 +1,70 @@
+#pragma once
+// The group cursor: a report read one space-separated group at a time, from left to right.
+
+#include <cstddef>
+#include <string_view>
+
+namespace vantrel {
+
+// One group: the characters between two spaces. Positions are 1-based character positions.
+// Slices follow the usual copy rule: a slice that runs past the end is cut short, and one that
+// starts past the end is empty.
+class Group {
+ public:
+  constexpr Group() = default;
+  explicit Group(std::string_view bytes) noexcept;
+
+  std::string_view bytes() const noexcept { return bytes_; }
+  // Length in characters.
+  std::size_t size() const noexcept { return size_; }
+  bool empty() const noexcept { return size_ == 0; }
+
+  // Characters pos .. pos+count-1 (1-based), as typed.
+  std::string_view slice(std::size_t pos, std::size_t count) const noexcept;
+  // The character at `pos` upper-cased when it is ASCII; '\0' past the end, and 0x80 for a
+  // character that is not ASCII (it then never equals a code).
+  char upperAt(std::size_t pos) const noexcept;
+  // True when the slice at `pos`, ASCII upper-cased, equals `code` (an upper-case ASCII code).
+  bool upperSliceIs(std::size_t pos, std::string_view code) const noexcept;
+  // True when the slice at `pos` equals `text` as typed.
+  bool sliceIs(std::size_t pos, std::string_view text) const noexcept;
+  // The whole group, upper-cased, equals `code`.
+  bool upperIs(std::string_view code) const noexcept {
+    return size_ == code.size() && upperSliceIs(1, code);
+  }
+  // The last characters, upper-cased, equal `code`.
+  bool upperEndsWith(std::string_view code) const noexcept {
+    return size_ >= code.size() && upperSliceIs(size_ - code.size() + 1, code);
+  }
+
+ private:
+  std::string_view bytes_;
+  std::size_t size_ = 0;
+  bool ascii_ = true;
+};
+
+// The current group and the unread rest of the report, which begins with the current group.
+// The report text ends with an implied closing space, so the last group is read like the others.
+// Two spaces in a row give an empty group at that position; at the end of the report the
+// current group is empty and advancing changes nothing.
+class GroupCursor {
+ public:
+  constexpr GroupCursor() = default;
+  explicit GroupCursor(std::string_view report) noexcept;
+
+  const Group& group() const noexcept { return group_; }
+  std::string_view remaining() const noexcept { return remaining_; }
+
+  // Moves past the current group and the space behind it.
+  void advance() noexcept;
+
+  friend bool operator==(const GroupCursor& a, const GroupCursor& b) noexcept {
+    return a.remaining_ == b.remaining_;
+  }
+
+ private:
+  std::string_view remaining_;
+  Group group_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,41 @@
+#pragma once
+// Character helpers. Reports are UTF-8; positions and lengths count characters (code points),
+// and only the ASCII letters a-z are ever upper-cased.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace vantrel {
+
+// ASCII upper-casing of one byte: a-z become A-Z, every other byte is returned as it is.
+constexpr char asciiUpper(char c) noexcept {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c;
+}
+
+// True when the byte starts a character, that is when it is not a UTF-8 continuation byte
+// (10xxxxxx). In valid UTF-8 the number of such bytes is the number of code points.
+constexpr bool startsCharacter(char c) noexcept {
+  return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+}
+
+// Number of characters in a UTF-8 text: the bytes that start a character. Defined for any
+// bytes, so a stray continuation byte belongs to the character before it.
+std::size_t countCharacters(std::string_view utf8) noexcept;
+
+// Byte offset of the character at 0-based index `index` (the size of the text when the index is
+// at or past the end).
+std::size_t byteOffsetOfCharacter(std::string_view utf8, std::size_t index) noexcept;
+
+// Validating UTF-8 decoder check (RFC 3629). Accepts exactly the well-formed sequences:
+// U+0000..U+10FFFF in their shortest form. Rejects stray continuation bytes, truncated
+// sequences, overlong forms (C0, C1, E0 80..9F, F0 80..8F), UTF-16 surrogates (ED A0..BF) and
+// anything above U+10FFFF (F4 90.. and F5..FF). Returns the byte offset of the first byte of the
+// first ill-formed sequence, or the size of the text when it is all well-formed.
+std::size_t findInvalidUtf8(std::string_view bytes) noexcept;
+
+inline bool isValidUtf8(std::string_view bytes) noexcept {
+  return findInvalidUtf8(bytes) == bytes.size();
+}
+
+}  // namespace vantrel
