@@ -1,0 +1,148 @@
+// Fuzz target for vantrel::translate: any bytes are a report someone could type or paste.
+//
+// Properties checked for every input, on the bytes as given and again on a copy whose
+// ill-formed UTF-8 bytes are replaced by 2-, 3- and 4-byte characters (so both invalid and valid
+// UTF-8 with multi-byte characters are exercised by every input):
+//   - no crash, no undefined behaviour, no leak (the sanitizers watch this);
+//   - the same input always gives the same lines: translate() twice, and a reused
+//     vantrel::Translator that has just translated another report, give identical results, and
+//     the other report still translates as before afterwards;
+//   - no output line contains a line break ('\n' or '\r');
+//   - a report is refused exactly when its first group (the text up to the first space) is
+//     neither "METAR" (ASCII letters in any case) nor exactly 4 characters long, counting
+//     characters as the bytes that are not UTF-8 continuation bytes (10xxxxxx);
+//   - a refused report has no lines; an accepted one has at least the three body lines that
+//     are always written (visibility, sky, temperature);
+//   - when the report is valid UTF-8, every output line is valid UTF-8 too (slices never cut a
+//     character in two).
+// A violated property aborts with a message, which libFuzzer and the replay runner both report.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "metar/text.hpp"
+#include "metar/translate.hpp"
+
+namespace {
+
+void require(bool ok, const char* what, std::string_view report) {
+  if (ok) return;
+  std::fprintf(stderr, "translate_fuzzer: property violated: %s\nreport (%zu bytes): ", what,
+               report.size());
+  for (const char c : report) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x20 && b < 0x7F && b != '\\') {
+      std::fputc(b, stderr);
+    } else {
+      std::fprintf(stderr, "\\x%02X", b);
+    }
+  }
+  std::fputc('\n', stderr);
+  std::abort();
+}
+
+// A report whose translation fills every buffer: wind, variation, visibility, runway, weather,
+// sky, temperature, pressure and both trend sections.
+constexpr std::string_view kFullReport =
+    "METAR LFPG 121230Z 27010G25KT 240V300 4000 R27L/1200 -RA BKN020 OVC040 18/12 Q1013 "
+    "BECMG 29015KT 9999 NSW SCT030 TEMPO 3000 TSRA BKN010CB";
+
+// Whether the first group lets the report through: "METAR" in any ASCII case, or any group of
+// exactly four characters. Written apart from the library on purpose.
+bool firstGroupAccepted(std::string_view report) {
+  const std::string_view first = report.substr(0, report.find(' '));
+  std::size_t characters = 0;
+  for (const char c : first) {
+    if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U) ++characters;
+  }
+  if (characters == 4) return true;
+  constexpr std::string_view kMetar = "METAR";
+  if (first.size() != kMetar.size()) return false;
+  for (std::size_t i = 0; i < first.size(); ++i) {
+    char c = first[i];
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c != kMetar[i]) return false;
+  }
+  return true;
+}
+
+std::vector<std::string> linesOf(const vantrel::Translation& t) {
+  std::vector<std::string> out;
+  out.reserve(t.size());
+  for (std::size_t i = 0; i < t.size(); ++i) out.emplace_back(t.line(i));
+  return out;
+}
+
+// The same report with each ill-formed byte replaced by a well-formed character, the byte value
+// choosing among characters of every encoded length.
+std::string repairedUtf8(std::string_view bytes) {
+  static constexpr std::string_view kStandIns[] = {"\xC3\x89", "\xE2\x82\xAC",
+                                                   "\xF0\x9F\x98\x80", "\xC2\xB0"};
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  while (!bytes.empty()) {
+    const std::size_t bad = vantrel::findInvalidUtf8(bytes);
+    out.append(bytes.substr(0, bad));
+    if (bad == bytes.size()) break;
+    out.append(kStandIns[static_cast<unsigned char>(bytes[bad]) % 4U]);
+    bytes.remove_prefix(bad + 1);
+  }
+  return out;
+}
+
+void checkReport(std::string_view report, const std::vector<std::string>& fullLines) {
+  const vantrel::Translation first = vantrel::translate(report);
+  const std::vector<std::string> lines = linesOf(first);
+
+  const vantrel::Translation second = vantrel::translate(report);
+  require(second.refused() == first.refused() && linesOf(second) == lines,
+          "translating twice gives different results", report);
+
+  vantrel::Translator reused;
+  reused.translate(kFullReport);
+  const vantrel::Translation& afterOther = reused.translate(report);
+  require(afterOther.refused() == first.refused() && linesOf(afterOther) == lines,
+          "a reused Translator gives different lines", report);
+  const vantrel::Translation& again = reused.translate(report);
+  require(again.refused() == first.refused() && linesOf(again) == lines,
+          "a Translator translating the same report again gives different lines", report);
+  require(linesOf(reused.translate(kFullReport)) == fullLines,
+          "a report changes how the next one is translated", report);
+
+  for (const std::string& line : lines) {
+    require(line.find_first_of("\r\n") == std::string::npos, "an output line holds a line break",
+            report);
+  }
+
+  const bool accepted = firstGroupAccepted(report);
+  require(first.refused() == !accepted,
+          accepted ? "a report with an acceptable first group was refused"
+                   : "a report with an unacceptable first group was translated",
+          report);
+  if (first.refused()) {
+    require(lines.empty(), "a refused report has lines", report);
+  } else {
+    require(lines.size() >= 3, "a translated report lacks the body lines", report);
+  }
+
+  if (vantrel::isValidUtf8(report)) {
+    for (const std::string& line : lines) {
+      require(vantrel::isValidUtf8(line), "valid UTF-8 in, invalid UTF-8 out", report);
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const std::vector<std::string> fullLines = linesOf(vantrel::translate(kFullReport));
+  const std::string_view report(reinterpret_cast<const char*>(data), size);
+  checkReport(report, fullLines);
+  if (!vantrel::isValidUtf8(report)) checkReport(repairedUtf8(report), fullLines);
+  return 0;
+}
