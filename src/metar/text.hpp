@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace vantrel {
@@ -33,6 +34,17 @@ std::size_t byteOffsetOfCharacter(std::string_view utf8, std::size_t index) noex
 // anything above U+10FFFF (F4 90.. and F5..FF). Returns the byte offset of the first byte of the
 // first ill-formed sequence, or the size of the text when it is all well-formed.
 std::size_t findInvalidUtf8(std::string_view bytes) noexcept;
+
+// Sentence building: replace or extend a buffer with fragments, without temporaries.
+template <class... Parts>
+void appendText(std::string& buffer, const Parts&... parts) {
+  (buffer.append(std::string_view(parts)), ...);
+}
+template <class... Parts>
+void assignText(std::string& buffer, const Parts&... parts) {
+  buffer.clear();
+  appendText(buffer, parts...);
+}
 
 inline bool isValidUtf8(std::string_view bytes) noexcept {
   return findInvalidUtf8(bytes) == bytes.size();

@@ -9,6 +9,8 @@
 
 namespace vantrel {
 
+class GroupCursor;
+
 // The one message a reader ever gets: a report whose first group is neither METAR nor a
 // four-character station.
 inline constexpr std::string_view kNotValidMetar = "It is not a valid METAR.";
@@ -53,10 +55,20 @@ class Translator {
   const Translation& translate(std::string_view report);
 
  private:
+  // The text of each output line is collected in one of these before it is written.
   struct Buffers {
-    std::string wind, visibility, weather, sky, temperature;
+    std::string header, wind, visibility, weather, sky, temperature;
     std::string trendWind, trendVisibility, trendSky, trendTemperature;
   };
+  enum class TrendKind { kBecoming, kTemporary };
+
+  void writeLine(std::string_view line) { out_.append(line); }
+  void readBody(GroupCursor& cursor, bool& weatherFound);
+  void readWeather(GroupCursor& cursor, bool& weatherFound);
+  void readTrend(GroupCursor& cursor, bool& weatherFound);
+  void readTrendSection(GroupCursor& cursor, TrendKind kind, bool& weatherFound);
+  void writeClosingLines(bool weatherFound);
+
   Translation out_;
   Buffers buf_;
 };
