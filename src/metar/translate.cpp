@@ -42,6 +42,11 @@ const Translation& Translator::translate(std::string_view report) {
   return out_;
 }
 
+Translation translate(std::string_view report) {
+  Translator translator;
+  return translator.translate(report);
+}
+
 void Translator::readBody(GroupCursor& cursor, bool& weatherFound) {
   // The wind group, then a 7-character group (the variation dddVddd) completes the wind line.
   readWind(cursor.group(), buf_.wind, Section::kBody);
