@@ -1,0 +1,110 @@
+#include "cli/cli.hpp"
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "cli/command_line.hpp"
+#include "cli/line_reader.hpp"
+#include "cli/report_writer.hpp"
+
+namespace vantrel::cli {
+namespace {
+
+void writeAll(std::ostream& stream, std::string_view text) {
+  stream.write(text.data(), static_cast<std::streamsize>(text.size()));
+  stream.flush();
+}
+
+void complain(std::ostream& err, std::string_view what) {
+  std::string message(kProgramName);
+  message += ": ";
+  message += what;
+  message += '\n';
+  writeAll(err, message);
+}
+
+// Text output needs to know whether more than one report comes before it writes the first, so
+// the first line is held until the second one shows up or the input ends.
+void translateLines(LineReader& reader, ReportWriter& writer, OutputFormat format) {
+  std::string_view line;
+  if (!reader.next(line)) return;
+  if (format == OutputFormat::kText) {
+    std::string first;
+    reader.take(first);
+    const bool several = reader.next(line);
+    writer.setSeveralReports(several);
+    writer.write(Origin::kLine, 1, first);
+    if (!several) return;
+  }
+  do {
+    writer.write(Origin::kLine, reader.lineNumber(), line);
+  } while (!writer.failed() && reader.next(line));
+}
+
+}  // namespace
+
+int run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+        std::ostream& err, const RunSettings& settings) {
+  const CommandLine command = parseCommandLine(args);
+  switch (command.action) {
+    case Action::kHelp:
+      writeAll(out, kHelpText);
+      return out ? 0 : 2;
+    case Action::kVersion:
+      writeAll(out, versionText());
+      return out ? 0 : 2;
+    case Action::kUsageError:
+      complain(err, command.error);
+      writeAll(err, kUsageText);
+      return 2;
+    case Action::kTranslate:
+      break;
+  }
+
+  const OutputFormat format = command.json ? OutputFormat::kJson : OutputFormat::kText;
+  ReportWriter writer(out, err, {format, settings.writeBlockSize, settings.flushEveryReport});
+  bool readFailed = false;
+  if (!command.reports.empty()) {
+    writer.setSeveralReports(command.reports.size() > 1);
+    std::uint64_t number = 0;
+    for (const std::string_view report : command.reports) {
+      writer.write(Origin::kArgument, ++number, report);
+      if (writer.failed()) break;
+    }
+  } else {
+    LineReader reader(in, settings.readBlockSize, [&writer] { writer.sync(); });
+    translateLines(reader, writer, format);
+    if (reader.error()) {
+      complain(err, "standard input: " + reader.error().message());
+      readFailed = true;
+    }
+  }
+  writer.sync();
+  if (writer.failed()) {
+    std::string message = "write error";
+    if (writer.failureErrno() != 0) {
+      message += ": " + std::generic_category().message(writer.failureErrno());
+    }
+    complain(err, message);
+    return 2;
+  }
+  return readFailed ? 2 : writer.status();
+}
+
+int runProcess(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  std::cin.tie(nullptr);
+  std::cerr.tie(nullptr);
+  std::vector<std::string_view> args;
+  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+  RunSettings settings;
+  settings.flushEveryReport = isatty(STDOUT_FILENO) == 1;
+  return run(args, std::cin, std::cout, std::cerr, settings);
+}
+
+}  // namespace vantrel::cli

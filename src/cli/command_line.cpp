@@ -1,0 +1,97 @@
+#include "cli/command_line.hpp"
+
+#ifndef VANTREL_VERSION
+#error "VANTREL_VERSION must be defined by the build"
+#endif
+
+namespace vantrel::cli {
+
+const std::string_view kUsageText =
+    "Usage: vantrel-translate [--json] [REPORT]...\n"
+    "Try 'vantrel-translate --help' for more information.\n";
+
+const std::string_view kHelpText =
+    R"(Usage: vantrel-translate [--json] [REPORT]...
+Translate METAR aviation weather reports into plain English, line by line.
+
+Each REPORT argument is one report: quote it so that the shell keeps it in one
+piece and keeps its spaces. With no REPORT, reports are read from standard
+input, one a line. A line ends at a newline; one carriage return right before
+it is dropped; nothing else is trimmed; a last line without a newline counts.
+
+The output of a report is its lines, each followed by a newline, trailing
+spaces kept. With several reports, each report's lines are headed by a line
+  ==> REPORT <==
+and an empty line separates one report's lines from the next report's header.
+A refused report and a line that is not valid UTF-8 print nothing there.
+
+  --json     write JSON Lines instead, one object per report, in order:
+               {"report": "...", "lines": ["...", "..."]}
+               {"report": "...", "error": "It is not a valid METAR."}
+             and, for a line that is not valid UTF-8 (the Nth line, or the
+             Nth REPORT argument):
+               {"line": N, "error": "invalid UTF-8 at byte B"}
+               {"argument": N, "error": "invalid UTF-8 at byte B"}
+  --help     display this help and exit
+  --version  output version information and exit
+  --         end the options: every later argument is a REPORT, even one
+             that begins with '-'
+
+A refused report or an undecodable line is also named on standard error,
+as "line N" or "argument N", and the other reports go on.
+
+Exit status: 0 if every report was translated, 1 if any report was refused or
+was not valid UTF-8, 2 for a usage error or when reading or writing failed.
+
+!!!NOT SUITED TO REAL AVIATION!!!
+)";
+
+std::string versionText() {
+  std::string text(kProgramName);
+  text += " (Vantrel) ";
+  text += VANTREL_VERSION;
+  text += '\n';
+  return text;
+}
+
+namespace {
+
+CommandLine usageError(std::string message) {
+  CommandLine line;
+  line.action = Action::kUsageError;
+  line.error = std::move(message);
+  return line;
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(std::span<const std::string_view> args) {
+  CommandLine line;
+  bool optionsEnded = false;
+  for (const std::string_view arg : args) {
+    if (optionsEnded || arg.size() < 2 || arg.front() != '-') {
+      line.reports.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--json") {
+      line.json = true;
+    } else if (arg == "--help") {
+      line.action = Action::kHelp;
+      return line;
+    } else if (arg == "--version") {
+      line.action = Action::kVersion;
+      return line;
+    } else if (arg.starts_with("--")) {
+      const std::string_view name = arg.substr(0, arg.find('='));
+      if (name != arg && (name == "--json" || name == "--help" || name == "--version")) {
+        return usageError("option '" + std::string(name) + "' doesn't allow an argument");
+      }
+      return usageError("unrecognized option '" + std::string(arg) + "'");
+    } else {
+      return usageError("invalid option -- '" + std::string(arg.substr(1, 1)) + "'");
+    }
+  }
+  return line;
+}
+
+}  // namespace vantrel::cli

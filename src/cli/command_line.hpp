@@ -1,0 +1,36 @@
+#pragma once
+// The command line of vantrel-translate: options, reports, and the texts of --help and --version.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel::cli {
+
+inline constexpr std::string_view kProgramName = "vantrel-translate";
+
+// Full --help text, ending in a newline.
+extern const std::string_view kHelpText;
+// The synopsis printed with a usage error, ending in a newline.
+extern const std::string_view kUsageText;
+// --version text, ending in a newline.
+std::string versionText();
+
+enum class Action { kTranslate, kHelp, kVersion, kUsageError };
+
+struct CommandLine {
+  Action action = Action::kTranslate;
+  bool json = false;
+  // The REPORT arguments, in order. Empty means: read reports from standard input.
+  std::vector<std::string_view> reports;
+  // For kUsageError: what was wrong, without the program name (getopt's wording).
+  std::string error;
+};
+
+// Reads the arguments (without the program name) the GNU way: options may come before, between
+// or after reports, "--" ends the options, a lone "-" is a report, and --help or --version take
+// effect where they stand. The views point into `args`.
+CommandLine parseCommandLine(std::span<const std::string_view> args);
+
+}  // namespace vantrel::cli

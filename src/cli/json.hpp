@@ -1,0 +1,18 @@
+#pragma once
+// JSON string escaping for the --json output (RFC 8259).
+
+#include <string>
+#include <string_view>
+
+namespace vantrel::cli {
+
+// Appends `text` escaped for the inside of a JSON string, without the quotes. The quote and
+// the backslash are escaped, control characters U+0000..U+001F become \n \r \t \b \f or \u00xx
+// (lower-case hex), and every other byte is copied as it is, so UTF-8 stays UTF-8. Works byte by
+// byte, so a text may be escaped in pieces cut anywhere.
+void appendJsonEscaped(std::string& out, std::string_view text);
+
+// Appends `text` as a whole JSON string: opening quote, escaped text, closing quote.
+void appendJsonString(std::string& out, std::string_view text);
+
+}  // namespace vantrel::cli
