@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "metar/text.hpp"
+
 namespace vantrel {
 
 // One group: the characters between two spaces. Positions are 1-based character positions.
@@ -20,14 +22,31 @@ class Group {
   bool empty() const noexcept { return size_ == 0; }
 
   // Characters pos .. pos+count-1 (1-based), as typed.
-  std::string_view slice(std::size_t pos, std::size_t count) const noexcept;
+  std::string_view slice(std::size_t pos, std::size_t count) const noexcept {
+    if (pos < 1) pos = 1;  // a start before the group counts as its first character
+    if (count == 0 || pos > size_) return {};
+    return ascii_ ? bytes_.substr(pos - 1, count) : sliceOfCharacters(pos, count);
+  }
   // The character at `pos` upper-cased when it is ASCII; '\0' past the end, and 0x80 for a
   // character that is not ASCII (it then never equals a code).
-  char upperAt(std::size_t pos) const noexcept;
+  char upperAt(std::size_t pos) const noexcept {
+    if (pos < 1 || pos > size_) return '\0';
+    const char c = ascii_ ? bytes_[pos - 1] : sliceOfCharacters(pos, 1).front();
+    return static_cast<unsigned char>(c) >= 0x80 ? static_cast<char>(0x80) : asciiUpper(c);
+  }
   // True when the slice at `pos`, ASCII upper-cased, equals `code` (an upper-case ASCII code).
-  bool upperSliceIs(std::size_t pos, std::string_view code) const noexcept;
-  // True when the slice at `pos` equals `text` as typed.
-  bool sliceIs(std::size_t pos, std::string_view text) const noexcept;
+  bool upperSliceIs(std::size_t pos, std::string_view code) const noexcept {
+    const std::string_view s = slice(pos, code.size());
+    if (s.size() != code.size()) return false;  // cut short, or longer for a non-ASCII character
+    for (std::size_t i = 0; i < s.size(); ++i) {
+      if (asciiUpper(s[i]) != code[i]) return false;
+    }
+    return true;
+  }
+  // True when the slice at `pos` equals the ASCII `text` as typed.
+  bool sliceIs(std::size_t pos, std::string_view text) const noexcept {
+    return slice(pos, text.size()) == text;
+  }
   // The whole group, upper-cased, equals `code`.
   bool upperIs(std::string_view code) const noexcept {
     return size_ == code.size() && upperSliceIs(1, code);
@@ -38,6 +57,11 @@ class Group {
   }
 
  private:
+  friend class GroupCursor;
+  Group(std::string_view bytes, bool ascii) noexcept
+      : bytes_(bytes), size_(ascii ? bytes.size() : countCharacters(bytes)), ascii_(ascii) {}
+  std::string_view sliceOfCharacters(std::size_t pos, std::size_t count) const noexcept;
+
   std::string_view bytes_;
   std::size_t size_ = 0;
   bool ascii_ = true;

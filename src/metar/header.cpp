@@ -38,30 +38,29 @@ bool readHeader(GroupCursor& cursor, std::string& headerLine) {
     return false;
   }
 
-  // CCCC, written in capitals.
-  std::string station;
-  if (cursor.group().size() == 4) {
-    station = "for ";
-    for (const char c : cursor.group().bytes()) station += asciiUpper(c);
-    station += ':';
-  }
+  // CCCC, written in capitals at the end of the header line.
+  const std::string_view station = cursor.group().size() == 4 ? cursor.group().bytes() : "";
   cursor.advance();
 
   // HHMMZ or DDHHMMZ.
   const Group& time = cursor.group();
   if (time.upperAt(time.size()) == 'Z') {
     if (time.size() == 5) {
-      assignText(headerLine, kOpening, "at ", time.slice(1, 2), ".", time.slice(3, 2), " GMT ",
-                 station);
+      assignText(headerLine, kOpening, "at ", time.slice(1, 2), ".", time.slice(3, 2), " GMT ");
     } else if (time.size() == 7) {
       const std::string_view c1 = time.slice(1, 1);
       const std::string_view c2 = time.slice(2, 1);
       const std::string_view suffix = daySuffix(c1, c2);
       if (!suffix.empty()) {
         assignText(headerLine, kOpening, "on the ", c1 == "0" ? c2 : time.slice(1, 2), suffix,
-                   time.slice(3, 2), ".", time.slice(5, 2), " GMT ", station);
+                   time.slice(3, 2), ".", time.slice(5, 2), " GMT ");
       }
     }
+  }
+  if (!headerLine.empty() && !station.empty()) {
+    appendText(headerLine, "for ");
+    for (const char c : station) headerLine += asciiUpper(c);
+    appendText(headerLine, ":");
   }
   cursor.advance();
   return true;
