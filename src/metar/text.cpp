@@ -3,15 +3,16 @@
 namespace vantrel {
 
 std::size_t countCharacters(std::string_view utf8) noexcept {
-  std::size_t n = 0;
-  for (const char c : utf8) n += startsCharacter(c) ? 1U : 0U;
+  if (utf8.empty()) return 0;
+  std::size_t n = 1;  // the first byte starts a character, whatever it is
+  for (std::size_t i = 1; i < utf8.size(); ++i) n += startsCharacter(utf8[i]) ? 1U : 0U;
   return n;
 }
 
 std::size_t byteOffsetOfCharacter(std::string_view utf8, std::size_t index) noexcept {
   std::size_t seen = 0;
   for (std::size_t i = 0; i < utf8.size(); ++i) {
-    if (startsCharacter(utf8[i])) {
+    if (i == 0 || startsCharacter(utf8[i])) {
       if (seen == index) return i;
       ++seen;
     }

@@ -21,7 +21,8 @@ constexpr bool startsCharacter(char c) noexcept {
 }
 
 // Number of characters in a UTF-8 text: the bytes that start a character. Defined for any
-// bytes, so a stray continuation byte belongs to the character before it.
+// bytes: the first byte always starts a character, and any other stray continuation byte
+// belongs to the character before it.
 std::size_t countCharacters(std::string_view utf8) noexcept;
 
 // Byte offset of the character at 0-based index `index` (the size of the text when the index is

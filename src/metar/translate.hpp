@@ -50,8 +50,8 @@ class Translation {
 class Translator {
  public:
   // `report` is the report as typed, UTF-8, without a line end. The result stays valid until the
-  // next call. Bytes that are not valid UTF-8 do no harm: each byte that does not continue a
-  // character counts as one character.
+  // next call. Bytes that are not valid UTF-8 do no harm: a character then starts at the
+  // first byte of a group and at every byte that is not a continuation byte (10xxxxxx).
   const Translation& translate(std::string_view report);
 
  private:
