@@ -79,7 +79,8 @@ bool LineReader::fill() {
     std::streamsize ready = buffer->in_avail();
     if (ready == 0) {
       if (beforeWait_) beforeWait_();
-      if (std::istream::traits_type::eq_int_type(buffer->sgetc(), std::istream::traits_type::eof())) {
+      if (std::istream::traits_type::eq_int_type(buffer->sgetc(),
+                                                 std::istream::traits_type::eof())) {
         atEnd_ = true;
         return false;
       }

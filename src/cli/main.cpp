@@ -1,3 +1,5 @@
 #include "cli/cli.hpp"
 
-int main(int argc, char** argv) { return vantrel::cli::runProcess(argc, argv); }
+int main(int argc, char** argv) {
+  return vantrel::cli::runProcess(argc, argv);
+}

@@ -20,8 +20,8 @@ void ReportWriter::write(Origin origin, std::uint64_t number, std::string_view r
   if (failed_) return;
   const std::size_t invalidAt = findInvalidUtf8(report);
   if (invalidAt != report.size()) {
-    writeRejected(origin, number, report,
-                  "invalid UTF-8 at byte " + std::to_string(invalidAt + 1), false);
+    writeRejected(origin, number, report, "invalid UTF-8 at byte " + std::to_string(invalidAt + 1),
+                  false);
   } else {
     const Translation& translation = translator_.translate(report);
     if (translation.refused()) {

@@ -1,0 +1,60 @@
+#include "cli/command_line.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel::cli {
+namespace {
+
+struct ParseCase {
+  std::vector<std::string_view> args;
+  Action action;
+  bool json;
+  std::vector<std::string_view> reports;
+  std::string_view error;
+};
+
+std::string joined(const std::vector<std::string_view>& args) {
+  std::string text;
+  for (const std::string_view arg : args) text += "[" + std::string(arg) + "]";
+  return text;
+}
+
+TEST(CommandLineTest, ReadsOptionsAndReports) {
+  const std::string_view kReport = "METAR LFPG 121230Z 27010KT";
+  const ParseCase cases[] = {
+      {{}, Action::kTranslate, false, {}, ""},
+      {{"--json"}, Action::kTranslate, true, {}, ""},
+      {{kReport}, Action::kTranslate, false, {kReport}, ""},
+      {{kReport, "--json", "LFPG"}, Action::kTranslate, true, {kReport, "LFPG"}, ""},
+      {{"", "-"}, Action::kTranslate, false, {"", "-"}, ""},
+      {{"--", "--json", "-x"}, Action::kTranslate, false, {"--json", "-x"}, ""},
+      {{"--json", "--", "--"}, Action::kTranslate, true, {"--"}, ""},
+      {{"--help", "--bogus"}, Action::kHelp, false, {}, ""},
+      {{kReport, "--version"}, Action::kVersion, false, {}, ""},
+      {{"--bogus", "--help"}, Action::kUsageError, false, {}, "unrecognized option '--bogus'"},
+      {{"--jso"}, Action::kUsageError, false, {}, "unrecognized option '--jso'"},
+      {{"--json=yes"}, Action::kUsageError, false, {}, "option '--json' doesn't allow an argument"},
+      {{"-j"}, Action::kUsageError, false, {}, "invalid option -- 'j'"},
+      {{kReport, "-5"}, Action::kUsageError, false, {}, "invalid option -- '5'"},
+  };
+  for (const ParseCase& c : cases) {
+    SCOPED_TRACE("args " + joined(c.args));
+    const CommandLine line = parseCommandLine(c.args);
+    EXPECT_EQ(line.action, c.action);
+    EXPECT_EQ(line.error, c.error);
+    if (c.action != Action::kTranslate) continue;
+    EXPECT_EQ(line.json, c.json);
+    EXPECT_EQ(line.reports, c.reports);
+  }
+}
+
+TEST(CommandLineTest, VersionNamesProgramAndVersion) {
+  EXPECT_EQ(versionText(), "vantrel-translate (Vantrel) " VANTREL_TEST_VERSION "\n");
+}
+
+}  // namespace
+}  // namespace vantrel::cli

@@ -1,0 +1,317 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/cli.hpp"
+#include "cli/command_line.hpp"
+#include "cli/json.hpp"
+#include "metar/translate.hpp"
+
+namespace vantrel::cli {
+namespace {
+
+using namespace std::string_literals;
+
+// The sentences themselves belong to the library; these build what the program must print
+// around them from the library's own translation of the same report.
+std::string textLines(std::string_view report) {
+  std::string out;
+  for (const std::string& line : vantrel::translate(report).lines()) out += line + "\n";
+  return out;
+}
+
+std::string block(std::string_view report) {
+  return "==> " + std::string(report) + " <==\n" + textLines(report);
+}
+
+std::string jsonRecord(std::string_view report) {
+  std::string out = "{\"report\": ";
+  appendJsonString(out, report);
+  out += ", \"lines\": [";
+  const Translation translation = vantrel::translate(report);
+  for (std::size_t i = 0; i < translation.size(); ++i) {
+    if (i != 0) out += ", ";
+    appendJsonString(out, translation.line(i));
+  }
+  return out + "]}\n";
+}
+
+std::string refusedRecord(std::string_view report) {
+  std::string out = "{\"report\": ";
+  appendJsonString(out, report);
+  return out + ", \"error\": \"It is not a valid METAR.\"}\n";
+}
+
+constexpr std::string_view kParis =
+    "METAR LFPG 121230Z 27010KT 240V300 9999 R27L/1200 RA BKN020 18/12 Q1013 NOSIG";
+constexpr std::string_view kSpaced = "METAR LFPG 121230Z 24010KT 9999 BKN020 18/12 Q1013   ";
+constexpr std::string_view kLower = "metar lfpg 121230z 24010kt 9999 ra bkn020 18/12 q1013 nosig";
+constexpr std::string_view kSpeci = "SPECI LFPG 121230Z 24010KT 9999 BKN020 18/12 Q1013";
+constexpr std::string_view kStation = "EGLL 121220Z 24008KT CAVOK 21/09 Q1021";
+
+struct Outcome {
+  std::string out;
+  std::string err;
+  int status;
+};
+
+Outcome runWith(const std::vector<std::string_view>& args, const std::string& input,
+                const RunSettings& settings = {}) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = run(args, in, out, err, settings);
+  return {out.str(), err.str(), status};
+}
+
+struct RunCase {
+  std::string_view name;
+  std::vector<std::string_view> args;
+  std::string input;
+  std::string out;
+  std::string err;
+  int status;
+};
+
+std::vector<RunCase> translationCases() {
+  const std::string s = std::string(kSpaced);
+  return {
+      {"one argument: exactly its lines", {kParis}, "", textLines(kParis), "", 0},
+      {"trailing spaces kept", {kSpaced}, "", textLines(kSpaced), "", 0},
+      {"arguments are not read from input", {kParis}, "EGLL\n", textLines(kParis), "", 0},
+      {"several arguments: headed blocks",
+       {kParis, kLower, kSpaced},
+       "",
+       block(kParis) + "\n" + block(kLower) + "\n" + block(kSpaced),
+       "",
+       0},
+      {"refused arguments are named and skipped",
+       {"", kParis, kSpeci},
+       "",
+       block(kParis),
+       "vantrel-translate: argument 1: It is not a valid METAR.\n"
+       "vantrel-translate: argument 3: It is not a valid METAR.\n",
+       1},
+      {"a lone refused argument",
+       {kSpeci},
+       "",
+       "",
+       "vantrel-translate: argument 1: It is not a valid METAR.\n",
+       1},
+      {"argument that is not UTF-8",
+       {"METAR \xC3(", kStation},
+       "",
+       block(kStation),
+       "vantrel-translate: argument 1: invalid UTF-8 at byte 7\n",
+       1},
+      {"after --, a report may begin with a dash",
+       {"--", "-METAR"},
+       "",
+       "",
+       "vantrel-translate: argument 1: It is not a valid METAR.\n",
+       1},
+      {"no input at all", {}, "", "", "", 0},
+      {"one line: exactly its lines", {}, std::string(kParis) + "\n", textLines(kParis), "", 0},
+      {"last line without newline", {}, std::string(kParis), textLines(kParis), "", 0},
+      {"CRLF line end", {}, std::string(kParis) + "\r\n", textLines(kParis), "", 0},
+      {"trailing spaces of a line kept", {}, s + "\r\n", textLines(kSpaced), "", 0},
+      {"several lines: headed blocks",
+       {},
+       std::string(kParis) + "\r\n" + s + "\n" + std::string(kStation),
+       block(kParis) + "\n" + block(kSpaced) + "\n" + block(kStation),
+       "",
+       0},
+      {"empty line is a refused report",
+       {},
+       "\n" + std::string(kStation) + "\n\n",
+       block(kStation),
+       "vantrel-translate: line 1: It is not a valid METAR.\n"
+       "vantrel-translate: line 3: It is not a valid METAR.\n",
+       1},
+      {"one refused line",
+       {},
+       std::string(kSpeci) + "\n",
+       "",
+       "vantrel-translate: line 1: It is not a valid METAR.\n",
+       1},
+      {"undecodable line in the middle",
+       {},
+       std::string(kParis) + "\nMETAR \xFF\xFE\n" + std::string(kLower) + "\n",
+       block(kParis) + "\n" + block(kLower),
+       "vantrel-translate: line 2: invalid UTF-8 at byte 7\n",
+       1},
+      {"json: arguments",
+       {"--json", kParis, ""},
+       "",
+       jsonRecord(kParis) + refusedRecord(""),
+       "vantrel-translate: argument 2: It is not a valid METAR.\n",
+       1},
+      {"json: a single argument is a record too",
+       {kSpaced, "--json"},
+       "",
+       jsonRecord(kSpaced),
+       "",
+       0},
+      {"json: lines with every kind of record",
+       {"--json"},
+       std::string(kParis) + "\r\n\n" + s + "\n\xE2\x82\n" + std::string(kSpeci),
+       jsonRecord(kParis) + refusedRecord("") + jsonRecord(kSpaced) +
+           "{\"line\": 4, \"error\": \"invalid UTF-8 at byte 1\"}\n" + refusedRecord(kSpeci),
+       "vantrel-translate: line 2: It is not a valid METAR.\n"
+       "vantrel-translate: line 4: invalid UTF-8 at byte 1\n"
+       "vantrel-translate: line 5: It is not a valid METAR.\n",
+       1},
+      {"json: undecodable argument",
+       {"--json", kStation, "\x80"},
+       "",
+       jsonRecord(kStation) + "{\"argument\": 2, \"error\": \"invalid UTF-8 at byte 1\"}\n",
+       "vantrel-translate: argument 2: invalid UTF-8 at byte 1\n",
+       1},
+      {"json: quotes, backslashes and control characters in a report",
+       {"--json"},
+       "METAR \"LF\\G\" 121230Z\t27010KT \x01°\n",
+       jsonRecord("METAR \"LF\\G\" 121230Z\t27010KT \x01°"),
+       "",
+       0},
+  };
+}
+
+// Every case is run with blocks small enough that lines and records cross block boundaries, and
+// with the usual sizes.
+TEST(RunTest, TranslatesArgumentsAndLines) {
+  const RunSettings sizes[] = {{}, {1, 1, false}, {3, 7, false}, {5, 64, true}};
+  for (const RunCase& c : translationCases()) {
+    for (const RunSettings& settings : sizes) {
+      SCOPED_TRACE(::testing::Message() << c.name << " (read " << settings.readBlockSize
+                                        << ", write " << settings.writeBlockSize << ")");
+      const Outcome got = runWith(c.args, c.input, settings);
+      EXPECT_EQ(got.out, c.out);
+      EXPECT_EQ(got.err, c.err);
+      EXPECT_EQ(got.status, c.status);
+    }
+  }
+}
+
+TEST(RunTest, HelpVersionAndUsageErrors) {
+  const RunCase cases[] = {
+      {"help", {"--help"}, "", std::string(kHelpText), "", 0},
+      {"help wins over later reports", {"--help", kParis}, "", std::string(kHelpText), "", 0},
+      {"version", {"--version"}, "", versionText(), "", 0},
+      {"unknown option",
+       {kParis, "--verbose"},
+       "",
+       "",
+       "vantrel-translate: unrecognized option '--verbose'\n" + std::string(kUsageText),
+       2},
+      {"short option",
+       {"-x"},
+       "",
+       "",
+       "vantrel-translate: invalid option -- 'x'\n" + std::string(kUsageText),
+       2},
+      {"option with a value",
+       {"--json=1"},
+       "",
+       "",
+       "vantrel-translate: option '--json' doesn't allow an argument\n" + std::string(kUsageText),
+       2},
+  };
+  for (const RunCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Outcome got = runWith(c.args, c.input);
+    EXPECT_EQ(got.out, c.out);
+    EXPECT_EQ(got.err, c.err);
+    EXPECT_EQ(got.status, c.status);
+  }
+  EXPECT_NE(kHelpText.find("==> REPORT <=="), std::string_view::npos);
+  EXPECT_NE(kHelpText.find("--json"), std::string_view::npos);
+}
+
+TEST(RunTest, LongLineIsTranslatedWhole) {
+  // One report of a few megabytes: the driver reads its leading groups and ignores the rest.
+  std::string report = std::string(kParis);
+  while (report.size() < (std::size_t{3} << 20)) report += " RMK AO2 SLP132";
+  const Outcome json =
+      runWith({"--json"}, report + "\n" + std::string(kStation), {4096, 4096, false});
+  EXPECT_EQ(json.out, jsonRecord(report) + jsonRecord(kStation));
+  EXPECT_EQ(json.status, 0);
+  const Outcome text = runWith({}, report + "\r\n", {4096, 4096, false});
+  EXPECT_EQ(text.out, textLines(report));
+}
+
+// Accepts nothing: every write fails the way a full disk does.
+class FullDiskBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return fail(); }
+  std::streamsize xsputn(const char*, std::streamsize) override { return fail(); }
+  int sync() override { return fail(); }
+
+ private:
+  static int fail() {
+    errno = ENOSPC;
+    return -1;
+  }
+};
+
+TEST(RunTest, WriteFailureEndsTheRunWithStatusTwo) {
+  for (const bool json : {false, true}) {
+    SCOPED_TRACE(json ? "json" : "text");
+    FullDiskBuffer full;
+    std::ostream out(&full);
+    std::istringstream in(std::string(kParis) + "\n" + std::string(kSpeci) + "\n");
+    std::ostringstream err;
+    std::vector<std::string_view> args;
+    if (json) args.emplace_back("--json");
+    EXPECT_EQ(run(args, in, out, err), 2);
+    EXPECT_EQ(err.str(),
+              "vantrel-translate: line 2: It is not a valid METAR.\n"
+              "vantrel-translate: write error: No space left on device\n");
+  }
+}
+
+// Input that arrives a line at a time and, each time the program waits for more, notes how much
+// output it has been given by then.
+class SlowInput : public std::streambuf {
+ public:
+  SlowInput(std::vector<std::string> lines, const std::ostringstream& out)
+      : lines_(std::move(lines)), out_(out) {}
+  std::vector<std::size_t> outputSeen;
+
+ protected:
+  std::streamsize showmanyc() override { return 0; }
+  int_type underflow() override {
+    outputSeen.push_back(out_.str().size());
+    if (next_ == lines_.size()) return traits_type::eof();
+    current_ = lines_[next_++];
+    setg(current_.data(), current_.data(), current_.data() + current_.size());
+    return traits_type::to_int_type(current_[0]);
+  }
+
+ private:
+  std::vector<std::string> lines_;
+  const std::ostringstream& out_;
+  std::string current_;
+  std::size_t next_ = 0;
+};
+
+TEST(RunTest, OutputIsPassedOnBeforeWaitingForInput) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const std::string first = std::string(kParis) + "\n";
+  const std::string second = std::string(kStation) + "\n";
+  SlowInput slow({first, second}, out);
+  std::istream in(&slow);
+  const std::vector<std::string_view> args = {"--json"};
+  EXPECT_EQ(run(args, in, out, err), 0);
+  const std::size_t afterFirst = jsonRecord(kParis).size();
+  EXPECT_EQ(slow.outputSeen,
+            (std::vector<std::size_t>{0, afterFirst, afterFirst + jsonRecord(kStation).size()}));
+}
+
+}  // namespace
+}  // namespace vantrel::cli
