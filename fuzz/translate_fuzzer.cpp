@@ -10,7 +10,8 @@
 //   - no output line contains a line break ('\n' or '\r');
 //   - a report is refused exactly when its first group (the text up to the first space) is
 //     neither "METAR" (ASCII letters in any case) nor exactly 4 characters long, counting
-//     characters as the bytes that are not UTF-8 continuation bytes (10xxxxxx);
+//     characters as the library does for any bytes: the group's first byte and every byte that
+//     is not a UTF-8 continuation byte (10xxxxxx) after it;
 //   - a refused report has no lines; an accepted one has at least the three body lines that
 //     are always written (visibility, sky, temperature);
 //   - when the report is valid UTF-8, every output line is valid UTF-8 too (slices never cut a
@@ -56,9 +57,9 @@ constexpr std::string_view kFullReport =
 // exactly four characters. Written apart from the library on purpose.
 bool firstGroupAccepted(std::string_view report) {
   const std::string_view first = report.substr(0, report.find(' '));
-  std::size_t characters = 0;
-  for (const char c : first) {
-    if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U) ++characters;
+  std::size_t characters = first.empty() ? 0 : 1;
+  for (std::size_t i = 1; i < first.size(); ++i) {
+    if ((static_cast<unsigned char>(first[i]) & 0xC0U) != 0x80U) ++characters;
   }
   if (characters == 4) return true;
   constexpr std::string_view kMetar = "METAR";
