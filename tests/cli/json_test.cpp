@@ -54,5 +54,50 @@ TEST(JsonTest, EscapingInPiecesEqualsEscapingWhole) {
   }
 }
 
+// The escaper passes over sixteen bytes at a time and tests the tail of a text in one window that
+// overlaps the bytes before it; every byte value at every place of texts of several lengths
+// must still come out as the plain byte-by-byte rule says.
+TEST(JsonTest, EveryByteAtEveryPlaceIsEscapedByTheRule) {
+  const auto expected = [](unsigned char byte) -> std::string {
+    switch (byte) {
+      case '"':
+        return "\\\"";
+      case '\\':
+        return "\\\\";
+      case '\n':
+        return "\\n";
+      case '\r':
+        return "\\r";
+      case '\t':
+        return "\\t";
+      case '\b':
+        return "\\b";
+      case '\f':
+        return "\\f";
+      default:
+        break;
+    }
+    if (byte >= 0x20) return std::string(1, static_cast<char>(byte));
+    constexpr char kHex[] = "0123456789abcdef";
+    return std::string("\\u00") + kHex[byte >> 4U] + kHex[byte & 0xFU];
+  };
+  for (const std::size_t length :
+       {std::size_t{5}, std::size_t{16}, std::size_t{21}, std::size_t{40}}) {
+    for (unsigned value = 0; value < 256; ++value) {
+      const auto byte = static_cast<unsigned char>(value);
+      for (std::size_t place = 0; place < length; ++place) {
+        SCOPED_TRACE(::testing::Message()
+                     << "byte " << value << " at " << place << " of " << length);
+        std::string text(length, 'A');
+        text[place] = static_cast<char>(byte);
+        std::string out;
+        appendJsonEscaped(out, text);
+        EXPECT_EQ(out,
+                  std::string(place, 'A') + expected(byte) + std::string(length - 1 - place, 'A'));
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vantrel::cli
