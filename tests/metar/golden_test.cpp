@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -114,40 +115,25 @@ class RecordReader {
   }
 
   std::optional<std::uint32_t> hex4() {
-    if (text_.size() - pos_ < 4) return std::nullopt;
     std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i) {
-      const char c = text_[pos_++];
-      value <<= 4U;
-      if (c >= '0' && c <= '9') {
-        value |= static_cast<std::uint32_t>(c - '0');
-      } else if (c >= 'a' && c <= 'f') {
-        value |= static_cast<std::uint32_t>(c - 'a' + 10);
-      } else if (c >= 'A' && c <= 'F') {
-        value |= static_cast<std::uint32_t>(c - 'A' + 10);
-      } else {
-        return std::nullopt;
-      }
-    }
+    const char* begin = text_.data() + pos_;
+    if (text_.size() - pos_ < 4 || *begin == '-' || *begin == '+') return std::nullopt;
+    const auto [end, error] = std::from_chars(begin, begin + 4, value, 16);
+    if (error != std::errc() || end != begin + 4) return std::nullopt;
+    pos_ += 4;
     return value;
   }
 
   static void appendUtf8(std::string& out, std::uint32_t cp) {
-    const auto byte = [&out](std::uint32_t b) { out += static_cast<char>(b); };
     if (cp < 0x80) {
-      byte(cp);
-    } else if (cp < 0x800) {
-      byte(0xC0U | (cp >> 6U));
-      byte(0x80U | (cp & 0x3FU));
-    } else if (cp < 0x10000) {
-      byte(0xE0U | (cp >> 12U));
-      byte(0x80U | ((cp >> 6U) & 0x3FU));
-      byte(0x80U | (cp & 0x3FU));
-    } else {
-      byte(0xF0U | (cp >> 18U));
-      byte(0x80U | ((cp >> 12U) & 0x3FU));
-      byte(0x80U | ((cp >> 6U) & 0x3FU));
-      byte(0x80U | (cp & 0x3FU));
+      out += static_cast<char>(cp);
+      return;
+    }
+    const int continuation = cp < 0x800 ? 1 : cp < 0x10000 ? 2 : 3;
+    const std::uint32_t lead = continuation == 1 ? 0xC0U : continuation == 2 ? 0xE0U : 0xF0U;
+    out += static_cast<char>(lead | (cp >> (6 * continuation)));
+    for (int i = continuation - 1; i >= 0; --i) {
+      out += static_cast<char>(0x80U | ((cp >> (6 * i)) & 0x3FU));
     }
   }
 
@@ -367,7 +353,8 @@ class TempFile {
 
 // Runs `program --json` with `input` on standard input; returns the exit status and standard
 // output. Standard error (one message per refused report) is discarded.
-std::optional<std::pair<int, std::string>> runJson(const char* program, const std::string& input) {
+[[maybe_unused]] std::optional<std::pair<int, std::string>> runJson(const char* program,
+                                                                    const std::string& input) {
   TempFile in;
   TempFile out;
   if (in.path().empty() || out.path().empty()) return std::nullopt;

@@ -13,8 +13,6 @@ namespace {
 
 using test::Lines;
 
-constexpr char kMist[] = "There is mist (visibility superior to 1/2 miles). ";
-
 struct WeatherCase {
   const char* groups;   // between "9999" and "BKN020 18/12 Q1013"
   const char* weather;  // the weather line; nullptr when no group was taken
