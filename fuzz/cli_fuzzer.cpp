@@ -1,0 +1,196 @@
+// Fuzz target for the line and UTF-8 handling of vantrel-translate: the input is its standard
+// input, read in --json mode through vantrel::cli::run with string streams.
+//
+// Properties checked for every input:
+//   - no crash, no undefined behaviour, no leak (the sanitizers watch this);
+//   - the exit status is 0 or 1, and 1 exactly when some line was refused or was not UTF-8;
+//   - the output is one JSON object per input line, in order, each ending in "\n"; input lines
+//     are counted by splitting at "\n", a last line without "\n" counting too;
+//   - every output line is valid UTF-8 and a well-formed JSON object (strict RFC 8259 reader);
+//   - a line that is valid UTF-8 gives {"report", "lines"} or {"report", "error"}: the report
+//     decodes to the line as read (one "\r" right before its "\n" dropped), the lines equal
+//     vantrel::translate() of it, and the error is the refusal message exactly when it is
+//     refused; a line that is not valid UTF-8 gives {"line": N, "error"} with its 1-based number;
+//   - standard error holds one "vantrel-translate: line N: " message per refused or undecodable
+//     line, in order;
+//   - reading and writing in tiny blocks gives the same bytes and status as the default blocks;
+//   - text mode ends with the same exit status.
+// A violated property aborts with a message, which libFuzzer and the replay runner both report.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/cli.hpp"
+#include "json_reader.hpp"
+#include "metar/text.hpp"
+#include "metar/translate.hpp"
+
+namespace {
+
+using vantrel::fuzz::JsonReader;
+using vantrel::fuzz::JsonValue;
+
+void require(bool ok, const char* what, std::string_view detail) {
+  if (ok) return;
+  std::fprintf(stderr, "cli_fuzzer: property violated: %s\nat (%zu bytes): ", what,
+               detail.size());
+  for (const char c : detail.substr(0, 2000)) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x20 && b < 0x7F && b != '\\') {
+      std::fputc(b, stderr);
+    } else {
+      std::fprintf(stderr, "\\x%02X", b);
+    }
+  }
+  std::fputc('\n', stderr);
+  std::abort();
+}
+
+// Splits at "\n"; a last piece without "\n" is a line too, an empty tail is not.
+std::vector<std::string_view> splitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    lines.push_back(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+struct Run {
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+Run runCli(std::string_view input, std::string_view mode, const vantrel::cli::RunSettings& s) {
+  std::istringstream in{std::string(input)};
+  std::ostringstream out;
+  std::ostringstream err;
+  const std::string_view args[] = {mode};
+  Run r;
+  r.status = vantrel::cli::run(mode.empty() ? std::span<const std::string_view>()
+                                            : std::span<const std::string_view>(args),
+                               in, out, err, s);
+  r.out = std::move(out).str();
+  r.err = std::move(err).str();
+  return r;
+}
+
+bool isStringArray(const JsonValue& v) {
+  if (v.kind != JsonValue::Kind::kArray) return false;
+  for (const JsonValue& item : v.items) {
+    if (item.kind != JsonValue::Kind::kString) return false;
+  }
+  return true;
+}
+
+// Checks the JSON object written for input line `number` (1-based) and returns whether the line
+// was rejected (refused or not UTF-8). `ended` tells whether "\n" closed the input line.
+bool checkObject(std::string_view outLine, std::string_view inLine, bool ended,
+                 std::size_t number) {
+  require(vantrel::isValidUtf8(outLine), "an output line is not valid UTF-8", outLine);
+  const std::optional<JsonValue> parsed = JsonReader::parse(outLine);
+  require(parsed.has_value() && parsed->kind == JsonValue::Kind::kObject,
+          "an output line is not one JSON object", outLine);
+  const JsonValue& object = *parsed;
+  require(object.memberCount == 2 && object.members.size() == 2,
+          "an object has other than two members", outLine);
+
+  std::string_view report = inLine;
+  if (ended && !report.empty() && report.back() == '\r') report.remove_suffix(1);
+
+  if (!vantrel::isValidUtf8(report)) {
+    const auto line = object.members.find("line");
+    const auto error = object.members.find("error");
+    require(line != object.members.end() && error != object.members.end() &&
+                line->second.kind == JsonValue::Kind::kNumber &&
+                error->second.kind == JsonValue::Kind::kString && !error->second.text.empty(),
+            "an undecodable line is not {\"line\": N, \"error\": ...}", outLine);
+    require(line->second.text == std::to_string(number), "an undecodable line has the wrong number",
+            outLine);
+    return true;
+  }
+
+  const auto echoed = object.members.find("report");
+  require(echoed != object.members.end() && echoed->second.kind == JsonValue::Kind::kString,
+          "a decodable line has no \"report\" string", outLine);
+  require(echoed->second.text == report, "\"report\" is not the line as read", outLine);
+
+  const vantrel::Translation expected = vantrel::translate(report);
+  if (expected.refused()) {
+    const auto error = object.members.find("error");
+    require(error != object.members.end() && error->second.kind == JsonValue::Kind::kString &&
+                error->second.text == vantrel::kNotValidMetar,
+            "a refused report does not carry the refusal", outLine);
+    return true;
+  }
+  const auto lines = object.members.find("lines");
+  require(lines != object.members.end() && isStringArray(lines->second),
+          "a translated report has no \"lines\" array", outLine);
+  require(lines->second.items.size() == expected.size(), "\"lines\" has the wrong count", outLine);
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    require(lines->second.items[i].text == expected.line(i),
+            "\"lines\" differs from the translation", outLine);
+  }
+  return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+
+  const Run json = runCli(input, "--json", {});
+  require(json.status == 0 || json.status == 1, "exit status is neither 0 nor 1", json.err);
+  require(json.out.empty() || json.out.back() == '\n', "output does not end with a line end",
+          json.out);
+
+  const std::vector<std::string_view> inLines = splitLines(input);
+  const std::vector<std::string_view> outLines = splitLines(json.out);
+  require(outLines.size() == inLines.size(), "not one output line per input line", json.out);
+
+  std::string expectedErrPrefixes;
+  bool anyRejected = false;
+  for (std::size_t i = 0; i < inLines.size(); ++i) {
+    const bool ended = i + 1 < inLines.size() || input.back() == '\n';
+    if (checkObject(outLines[i], inLines[i], ended, i + 1)) {
+      anyRejected = true;
+      expectedErrPrefixes += "vantrel-translate: line " + std::to_string(i + 1) + ": \n";
+    }
+  }
+  require(json.status == (anyRejected ? 1 : 0), "exit status does not match the rejections",
+          json.err);
+
+  // Every message on standard error names its line, in order; compare "prefix" + line end.
+  std::string errPrefixes;
+  for (const std::string_view message : splitLines(json.err)) {
+    constexpr std::string_view kProgram = "vantrel-translate: line ";
+    require(message.substr(0, kProgram.size()) == kProgram, "a message is not in GNU form",
+            message);
+    const std::size_t colon = message.find(": ", kProgram.size());
+    require(colon != std::string_view::npos, "a message has no text", message);
+    errPrefixes.append(message.substr(0, colon + 2));
+    errPrefixes += '\n';
+  }
+  require(errPrefixes == expectedErrPrefixes, "messages do not name the rejected lines", json.err);
+
+  vantrel::cli::RunSettings tiny;
+  tiny.readBlockSize = 1 + size % 7;
+  tiny.writeBlockSize = 1 + size % 5;
+  const Run small = runCli(input, "--json", tiny);
+  require(small.status == json.status && small.out == json.out && small.err == json.err,
+          "tiny read and write blocks change the output", input);
+
+  const Run text = runCli(input, "", {});
+  require(text.status == json.status, "text mode ends with another status", text.err);
+  return 0;
+}
