@@ -27,6 +27,9 @@ const Translation& Translator::translate(std::string_view report) {
     b->clear();
   }
 
+  reportHasLineBreak_ = report.find('\n') != std::string_view::npos ||
+                        report.find('\r') != std::string_view::npos;
+
   GroupCursor cursor(report);
   if (!readHeader(cursor, buf_.header)) {
     out_.refused_ = true;
@@ -40,6 +43,22 @@ const Translation& Translator::translate(std::string_view report) {
   readBody(cursor, weatherFound);
   readTrend(cursor, weatherFound);
   return out_;
+}
+
+void Translator::writeLine(std::string_view line) {
+  if (!reportHasLineBreak_) {
+    out_.append(line);
+    return;
+  }
+  lineWithoutBreaks_.clear();
+  for (const char c : line) {
+    if (c == '\n' || c == '\r') {
+      lineWithoutBreaks_ += "\uFFFD";
+    } else {
+      lineWithoutBreaks_ += c;
+    }
+  }
+  out_.append(lineWithoutBreaks_);
 }
 
 Translation translate(std::string_view report) {

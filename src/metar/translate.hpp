@@ -50,7 +50,8 @@ class Translation {
 class Translator {
  public:
   // `report` is the report as typed, UTF-8, without a line end. The result stays valid until the
-  // next call. Bytes that are not valid UTF-8 do no harm: a character then starts at the
+  // next call. A line break typed inside a group ("\n" or "\r") is copied into a sentence as
+  // U+FFFD, so that every output line stays one line. Bytes that are not valid UTF-8 do no harm: a character then starts at the
   // first byte of a group and at every byte that is not a continuation byte (10xxxxxx).
   const Translation& translate(std::string_view report);
 
@@ -62,7 +63,7 @@ class Translator {
   };
   enum class TrendKind { kBecoming, kTemporary };
 
-  void writeLine(std::string_view line) { out_.append(line); }
+  void writeLine(std::string_view line);
   void readBody(GroupCursor& cursor, bool& weatherFound);
   void readWeather(GroupCursor& cursor, bool& weatherFound);
   void readTrend(GroupCursor& cursor, bool& weatherFound);
@@ -71,6 +72,8 @@ class Translator {
 
   Translation out_;
   Buffers buf_;
+  bool reportHasLineBreak_ = false;
+  std::string lineWithoutBreaks_;
 };
 
 // One-shot form of Translator::translate.
