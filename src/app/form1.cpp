@@ -1,0 +1,313 @@
+#include "form1.hpp"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+// Where every control sits, designed at 96 pixels per inch: left, top, width, height in the
+// window's client area (in GroupBox2's for the two radio buttons), and the tab order among the
+// controls of the same parent (-1: not a tab stop).
+struct Placement {
+  std::string_view name;
+  int left, top, width, height;
+  int tabOrder;
+};
+
+constexpr std::array<Placement, 10> kPlacements{{
+    {"Label1", 387, 4, 183, 13, -1},
+    {"Label2", 382, 18, 219, 13, -1},
+    {"Label3", 443, 35, 59, 13, -1},
+    {"Label4", 67, 19, 220, 13, -1},
+    {"edmetar", 2, 50, 675, 21, 2},
+    {"BtTrans", 1, 79, 675, 25, 0},
+    {"Memo1", 3, 113, 675, 185, 1},
+    {"GroupBox2", 5, 7, 146, 39, 3},
+    {"RadioButton3", 14, 16, 83, 17, 0},
+    {"RadioButton4", 81, 16, 60, 17, 1},
+}};
+
+constexpr int kClientWidth = 680;
+constexpr int kClientHeight = 300;
+constexpr int kDesignedLeft = 142;
+constexpr int kDesignedTop = 196;
+constexpr int kDesignedPointSize = 8;
+
+constexpr char kIconPath[] = ":/icons/vantrel.png";
+
+QString qtString(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+int tabOrderOf(const QWidget& control) {
+  for (const Placement& place : kPlacements) {
+    if (qtString(place.name) == control.objectName()) return place.tabOrder;
+  }
+  return -1;
+}
+
+// The window's font: MS Sans Serif 8 pt where the system has it, else the nearest sans-serif.
+QFont designedFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                    QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                    QStringLiteral("Helvetica")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(kDesignedPointSize);
+  return font;
+}
+
+// The labels keep their designed widths. Where the substitute font runs wider than the designed
+// one, the label's font is condensed just enough for the whole text to show.
+void fitTextToWidth(QLabel& label) {
+  const int advance = QFontMetrics(label.font()).horizontalAdvance(label.text());
+  if (advance <= label.width()) return;
+  QFont font = label.font();
+  // Condensing scales advances about linearly; the loop only makes up for rounding.
+  int stretch = std::max<int>(QFont::UltraCondensed, QFont::Unstretched * label.width() / advance);
+  for (;; --stretch) {
+    font.setStretch(stretch);
+    if (stretch <= QFont::UltraCondensed ||
+        QFontMetrics(font).horizontalAdvance(label.text()) <= label.width()) {
+      break;
+    }
+  }
+  label.setFont(font);
+}
+
+void setTextColor(QWidget& widget, const QColor& color) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::WindowText, color);
+  widget.setPalette(palette);
+}
+
+// The memo's document starts a new line at LF, CR, U+2028 and U+2029 and at its frame marks;
+// such characters, copied into a sentence from a typed group, show as U+FFFD so that every
+// translation line stays exactly one memo line.
+bool breaksMemoLine(QChar c) {
+  switch (c.unicode()) {
+    case u'\n':
+    case u'\r':
+    case 0x2028:
+    case 0x2029:
+    case 0xFDD0:
+    case 0xFDD1:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// All lines at once: one setPlainText is far quicker than a line-by-line append for a long
+// translation.
+QString memoText(const Translation& translation) {
+  std::size_t bytes = 0;
+  for (std::size_t i = 0; i < translation.size(); ++i) bytes += translation.line(i).size() + 1;
+  QString text;
+  text.reserve(static_cast<qsizetype>(bytes));
+  for (std::size_t i = 0; i < translation.size(); ++i) {
+    if (i != 0) text += u'\n';
+    const qsizetype start = text.size();
+    text += qtString(translation.line(i));
+    std::replace_if(text.begin() + start, text.end(), breaksMemoLine, QChar::ReplacementCharacter);
+  }
+  return text;
+}
+
+// Return or the keypad's Enter, any modifiers. A held key repeats press and release; only the
+// real release counts.
+bool isEnterRelease(const QKeyEvent& event) {
+  return event.type() == QEvent::KeyRelease && !event.isAutoRepeat() &&
+         (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter);
+}
+
+void showMessageBox(const QString& text) {
+  // Without a parent the box is centred on the screen and modal for the whole application.
+  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text,
+                  QMessageBox::Ok);
+  box.exec();
+}
+
+void openMail(const QUrl& mailto) {
+  QDesktopServices::openUrl(mailto);
+}
+
+}  // namespace
+
+void setUpApplication() {
+  QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+  QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
+  QApplication::setDesktopFileName(QStringLiteral("vantrel"));
+  QApplication::setWindowIcon(QIcon(QString::fromLatin1(kIconPath)));
+}
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      messageBox_(showMessageBox),
+      mail_(openMail) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QString::fromLatin1(kApplicationTitle));
+  setWindowIcon(QIcon(QString::fromLatin1(kIconPath)));
+  setFont(designedFont());
+  setBackgroundRole(QPalette::Button);
+  setAutoFillBackground(true);
+  move(kDesignedLeft, kDesignedTop);
+  setFixedSize(kClientWidth, kClientHeight);
+
+  createControls();
+  placeControls();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::createControls() {
+  Label1 = new QLabel(QStringLiteral("Vantrel: METAR in plain English."), this);
+  Label2 = new QLabel(QStringLiteral("Free software for learning and curiosity."), this);
+
+  Label3 = new QLabel(QString::fromLatin1(kContactAddress), this);
+  Label3->setFont(designedFont());
+  setTextColor(*Label3, Qt::blue);
+  Label3->setCursor(Qt::PointingHandCursor);
+  Label3->installEventFilter(this);
+
+  Label4 = new QLabel(QStringLiteral("!!!NOT SUITED TO REAL AVIATION!!!"), this);
+  QFont warning = designedFont();
+  warning.setBold(true);
+  warning.setUnderline(true);
+  Label4->setFont(warning);
+  setTextColor(*Label4, Qt::red);
+
+  for (QLabel* label : {Label1, Label2, Label3, Label4}) {
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  }
+
+  edmetar = new QLineEdit(this);
+  // Any length: a pasted report is taken whole.
+  edmetar->setMaxLength(std::numeric_limits<int>::max());
+  // Reports are plain Latin letters, digits and signs, which need no shaping; without it the
+  // field lays out and draws a long pasted report about twice as fast.
+  QFont reportFont = edmetar->font();
+  reportFont.setStyleStrategy(QFont::PreferNoShaping);
+  edmetar->setFont(reportFont);
+  edmetar->installEventFilter(this);
+
+  BtTrans = new QPushButton(QStringLiteral("Translate!"), this);
+  connect(BtTrans, &QPushButton::clicked, this, &TForm1::BtTransClick);
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setReadOnly(true);
+  Memo1->setUndoRedoEnabled(false);
+  Memo1->setTabChangesFocus(true);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+  // The language choice stays hidden: English is the only rendering.
+  GroupBox2 = new QGroupBox(QStringLiteral("Languages"), this);
+  RadioButton3 = new QRadioButton(QStringLiteral("English"), GroupBox2);
+  RadioButton3->setChecked(true);
+  RadioButton4 = new QRadioButton(QStringLiteral("Français"), GroupBox2);
+  GroupBox2->hide();
+
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Label3->setObjectName(QStringLiteral("Label3"));
+  Label4->setObjectName(QStringLiteral("Label4"));
+  edmetar->setObjectName(QStringLiteral("edmetar"));
+  BtTrans->setObjectName(QStringLiteral("BtTrans"));
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+  RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
+  RadioButton4->setObjectName(QStringLiteral("RadioButton4"));
+}
+
+void TForm1::placeControls() {
+  std::vector<QWidget*> stops;
+  for (const Placement& place : kPlacements) {
+    auto* control = findChild<QWidget*>(qtString(place.name));
+    control->setGeometry(place.left, place.top, place.width, place.height);
+    if (place.tabOrder >= 0) stops.push_back(control);
+  }
+  // Focus visits the window's own controls in their tab order; a group box's controls come right
+  // after the group box, in their order within it.
+  const auto tabKey = [this](const QWidget* control) {
+    return control->parentWidget() == this
+               ? std::pair{tabOrderOf(*control), -1}
+               : std::pair{tabOrderOf(*control->parentWidget()), tabOrderOf(*control)};
+  };
+  std::sort(stops.begin(), stops.end(),
+            [&](const QWidget* a, const QWidget* b) { return tabKey(a) < tabKey(b); });
+  for (std::size_t i = 1; i < stops.size(); ++i) setTabOrder(stops[i - 1], stops[i]);
+
+  for (QLabel* label : {Label1, Label2, Label3, Label4}) fitTextToWidth(*label);
+}
+
+void TForm1::BtTransClick() {
+  // The French rendering is not part of this program; English is always checked.
+  if (!RadioButton3->isChecked()) return;
+  Memo1->clear();
+  const QByteArray report = edmetar->text().toUtf8();
+  const Translation& translation = translator_.translate(
+      std::string_view(report.constData(), static_cast<std::size_t>(report.size())));
+  if (translation.refused()) {
+    messageBox_(qtString(kNotValidMetar));
+    skipEnterRelease_ = true;
+    return;
+  }
+  Memo1->setPlainText(memoText(translation));
+}
+
+void TForm1::edmetarKeyUp(const QKeyEvent& event) {
+  if (!isEnterRelease(event)) return;
+  if (std::exchange(skipEnterRelease_, false)) return;
+  BtTrans->click();
+}
+
+void TForm1::Label3Click() {
+  mail_(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(kContactAddress)));
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == edmetar) {
+    if (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+      skipEnterRelease_ = false;
+    } else if (event->type() == QEvent::KeyRelease) {
+      const auto& key = *static_cast<QKeyEvent*>(event);
+      edmetarKeyUp(key);
+      // On this release the field would only restart its cursor blink, a redraw that for a
+      // report of a megabyte takes a hundred times longer than the translation: the memo
+      // shows first.
+      if (isEnterRelease(key)) return true;
+    }
+  } else if (watched == Label3 && event->type() == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton && Label3->rect().contains(mouse->position().toPoint())) {
+      Label3Click();
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,83 @@
+#pragma once
+// The main window: a report field, the Translate button, the output memo and a few labels.
+// The translation itself is the library's; the window reads the field and shows the lines.
+
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+#include <functional>
+
+#include "metar/translate.hpp"
+
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace vantrel {
+
+// The application title: window caption and message box caption.
+inline constexpr char kApplicationTitle[] = "Vantrel";
+// The address shown in the contact label and used for the new e-mail message.
+inline constexpr char kContactAddress[] = "hi@vantrel.org";
+
+// Names the application "Vantrel", ties it to its desktop entry and gives it the icon. Call once,
+// right after the QApplication is constructed.
+void setUpApplication();
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Shows a modal message to the user and returns when the user has dismissed it.
+  using MessageBoxHook = std::function<void(const QString& text)>;
+  // Asks the desktop to open a new e-mail message; the outcome is not reported.
+  using MailHook = std::function<void(const QUrl& mailto)>;
+
+  explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // The two ways the window reaches outside itself go through these, so tests can stand in for
+  // the modal message box and the mail client.
+  void setMessageBoxHook(MessageBoxHook hook) { messageBox_ = std::move(hook); }
+  void setMailHook(MailHook hook) { mail_ = std::move(hook); }
+
+  // "Translate!": replaces the memo's lines with the translation of the report field, or shows
+  // "It is not a valid METAR." and leaves the memo empty.
+  void BtTransClick();
+  // Releasing Enter (Return or the keypad's Enter, any modifiers) in the report field clicks
+  // "Translate!"; other keys do nothing.
+  void edmetarKeyUp(const QKeyEvent& event);
+  // The contact label asks for a new e-mail message to kContactAddress.
+  void Label3Click();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void createControls();
+  void placeControls();
+
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLineEdit* edmetar = nullptr;
+  QPushButton* BtTrans = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
+  QGroupBox* GroupBox2 = nullptr;
+  QRadioButton* RadioButton3 = nullptr;
+  QRadioButton* RadioButton4 = nullptr;
+
+  MessageBoxHook messageBox_;
+  MailHook mail_;
+  Translator translator_;
+  // Set when the message box closes: the Enter that dismissed it is released after the box is
+  // gone, back in the report field, and must not translate (and show the box) again.
+  bool skipEnterRelease_ = false;
+};
+
+}  // namespace vantrel
