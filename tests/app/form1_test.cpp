@@ -1,0 +1,440 @@
+// The window on the offscreen platform: keys and clicks in, memo lines and hook calls out.
+// Expected lines come from the library itself, so these tests check that the window shows a
+// translation exactly, not what the translation says.
+
+#include "form1.hpp"
+
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextBlock>
+#include <memory>
+
+#include "metar/translate.hpp"
+
+namespace {
+
+const QString kWorkedExample =
+    QStringLiteral("METAR LFPG 121230Z 27010KT 240V300 9999 R27L/1200 RA BKN020 18/12 Q1013 NOSIG");
+const QString kNotValid = QStringLiteral("It is not a valid METAR.");
+
+QStringList libraryLines(const QString& report) {
+  const QByteArray utf8 = report.toUtf8();
+  const vantrel::Translation translation =
+      vantrel::translate(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+  QStringList lines;
+  for (std::size_t i = 0; i < translation.size(); ++i) {
+    const std::string_view line = translation.line(i);
+    lines << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+  }
+  return lines;
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<vantrel::TForm1> form_;
+  QStringList messages_;
+  QList<QUrl> mails_;
+
+  template <typename T>
+  T* control(const char* name) const {
+    T* found = form_->findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+  }
+  QLineEdit* edmetar() const { return control<QLineEdit>("edmetar"); }
+  QPushButton* btTrans() const { return control<QPushButton>("BtTrans"); }
+  QPlainTextEdit* memo1() const { return control<QPlainTextEdit>("Memo1"); }
+
+  // The memo's lines, block by block: trailing spaces and empty lines as they are.
+  QStringList memoLines() const {
+    const QTextDocument* document = memo1()->document();
+    if (document->isEmpty()) return {};
+    QStringList lines;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+      lines << block.text();
+    }
+    return lines;
+  }
+
+  void typeReport(const QString& report) {
+    edmetar()->setFocus();
+    QTest::keyClicks(edmetar(), report);
+    QCOMPARE(edmetar()->text(), report);
+  }
+
+  void clickTranslate(const QString& report) {
+    edmetar()->setText(report);
+    QTest::mouseClick(btTrans(), Qt::LeftButton);
+  }
+
+ private slots:
+  void init() {
+    messages_.clear();
+    mails_.clear();
+    form_ = std::make_unique<vantrel::TForm1>();
+    form_->setMessageBoxHook([this](const QString& text) { messages_ << text; });
+    form_->setMailHook([this](const QUrl& url) { mails_ << url; });
+    form_->show();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  }
+
+  void cleanup() { form_.reset(); }
+
+  void enterReleaseTranslates_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers();
+    QTest::newRow("Shift+Return") << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("Ctrl+Return") << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Alt+Return") << Qt::Key_Return << Qt::KeyboardModifiers(Qt::AltModifier);
+    QTest::newRow("keypad Enter") << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
+    QTest::newRow("Shift+keypad Enter")
+        << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::ShiftModifier | Qt::KeypadModifier);
+  }
+  void enterReleaseTranslates() {
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    typeReport(kWorkedExample);
+    QVERIFY(memoLines().isEmpty());
+    QTest::keyPress(edmetar(), key, modifiers);
+    QVERIFY2(memoLines().isEmpty(), "the press alone must not translate");
+    QTest::keyRelease(edmetar(), key, modifiers);
+    QCOMPARE(memoLines(), libraryLines(kWorkedExample));
+    QVERIFY(messages_.isEmpty());
+  }
+
+  void otherKeysDoNothing_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Space") << Qt::Key_Space << Qt::KeyboardModifiers();
+    QTest::newRow("letter") << Qt::Key_Q << Qt::KeyboardModifiers();
+    QTest::newRow("Ctrl+M") << Qt::Key_M << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Escape") << Qt::Key_Escape << Qt::KeyboardModifiers();
+    QTest::newRow("Tab") << Qt::Key_Tab << Qt::KeyboardModifiers();
+    QTest::newRow("End") << Qt::Key_End << Qt::KeyboardModifiers();
+    QTest::newRow("F5") << Qt::Key_F5 << Qt::KeyboardModifiers();
+  }
+  void otherKeysDoNothing() {
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    edmetar()->setText(kWorkedExample);
+    QTest::keyClick(edmetar(), key, modifiers);
+    QVERIFY(memoLines().isEmpty());
+    QVERIFY(messages_.isEmpty());
+  }
+
+  void heldEnterTranslatesOnceOnRelease() {
+    edmetar()->setText(QStringLiteral("SPECI LFPG 121230Z"));
+    QTest::keyPress(edmetar(), Qt::Key_Return);
+    // What a held key sends while it repeats.
+    for (int i = 0; i < 3; ++i) {
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QString(), true);
+      QApplication::sendEvent(edmetar(), &release);
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+      QApplication::sendEvent(edmetar(), &press);
+    }
+    QVERIFY(messages_.isEmpty());
+    QTest::keyRelease(edmetar(), Qt::Key_Return);
+    QCOMPARE(messages_, QStringList{kNotValid});
+  }
+
+  // The Enter that dismisses the message box is released back in the report field; it must not
+  // bring the box straight back. The next full Enter in the field translates again.
+  void enterThatClosesMessageBoxDoesNotTranslateAgain() {
+    QTest::keyClick(edmetar(), Qt::Key_Return);
+    QCOMPARE(messages_.size(), 1);
+    QTest::keyRelease(edmetar(), Qt::Key_Return);
+    QCOMPARE(messages_.size(), 1);
+    QTest::keyClick(edmetar(), Qt::Key_Return);
+    QCOMPARE(messages_.size(), 2);
+    edmetar()->setText(kWorkedExample);
+    QTest::keyClick(edmetar(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(memoLines(), libraryLines(kWorkedExample));
+  }
+
+  void clickTranslates() {
+    clickTranslate(kWorkedExample);
+    QCOMPARE(memoLines(), libraryLines(kWorkedExample));
+    QVERIFY(messages_.isEmpty());
+  }
+
+  void memoHoldsTheTranslationLines_data() {
+    QTest::addColumn<QString>("report");
+    QTest::newRow("worked example") << kWorkedExample;
+    QTest::newRow("report type alone") << QStringLiteral("METAR");
+    QTest::newRow("lone station") << QStringLiteral("LFPG");
+    QTest::newRow("lower case") << kWorkedExample.toLower();
+    QTest::newRow("trailing spaces") << kWorkedExample + QStringLiteral("   ");
+    QTest::newRow("double space before temperature")
+        << QStringLiteral("METAR LFPG 121230Z 27010KT 9999 BKN020  18/12 Q1013");
+    QTest::newRow("CAVOK and weather")
+        << QStringLiteral("METAR EGLL 011050Z 24015G25KT CAVOK -SHRA 15/09 Q1021");
+    QTest::newRow("becoming and temporary") << QStringLiteral(
+        "METAR EDDF 151520Z 31012KT 9999 FEW030 12/04 Q1018 BECMG 34015KT 6000 SCT020 "
+        "TEMPO 4000 SHRA BKN015");
+    QTest::newRow("no weather, no trend")
+        << QStringLiteral("METAR KJFK 302351Z 00000KT 9999 SKC 21/15 Q1012");
+    QTest::newRow("non-ASCII station") << QStringLiteral("METAR ÉÇÜ° 121230Z 27010KT 9999 NSC");
+    QTest::newRow("replacement character, no-break space")
+        << QStringLiteral("METAR L\uFFFDPG 121230Z \u00A0RA");
+  }
+  void memoHoldsTheTranslationLines() {
+    QFETCH(QString, report);
+    clickTranslate(report);
+    const QStringList expected = libraryLines(report);
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(memoLines(), expected);
+    QVERIFY(messages_.isEmpty());
+  }
+
+  // The lines the worked example must show whatever the library's sentences: eight of them, the
+  // degree sign intact, the closing empty line, the trailing spaces.
+  void workedExampleShape() {
+    clickTranslate(kWorkedExample);
+    const QStringList lines = memoLines();
+    QCOMPARE(lines.size(), 8);
+    QVERIFY(lines[5].contains(QChar(0xB0)));
+    QVERIFY(!lines[5].contains(QChar::ReplacementCharacter));
+    for (int i : {2, 3, 4, 5, 6}) QVERIFY2(lines[i].endsWith(u' '), qPrintable(lines[i]));
+    QCOMPARE(lines[7], QString());
+    QCOMPARE(memo1()->document()->blockCount(), 8);
+  }
+
+  void reportTypeAloneGivesThreeEmptyLines() {
+    clickTranslate(QStringLiteral("METAR"));
+    QCOMPARE(memoLines(), (QStringList{QString(), QString(), QString()}));
+  }
+
+  void refusedReportShowsMessageBoxAndEmptyMemo_data() {
+    QTest::addColumn<QString>("report");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("SPECI") << QStringLiteral("SPECI LFPG 121230Z");
+    QTest::newRow("leading space") << QStringLiteral(" ") + kWorkedExample;
+    QTest::newRow("five-letter station") << QStringLiteral("LFPGX 121230Z 27010KT");
+    QTest::newRow("spaces only") << QStringLiteral("    ");
+  }
+  void refusedReportShowsMessageBoxAndEmptyMemo() {
+    QFETCH(QString, report);
+    clickTranslate(kWorkedExample);
+    QVERIFY(!memoLines().isEmpty());
+    clickTranslate(report);
+    QCOMPARE(messages_, QStringList{kNotValid});
+    QVERIFY(memoLines().isEmpty());
+    QCOMPARE(memo1()->toPlainText(), QString());
+  }
+
+  void secondTranslationReplacesTheFirst() {
+    const QString second = QStringLiteral("METAR EGLL 011050Z 24015KT 9999 FEW040 15/09 Q1021");
+    clickTranslate(kWorkedExample);
+    edmetar()->clear();
+    typeReport(second);
+    QTest::keyClick(edmetar(), Qt::Key_Return);
+    QCOMPARE(memoLines(), libraryLines(second));
+    clickTranslate(QStringLiteral("METAR"));
+    QCOMPARE(memoLines(), libraryLines(QStringLiteral("METAR")));
+  }
+
+  void onlyEnglishTranslates() {
+    control<QRadioButton>("RadioButton4")->setChecked(true);
+    QVERIFY(!control<QRadioButton>("RadioButton3")->isChecked());
+    clickTranslate(kWorkedExample);
+    clickTranslate(QString());
+    QVERIFY(memoLines().isEmpty());
+    QVERIFY(messages_.isEmpty());
+  }
+
+  // Far past QLineEdit's default limit of 32767 characters.
+  void longPasteIsTakenWhole() {
+    const QString report = kWorkedExample + QString(100000, u' ') + QStringLiteral("RMK");
+    edmetar()->setFocus();
+    edmetar()->insert(report);
+    QCOMPARE(edmetar()->text().size(), report.size());
+    QTest::keyClick(edmetar(), Qt::Key_Return);
+    QCOMPARE(memoLines(), libraryLines(report));
+  }
+
+  // A character the memo would take for a line break, copied from a typed group into a
+  // sentence, shows as U+FFFD; the memo keeps one line per translation line.
+  void lineBreakCharactersStayInTheirLine_data() {
+    QTest::addColumn<QChar>("character");
+    QTest::newRow("CR") << QChar(u'\r');
+    QTest::newRow("LF") << QChar(u'\n');
+    QTest::newRow("line separator") << QChar(QChar::LineSeparator);
+    QTest::newRow("paragraph separator") << QChar(QChar::ParagraphSeparator);
+  }
+  void lineBreakCharactersStayInTheirLine() {
+    QFETCH(QChar, character);
+    const QString report = QStringLiteral("METAR LF") + character +
+                           QStringLiteral("G 121230Z 27010KT 9999 BKN020 18/12 Q1013");
+    clickTranslate(report);
+    QStringList expected = libraryLines(report);
+    QVERIFY(!expected.isEmpty());
+    for (QString& line : expected) line.replace(character, QChar::ReplacementCharacter);
+    QCOMPARE(memoLines(), expected);
+  }
+
+  void windowIsFixedAtItsDesignedPlace() {
+    QCOMPARE(form_->size(), QSize(680, 300));
+    QCOMPARE(form_->minimumSize(), QSize(680, 300));
+    QCOMPARE(form_->maximumSize(), QSize(680, 300));
+    form_->resize(900, 500);
+    QCOMPARE(form_->size(), QSize(680, 300));
+    const Qt::WindowFlags flags = form_->windowFlags();
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Vantrel"));
+    QVERIFY(form_->windowIcon().availableSizes().contains(QSize(32, 32)));
+    QCOMPARE(form_->backgroundRole(), QPalette::Button);
+
+    const vantrel::TForm1 fresh;
+    QCOMPARE(fresh.pos(), QPoint(142, 196));
+    QCOMPARE(fresh.font().pointSize(), 8);
+  }
+
+  void controlGeometry_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QRect>("geometry");
+    const QString form = QStringLiteral("Form1");
+    QTest::newRow("Label1") << "Label1"
+                            << "QLabel" << form << QRect(387, 4, 183, 13);
+    QTest::newRow("Label2") << "Label2"
+                            << "QLabel" << form << QRect(382, 18, 219, 13);
+    QTest::newRow("Label3") << "Label3"
+                            << "QLabel" << form << QRect(443, 35, 59, 13);
+    QTest::newRow("Label4") << "Label4"
+                            << "QLabel" << form << QRect(67, 19, 220, 13);
+    QTest::newRow("edmetar") << "edmetar"
+                             << "QLineEdit" << form << QRect(2, 50, 675, 21);
+    QTest::newRow("BtTrans") << "BtTrans"
+                             << "QPushButton" << form << QRect(1, 79, 675, 25);
+    QTest::newRow("Memo1") << "Memo1"
+                           << "QPlainTextEdit" << form << QRect(3, 113, 675, 185);
+    QTest::newRow("GroupBox2") << "GroupBox2"
+                               << "QGroupBox" << form << QRect(5, 7, 146, 39);
+    QTest::newRow("RadioButton3") << "RadioButton3"
+                                  << "QRadioButton"
+                                  << "GroupBox2" << QRect(14, 16, 83, 17);
+    QTest::newRow("RadioButton4") << "RadioButton4"
+                                  << "QRadioButton"
+                                  << "GroupBox2" << QRect(81, 16, 60, 17);
+  }
+  void controlGeometry() {
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QString, parent);
+    QFETCH(QRect, geometry);
+    const auto* widget = control<QWidget>(qPrintable(name));
+    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), kind);
+    QCOMPARE(widget->parentWidget()->objectName(), parent);
+    QCOMPARE(widget->geometry(), geometry);
+  }
+
+  void tabOrder() {
+    const QStringList tabStops = {QStringLiteral("BtTrans"), QStringLiteral("Memo1"),
+                                  QStringLiteral("edmetar"), QStringLiteral("RadioButton3"),
+                                  QStringLiteral("RadioButton4")};
+    QStringList chain;
+    const QWidget* start = btTrans();
+    const QWidget* w = start;
+    do {
+      if (tabStops.contains(w->objectName())) chain << w->objectName();
+      w = w->nextInFocusChain();
+    } while (w != start);
+    QCOMPARE(chain, tabStops);
+
+    // What a user sees: focus starts on the button and Tab skips the hidden language choice.
+    QCOMPARE(QApplication::focusWidget(), btTrans());
+    for (const char* next : {"Memo1", "edmetar", "BtTrans", "Memo1"}) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+    }
+  }
+
+  void controlsAtStart() {
+    QCOMPARE(btTrans()->text(), QStringLiteral("Translate!"));
+    QVERIFY(edmetar()->text().isEmpty());
+    QVERIFY(memoLines().isEmpty());
+    QVERIFY(memo1()->isReadOnly());
+    QCOMPARE(memo1()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(memo1()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(memo1()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    const auto* group = control<QGroupBox>("GroupBox2");
+    QVERIFY(group->isHidden());
+    QCOMPARE(group->title(), QStringLiteral("Languages"));
+    QCOMPARE(control<QRadioButton>("RadioButton3")->text(), QStringLiteral("English"));
+    QVERIFY(control<QRadioButton>("RadioButton3")->isChecked());
+    QCOMPARE(control<QRadioButton>("RadioButton4")->text(), QStringLiteral("Français"));
+    QVERIFY(!control<QRadioButton>("RadioButton4")->isChecked());
+
+    const auto* warning = control<QLabel>("Label4");
+    QCOMPARE(warning->text(), QStringLiteral("!!!NOT SUITED TO REAL AVIATION!!!"));
+    QVERIFY(warning->font().bold());
+    QVERIFY(warning->font().underline());
+    QCOMPARE(warning->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    const auto* contact = control<QLabel>("Label3");
+    QCOMPARE(contact->text(), QString::fromLatin1(vantrel::kContactAddress));
+    QVERIFY(contact->text().contains(u'@'));
+    QCOMPARE(contact->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(contact->palette().color(QPalette::WindowText), QColor(Qt::blue));
+  }
+
+  // Labels keep their designed widths whatever font the system substitutes; no text may be cut.
+  void labelTextsFitTheirWidths_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4"}) QTest::newRow(name) << name;
+  }
+  void labelTextsFitTheirWidths() {
+    QFETCH(QString, name);
+    const auto* label = control<QLabel>(qPrintable(name));
+    QVERIFY(!label->text().isEmpty());
+    const QFontMetrics metrics(label->font());
+    QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
+    QVERIFY(metrics.height() <= label->height() + 1);
+  }
+
+  void contactLabelClickAsksForMail_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<int>("mails");
+    QTest::newRow("left click on the address") << "Label3" << Qt::LeftButton << 1;
+    QTest::newRow("right click on the address") << "Label3" << Qt::RightButton << 0;
+    QTest::newRow("left click on a notice") << "Label1" << Qt::LeftButton << 0;
+    QTest::newRow("left click on the warning") << "Label4" << Qt::LeftButton << 0;
+  }
+  void contactLabelClickAsksForMail() {
+    QFETCH(QString, name);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(int, mails);
+    QTest::mouseClick(control<QLabel>(qPrintable(name)), button);
+    QCOMPARE(mails_.size(), mails);
+    if (mails == 1) {
+      const QString address = control<QLabel>("Label3")->text();
+      QCOMPARE(mails_.front(), QUrl(QStringLiteral("mailto:") + address));
+      QCOMPARE(mails_.front().scheme(), QStringLiteral("mailto"));
+      QCOMPARE(mails_.front().path(), address);
+    }
+    QVERIFY(messages_.isEmpty());
+    QVERIFY(memoLines().isEmpty());
+  }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

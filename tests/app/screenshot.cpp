@@ -1,0 +1,43 @@
+// Renders the window after a translation into a PNG, the picture shown in the README:
+//   vantrel_screenshot docs/window.png ["REPORT"]
+// Run it under a real or virtual X display (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+
+#include "form1.hpp"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  vantrel::setUpApplication();
+  const QStringList args = QApplication::arguments();
+  if (args.size() < 2 || args.size() > 3) {
+    std::fprintf(stderr, "usage: vantrel_screenshot OUT.png [REPORT]\n");
+    return 2;
+  }
+  const QString report = args.size() == 3 ? args[2]
+                                          : QStringLiteral(
+                                                "METAR LFPG 121230Z 27010KT 240V300 9999 "
+                                                "R27L/1200 RA BKN020 18/12 Q1013 NOSIG");
+  vantrel::TForm1 form;
+  form.setMessageBoxHook([](const QString& text) {
+    std::fprintf(stderr, "vantrel_screenshot: %s\n", qPrintable(text));
+  });
+  form.show();
+  if (!QTest::qWaitForWindowExposed(&form)) return 1;
+  auto* edit = form.findChild<QLineEdit*>(QStringLiteral("edmetar"));
+  edit->setFocus();
+  QTest::keyClicks(edit, report);
+  QTest::keyClick(edit, Qt::Key_Return);
+  edit->setCursorPosition(0);
+  QTest::qWait(50);
+  if (!form.grab().save(args[1], "PNG")) {
+    std::fprintf(stderr, "vantrel_screenshot: cannot write %s\n", qPrintable(args[1]));
+    return 1;
+  }
+  return 0;
+}
