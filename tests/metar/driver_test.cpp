@@ -152,6 +152,14 @@ TEST(DriverTest, ControlCharactersBelongToTheirGroup) {
   test::expectRefused("\t"sv);
 }
 
+TEST(DriverTest, LineBreaksInsideAGroupNeverSplitALine) {
+  // A line break is one character of its group; where the group is copied it reads U+FFFD.
+  test::expectLines("LF\nG 121230Z 24010KT 1\r\n0 BKN020 18/12 Q1013",
+                    {"METAR report issued on the 12th at 12.30 GMT for LF\uFFFDG:", test::kWind,
+                     "Visibility is 1\uFFFD\uFFFD0 metres. ", test::kSky, test::kTemperature});
+  test::expectRefused("METAR\n LFPG");  // "METAR\n" is a group of six characters
+}
+
 TEST(DriverTest, IllFormedBytesDoNoHarm) {
   for (const std::string_view report :
        {"\xFF\xFE\xFD\xFC 121230Z 24010KT 9999"sv, "METAR LFPG 121230Z \x80\x80\x80\x80 RA"sv,
