@@ -94,6 +94,15 @@ void fitTextToWidth(QLabel& label) {
   label.setFont(font);
 }
 
+// The window's background in the button-face colour. Only the colour changes, not the role:
+// children take their text colours from the roles of their parent's background.
+QPalette buttonFacePalette(QPalette palette) {
+  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Window, palette.color(group, QPalette::Button));
+  }
+  return palette;
+}
+
 void setTextColor(QWidget& widget, const QColor& color) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::WindowText, color);
@@ -170,8 +179,7 @@ TForm1::TForm1(QWidget* parent)
   setWindowTitle(QString::fromLatin1(kApplicationTitle));
   setWindowIcon(QIcon(QString::fromLatin1(kIconPath)));
   setFont(designedFont());
-  setBackgroundRole(QPalette::Button);
-  setAutoFillBackground(true);
+  setPalette(buttonFacePalette(palette()));
   move(kDesignedLeft, kDesignedTop);
   setFixedSize(kClientWidth, kClientHeight);
 
