@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -299,7 +300,8 @@ class Form1Test : public QObject {
     QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
     QCOMPARE(form_->windowTitle(), QStringLiteral("Vantrel"));
     QVERIFY(form_->windowIcon().availableSizes().contains(QSize(32, 32)));
-    QCOMPARE(form_->backgroundRole(), QPalette::Button);
+    QCOMPARE(form_->palette().color(form_->backgroundRole()),
+             form_->palette().color(QPalette::Button));
 
     const vantrel::TForm1 fresh;
     QCOMPARE(fresh.pos(), QPoint(142, 196));
@@ -394,6 +396,37 @@ class Form1Test : public QObject {
     QVERIFY(contact->text().contains(u'@'));
     QCOMPARE(contact->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(contact->palette().color(QPalette::WindowText), QColor(Qt::blue));
+  }
+
+  // What is drawn, not only what is set: text pixels of the contact label are blue, of the
+  // warning red, of a notice neither.
+  void labelColoursAsDrawn_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("contact") << "Label3" << QColor(Qt::blue);
+    QTest::newRow("warning") << "Label4" << QColor(Qt::red);
+    QTest::newRow("notice") << "Label1" << QColor(Qt::black);
+  }
+  void labelColoursAsDrawn() {
+    QFETCH(QString, name);
+    QFETCH(QColor, colour);
+    const QImage image = control<QLabel>(qPrintable(name))->grab().toImage();
+    int strong = 0;
+    int matching = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor pixel = image.pixelColor(x, y);
+        if (pixel.lightness() > 200) continue;  // background and faint edges
+        ++strong;
+        const QColor nearest = pixel.blue() > pixel.red() + 64   ? QColor(Qt::blue)
+                               : pixel.red() > pixel.blue() + 64 ? QColor(Qt::red)
+                                                                 : QColor(Qt::black);
+        if (nearest == colour) ++matching;
+      }
+    }
+    QVERIFY(strong > 20);
+    QVERIFY2(matching * 10 >= strong * 9,
+             qPrintable(QStringLiteral("%1 of %2").arg(matching).arg(strong)));
   }
 
   // Labels keep their designed widths whatever font the system substitutes; no text may be cut.
