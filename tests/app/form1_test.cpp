@@ -11,11 +11,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 #include <memory>
 
 #include "metar/translate.hpp"
@@ -235,6 +238,31 @@ class Form1Test : public QObject {
     QCOMPARE(messages_, QStringList{kNotValid});
     QVERIFY(memoLines().isEmpty());
     QCOMPARE(memo1()->toPlainText(), QString());
+  }
+
+  // The box the program really shows, closed from a timer once its modal loop runs.
+  void messageBoxAsShown() {
+    vantrel::TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    bool seen = false;
+    QTimer::singleShot(0, this, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box != nullptr);
+      seen = true;
+      const QRect screen = box->screen()->availableGeometry();
+      box->button(QMessageBox::Ok)->click();
+      QCOMPARE(box->windowTitle(), QStringLiteral("Vantrel"));
+      QCOMPARE(box->text(), kNotValid);
+      QCOMPARE(box->icon(), QMessageBox::NoIcon);
+      QCOMPARE(box->buttons().size(), 1);
+      QVERIFY(box->parentWidget() == nullptr);
+      QVERIFY2((box->frameGeometry().center() - screen.center()).manhattanLength() <= 24,
+               "the box is centred on the screen");
+    });
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BtTrans")), Qt::LeftButton);
+    QVERIFY(seen);
+    QVERIFY(form.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->document()->isEmpty());
   }
 
   void secondTranslationReplacesTheFirst() {
