@@ -84,9 +84,19 @@ void ReportWriter::writeJson(std::string_view report, const Translation& transla
   buffer_ += "{\"report\": ";
   appendLongJson(report);
   buffer_ += ", \"lines\": [";
+  // A line holds the translation's own sentence fragments, which never need escaping, and
+  // characters copied from the report: when the report needs no escaping, its lines need none.
+  const bool plain = !needsJsonEscape(report);
   for (std::size_t i = 0; i < translation.size(); ++i) {
     if (i != 0) buffer_ += ", ";
-    appendLongJson(translation.line(i));
+    const std::string_view line = translation.line(i);
+    if (plain && line.size() < settings_.flushSize) {
+      buffer_ += '"';
+      buffer_ += line;
+      buffer_ += '"';
+    } else {
+      appendLongJson(line);
+    }
   }
   buffer_ += "]}\n";
 }

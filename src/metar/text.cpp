@@ -1,5 +1,7 @@
 #include "metar/text.hpp"
 
+#include <cstring>
+
 namespace vantrel {
 
 std::size_t countCharacters(std::string_view utf8) noexcept {
@@ -27,8 +29,8 @@ std::size_t findInvalidUtf8(std::string_view bytes) noexcept {
   while (i < n) {
     // ASCII fast path: eight bytes at a time while none has its high bit set.
     while (i + 8 <= n) {
-      std::uint64_t word = 0;
-      for (std::size_t k = 0; k < 8; ++k) word |= static_cast<std::uint64_t>(s[i + k]) << (8 * k);
+      std::uint64_t word;
+      std::memcpy(&word, s + i, sizeof word);
       if ((word & 0x8080808080808080ULL) != 0) break;
       i += 8;
     }
