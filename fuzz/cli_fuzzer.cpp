@@ -19,8 +19,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -28,41 +26,21 @@
 #include <vector>
 
 #include "cli/cli.hpp"
-#include "json_reader.hpp"
+#include "fuzz_check.hpp"
 #include "metar/text.hpp"
 #include "metar/translate.hpp"
+#include "support/json_reader.hpp"
+#include "support/lines.hpp"
 
 namespace {
 
-using vantrel::fuzz::JsonReader;
-using vantrel::fuzz::JsonValue;
+using vantrel::test::JsonReader;
+using vantrel::test::JsonValue;
+using vantrel::test::splitLines;
 
+// Output and messages can be long; the first 2000 bytes say enough.
 void require(bool ok, const char* what, std::string_view detail) {
-  if (ok) return;
-  std::fprintf(stderr, "cli_fuzzer: property violated: %s\nat (%zu bytes): ", what,
-               detail.size());
-  for (const char c : detail.substr(0, 2000)) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 0x20 && b < 0x7F && b != '\\') {
-      std::fputc(b, stderr);
-    } else {
-      std::fprintf(stderr, "\\x%02X", b);
-    }
-  }
-  std::fputc('\n', stderr);
-  std::abort();
-}
-
-// Splits at "\n"; a last piece without "\n" is a line too, an empty tail is not.
-std::vector<std::string_view> splitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    lines.push_back(text.substr(0, end));
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
-  return lines;
+  if (!ok) vantrel::fuzz::propertyViolated("cli_fuzzer", what, "at", detail, 2000);
 }
 
 struct Run {

@@ -20,31 +20,18 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "fuzz_check.hpp"
 #include "metar/text.hpp"
 #include "metar/translate.hpp"
 
 namespace {
 
 void require(bool ok, const char* what, std::string_view report) {
-  if (ok) return;
-  std::fprintf(stderr, "translate_fuzzer: property violated: %s\nreport (%zu bytes): ", what,
-               report.size());
-  for (const char c : report) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 0x20 && b < 0x7F && b != '\\') {
-      std::fputc(b, stderr);
-    } else {
-      std::fprintf(stderr, "\\x%02X", b);
-    }
-  }
-  std::fputc('\n', stderr);
-  std::abort();
+  if (!ok) vantrel::fuzz::propertyViolated("translate_fuzzer", what, "report", report);
 }
 
 // A report whose translation fills every buffer: wind, variation, visibility, runway, weather,

@@ -7,8 +7,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <charconv>
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -20,6 +18,8 @@
 
 #include "expect_lines.hpp"
 #include "metar/text.hpp"
+#include "support/json_reader.hpp"
+#include "support/lines.hpp"
 
 extern char** environ;
 
@@ -34,196 +34,59 @@ struct Record {
   std::optional<std::string> error;
 };
 
-// Just enough JSON for these records: one object of string members and string arrays, with every
-// string escape of RFC 8259.
-class RecordReader {
- public:
-  explicit RecordReader(std::string_view text) : text_(text) {}
-
-  std::optional<Record> read() {
-    Record record;
-    bool hasReport = false;
-    if (!consume('{')) return std::nullopt;
-    if (!consume('}')) {
-      do {
-        std::optional<std::string> key = string();
-        if (!key || !consume(':')) return std::nullopt;
-        skipSpace();
-        if (pos_ < text_.size() && text_[pos_] == '[') {
-          std::optional<std::vector<std::string>> items = array();
-          if (!items || *key != "lines") return std::nullopt;
-          record.lines = std::move(items);
-        } else {
-          std::optional<std::string> value = string();
-          if (!value) return std::nullopt;
-          if (*key == "report") {
-            record.report = std::move(*value);
-            hasReport = true;
-          } else if (*key == "error") {
-            record.error = std::move(value);
-          } else {
-            return std::nullopt;
-          }
-        }
-      } while (consume(','));
-      if (!consume('}')) return std::nullopt;
-    }
-    skipSpace();
-    if (pos_ != text_.size() || !hasReport ||
-        record.lines.has_value() == record.error.has_value()) {
-      return std::nullopt;
-    }
-    return record;
-  }
-
-  // A single JSON string and nothing else, for the reader's own test.
-  std::optional<std::string> onlyString() {
-    std::optional<std::string> value = string();
-    skipSpace();
-    if (pos_ != text_.size()) return std::nullopt;
-    return value;
-  }
-
- private:
-  void skipSpace() {
-    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' ||
-                                   text_[pos_] == '\n' || text_[pos_] == '\r')) {
-      ++pos_;
-    }
-  }
-
-  bool consume(char c) {
-    skipSpace();
-    if (pos_ < text_.size() && text_[pos_] == c) {
-      ++pos_;
-      return true;
-    }
-    return false;
-  }
-
-  std::optional<std::vector<std::string>> array() {
-    std::vector<std::string> items;
-    if (!consume('[')) return std::nullopt;
-    if (consume(']')) return items;
-    do {
-      std::optional<std::string> item = string();
-      if (!item) return std::nullopt;
-      items.push_back(std::move(*item));
-    } while (consume(','));
-    if (!consume(']')) return std::nullopt;
-    return items;
-  }
-
-  std::optional<std::uint32_t> hex4() {
-    std::uint32_t value = 0;
-    const char* begin = text_.data() + pos_;
-    if (text_.size() - pos_ < 4 || *begin == '-' || *begin == '+') return std::nullopt;
-    const auto [end, error] = std::from_chars(begin, begin + 4, value, 16);
-    if (error != std::errc() || end != begin + 4) return std::nullopt;
-    pos_ += 4;
-    return value;
-  }
-
-  static void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-      return;
-    }
-    const int continuation = cp < 0x800 ? 1 : cp < 0x10000 ? 2 : 3;
-    const std::uint32_t lead = continuation == 1 ? 0xC0U : continuation == 2 ? 0xE0U : 0xF0U;
-    out += static_cast<char>(lead | (cp >> (6 * continuation)));
-    for (int i = continuation - 1; i >= 0; --i) {
-      out += static_cast<char>(0x80U | ((cp >> (6 * i)) & 0x3FU));
-    }
-  }
-
-  std::optional<std::string> string() {
-    if (!consume('"')) return std::nullopt;
-    std::string out;
-    while (pos_ < text_.size()) {
-      const char c = text_[pos_++];
-      if (c == '"') return out;
-      if (static_cast<unsigned char>(c) < 0x20) return std::nullopt;
-      if (c != '\\') {
-        out += c;
-        continue;
-      }
-      if (pos_ == text_.size()) return std::nullopt;
-      switch (text_[pos_++]) {
-        case '"':
-          out += '"';
-          break;
-        case '\\':
-          out += '\\';
-          break;
-        case '/':
-          out += '/';
-          break;
-        case 'b':
-          out += '\b';
-          break;
-        case 'f':
-          out += '\f';
-          break;
-        case 'n':
-          out += '\n';
-          break;
-        case 'r':
-          out += '\r';
-          break;
-        case 't':
-          out += '\t';
-          break;
-        case 'u': {
-          std::optional<std::uint32_t> cp = hex4();
-          if (!cp || (*cp >= 0xDC00 && *cp <= 0xDFFF)) return std::nullopt;
-          if (*cp >= 0xD800 && *cp <= 0xDBFF) {
-            if (text_.substr(pos_, 2) != "\\u") return std::nullopt;
-            pos_ += 2;
-            const std::optional<std::uint32_t> low = hex4();
-            if (!low || *low < 0xDC00 || *low > 0xDFFF) return std::nullopt;
-            cp = 0x10000 + ((*cp - 0xD800) << 10U) + (*low - 0xDC00);
-          }
-          appendUtf8(out, *cp);
-          break;
-        }
-        default:
-          return std::nullopt;
-      }
-    }
+// The record `text` holds: one JSON object with a "report" string and either a "lines" array of
+// strings or an "error" string, each key once. Anything else is not a record.
+std::optional<Record> readRecord(std::string_view text) {
+  using test::JsonValue;
+  const std::optional<JsonValue> value = test::JsonReader::parse(text);
+  if (!value || value->kind != JsonValue::Kind::kObject ||
+      value->memberCount != value->members.size()) {
     return std::nullopt;
   }
-
-  std::string_view text_;
-  std::size_t pos_ = 0;
-};
-
-TEST(RecordReaderTest, StringEscapes) {
-  const std::pair<std::string_view, std::string_view> cases[] = {
-      {R"("")", ""},
-      {R"("18°C \"Q1013\" a\\b\/c")", "18°C \"Q1013\" a\\b/c"},
-      {R"("\b\f\n\r\t")", "\b\f\n\r\t"},
-      {R"("\u0041\u00b0\u00B0\u20AC")", "A°°€"},
-      {R"("\u0000")", std::string_view("\0", 1)},
-      {R"("\ud83d\ude00!")", "😀!"},
-      {R"("\uDBFF\uDFFF")", "\xF4\x8F\xBF\xBF"},
-  };
-  for (const auto& [json, text] : cases) {
-    SCOPED_TRACE(json);
-    EXPECT_EQ(RecordReader(json).onlyString(), std::optional<std::string>(text));
+  Record record;
+  bool hasReport = false;
+  for (const auto& [key, member] : value->members) {
+    if (key == "lines" && member.kind == JsonValue::Kind::kArray) {
+      std::vector<std::string> lines;
+      for (const JsonValue& item : member.items) {
+        if (item.kind != JsonValue::Kind::kString) return std::nullopt;
+        lines.push_back(item.text);
+      }
+      record.lines = std::move(lines);
+    } else if (member.kind != JsonValue::Kind::kString) {
+      return std::nullopt;
+    } else if (key == "report") {
+      record.report = member.text;
+      hasReport = true;
+    } else if (key == "error") {
+      record.error = member.text;
+    } else {
+      return std::nullopt;
+    }
   }
-  for (const std::string_view bad : {R"(")", R"("\x")", R"("\u00G0")", R"("\ud83d")",
-                                     R"("\ud83d\u0041")", R"("\ude00")", "\"a\tb\"", R"("a" x)"}) {
-    SCOPED_TRACE(bad);
-    EXPECT_FALSE(RecordReader(bad).onlyString().has_value());
-  }
-  const std::optional<Record> record =
-      RecordReader(R"({"report": "METAR", "lines": ["", "a\"b"]})").read();
+  if (!hasReport || record.lines.has_value() == record.error.has_value()) return std::nullopt;
+  return record;
+}
+
+TEST(RecordTest, FromJson) {
+  const std::optional<Record> record = readRecord(R"({"report": "METAR", "lines": ["", "a\"b"]})");
   ASSERT_TRUE(record.has_value());
   EXPECT_EQ(record->report, "METAR");
   EXPECT_EQ(record->lines, (std::vector<std::string>{"", "a\"b"}));
-  EXPECT_FALSE(RecordReader(R"({"report": "x", "lines": [], "error": "e"})").read().has_value());
-  EXPECT_FALSE(RecordReader(R"({"lines": []})").read().has_value());
+  EXPECT_FALSE(record->error.has_value());
+  const std::optional<Record> refused = readRecord(R"({"report": "x", "error": "e"})");
+  ASSERT_TRUE(refused.has_value());
+  EXPECT_EQ(refused->error, std::optional<std::string>("e"));
+  EXPECT_FALSE(refused->lines.has_value());
+  for (const std::string_view bad :
+       {R"({"report": "x", "lines": [], "error": "e"})", R"({"lines": []})", R"({"report": "x"})",
+        R"({"report": "x", "lines": [1]})", R"({"report": "x", "lines": "a"})",
+        R"({"report": ["x"], "error": "e"})", R"({"report": "x", "error": "e", "other": "o"})",
+        R"({"report": 1, "report": "x", "error": "e"})", R"(["x"])",
+        R"({"report": "x", "error": "e"} x)"}) {
+    SCOPED_TRACE(bad);
+    EXPECT_FALSE(readRecord(bad).has_value());
+  }
 }
 
 struct GoldenCase {
@@ -238,25 +101,14 @@ std::string readFile(const std::filesystem::path& path) {
   return text.str();
 }
 
-std::vector<std::string_view> splitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    lines.push_back(text.substr(0, end));
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
-  return lines;
-}
-
 std::vector<GoldenCase> loadCases(const std::string& file) {
   const std::filesystem::path path = std::filesystem::path(VANTREL_TEST_DATA_DIR) / file;
   const std::string text = readFile(path);
   std::vector<GoldenCase> cases;
   std::size_t number = 0;
-  for (const std::string_view line : splitLines(text)) {
+  for (const std::string_view line : test::splitLines(text)) {
     ++number;
-    std::optional<Record> record = RecordReader(line).read();
+    std::optional<Record> record = readRecord(line);
     if (!record) {
       ADD_FAILURE() << file << ":" << number << ": not a report record: " << line;
       continue;
@@ -400,13 +252,13 @@ TEST_P(GoldenFileTest, Program) {
   for (const GoldenCase* c : sent) anyRefused = anyRefused || c->record.error.has_value();
   EXPECT_EQ(status, anyRefused ? 1 : 0);
 
-  const std::vector<std::string_view> objects = splitLines(output);
+  const std::vector<std::string_view> objects = test::splitLines(output);
   EXPECT_EQ(objects.size(), sent.size()) << "one JSON object per report";
   FailureLog log(GetParam());
   for (std::size_t i = 0; i < sent.size(); ++i) {
     Record actual{"", std::nullopt, std::nullopt};
     if (i < objects.size()) {
-      if (std::optional<Record> parsed = RecordReader(objects[i]).read()) {
+      if (std::optional<Record> parsed = readRecord(objects[i])) {
         actual = std::move(*parsed);
       } else {
         ADD_FAILURE() << GetParam() << ":" << sent[i]->lineNumber

@@ -1,8 +1,9 @@
 #pragma once
-// A small strict JSON reader (RFC 8259) for checking what vantrel-translate --json writes: it
-// accepts exactly one value with optional white space around it, rejects raw control characters
-// in strings, unknown escapes and lone surrogates, and decodes strings to UTF-8. Numbers are
-// kept as their text. Written apart from the program's own JSON writer so the two can disagree.
+// A small strict JSON reader (RFC 8259) for checking what vantrel-translate --json writes, shared
+// by the golden tests and the fuzz targets: it accepts exactly one value with optional white
+// space around it, rejects raw control characters in strings, unknown escapes and lone
+// surrogates, and decodes strings to UTF-8. Numbers are kept as their text. Written apart from
+// the program's own JSON writer so the two can disagree.
 
 #include <cstddef>
 #include <cstdint>
@@ -12,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vantrel::fuzz {
+namespace vantrel::test {
 
 struct JsonValue {
   enum class Kind { kNull, kBool, kNumber, kString, kArray, kObject };
@@ -212,4 +213,4 @@ class JsonReader {
   std::size_t pos_ = 0;
 };
 
-}  // namespace vantrel::fuzz
+}  // namespace vantrel::test
