@@ -1,15 +1,14 @@
 #include "metar/group_cursor.hpp"
 
+#include <algorithm>
+
 #include "metar/text.hpp"
 
 namespace vantrel {
 
-Group::Group(std::string_view bytes) noexcept : bytes_(bytes), size_(bytes.size()) {
-  unsigned high = 0;
-  for (const char c : bytes) high |= static_cast<unsigned char>(c);
-  ascii_ = (high & 0x80U) == 0;
-  if (!ascii_) size_ = countCharacters(bytes);
-}
+Group::Group(std::string_view bytes) noexcept
+    : Group(bytes, std::all_of(bytes.begin(), bytes.end(),
+                               [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {}
 
 std::string_view Group::sliceOfCharacters(std::size_t pos, std::size_t count) const noexcept {
   const std::size_t begin = byteOffsetOfCharacter(bytes_, pos - 1);

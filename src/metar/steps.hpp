@@ -37,8 +37,4 @@ void readSky(GroupCursor& cursor, std::string& buffer);
 void readTemperature(GroupCursor& cursor, std::string& buffer);
 void readPressure(GroupCursor& cursor, std::string& buffer);
 
-// The CAVOK sentence, on the sky line of the body and the visibility line of a trend section.
-inline constexpr std::string_view kCavokSentence =
-    "The visibility is more than 10 Km, no fog and no clouds below 5000 ft AGL. ";
-
 }  // namespace vantrel

@@ -1,9 +1,18 @@
 // Visibility: 0000 9999 vvvv CAVOK. Runway visual range: Rrr/vvvv Rrrr/vvvv.
 
+#include <string_view>
+
 #include "metar/steps.hpp"
 #include "metar/text.hpp"
 
 namespace vantrel {
+namespace {
+
+// On the sky line of the body, on the visibility line of a trend section.
+constexpr std::string_view kCavokSentence =
+    "The visibility is more than 10 Km, no fog and no clouds below 5000 ft AGL. ";
+
+}  // namespace
 
 bool readVisibility(const Group& group, std::string& visibility, std::string& cavok,
                     Section section) {

@@ -23,11 +23,6 @@ struct WeatherResult {
   GroupCursor cursor;
 
   void assignTextTo(std::string& buffer) const;
-  std::string text() const {
-    std::string s;
-    assignTextTo(s);
-    return s;
-  }
 };
 
 // Reads the weather groups at `cursor` (intensity, descriptor, phenomenon: RA -SHRA +TSRA BR FZFG
