@@ -1,22 +1,29 @@
 #pragma once
-// Public interface of the translation library: one METAR report in, English lines out.
+// Public interface of the translation library: one METAR report in, English lines out, and the
+// groups of the report that gave no text.
 
 #include <cstddef>
-#include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vantrel {
 
-class GroupCursor;
-
-// The one message a reader ever gets: a report whose first group is neither METAR nor a
-// four-character station.
+// The one message a reader ever gets: a report that cannot be read at all.
 inline constexpr std::string_view kNotValidMetar = "It is not a valid METAR.";
 
-// The lines of one translation, kept in one buffer. Lines never hold a line break; an empty
-// line is a line like any other.
+// How a report is read.
+//   kClassic: positional, in the usual METAR order, each step at the place the step before left
+//             it; a group out of place or of a form it does not know gives no text. The default.
+//   kFull:    every group recognised by its form wherever it stands in its section (body, trend
+//             sections, remarks), with the supplementary groups and the common remarks.
+enum class Reading { kClassic, kFull };
+
+// The lines of one translation, kept in one buffer, and the groups that gave no text. Lines
+// never hold a line break; an empty line is a line like any other. The unread groups are views
+// into the report that was translated.
 class Translation {
  public:
   bool refused() const noexcept { return refused_; }
@@ -28,55 +35,53 @@ class Translation {
   }
   std::vector<std::string> lines() const;
 
- private:
-  friend class Translator;
+  // The groups (space-separated, never empty) that no written line holds text of, in report
+  // order and as typed. Empty for a refused report.
+  std::span<const std::string_view> unread() const noexcept { return unread_; }
+
+  // Building, for the output writer.
   void clear() noexcept {
     refused_ = false;
     text_.clear();
     ends_.clear();
+    unread_.clear();
   }
-  void append(std::string_view line) {
+  void refuse() noexcept { refused_ = true; }
+  void appendLine(std::string_view line) {
     text_.append(line);
     ends_.push_back(text_.size());
   }
+  void appendUnread(std::string_view group) { unread_.push_back(group); }
 
+ private:
   bool refused_ = false;
   std::string text_;
   std::vector<std::size_t> ends_;
+  std::vector<std::string_view> unread_;
 };
 
 // Translates reports one after the other, reusing its buffers, so a long run of reports
 // allocates almost nothing. Not for use from two threads at once; give each thread its own.
 class Translator {
  public:
+  Translator();
+  ~Translator();
+  Translator(const Translator&) = delete;
+  Translator& operator=(const Translator&) = delete;
+
   // `report` is the report as typed, UTF-8, without a line end. The result stays valid until the
-  // next call. A line break typed inside a group ("\n" or "\r") is copied into a sentence as
-  // U+FFFD, so that every output line stays one line. Bytes that are not valid UTF-8 do no harm: a character then starts at the
+  // next call and while `report` lives (the unread groups point into it). A line break typed
+  // inside a group ("\n" or "\r") is copied into a sentence as U+FFFD, so that every output line
+  // stays one line. Bytes that are not valid UTF-8 do no harm: a character then starts at the
   // first byte of a group and at every byte that is not a continuation byte (10xxxxxx).
-  const Translation& translate(std::string_view report);
+  const Translation& translate(std::string_view report, Reading reading = Reading::kClassic);
 
  private:
-  // The text of each output line is collected in one of these before it is written.
-  struct Buffers {
-    std::string header, wind, visibility, weather, sky, temperature;
-    std::string trendWind, trendVisibility, trendSky, trendTemperature;
-  };
-  enum class TrendKind { kBecoming, kTemporary };
-
-  void writeLine(std::string_view line);
-  void readBody(GroupCursor& cursor, bool& weatherFound);
-  void readWeather(GroupCursor& cursor, bool& weatherFound);
-  void readTrend(GroupCursor& cursor, bool& weatherFound);
-  void readTrendSection(GroupCursor& cursor, TrendKind kind, bool& weatherFound);
-  void writeClosingLines(bool weatherFound);
-
-  Translation out_;
-  Buffers buf_;
-  bool reportHasLineBreak_ = false;
-  std::string lineWithoutBreaks_;
+  struct Readers;
+  std::unique_ptr<Readers> readers_;
 };
 
 // One-shot form of Translator::translate.
-Translation translate(std::string_view report);
+Translation translate(std::string_view report, Reading reading = Reading::kClassic);
 
 }  // namespace vantrel

@@ -1,7 +1,7 @@
 // Present weather: PP -PP +PP DDPP -DDPP +DDPP, where PP is one of 21 phenomena and DD one of 7
 // descriptors (RA, -SHRA, +TSRA, BR, FZFG, ...).
 
-#include "metar/weather.hpp"
+#include "metar/positional/weather.hpp"
 
 #include "metar/weather_vocabulary.hpp"
 

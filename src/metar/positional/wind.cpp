@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "metar/steps.hpp"
+#include "metar/positional/steps.hpp"
 #include "metar/text.hpp"
 
 namespace vantrel {

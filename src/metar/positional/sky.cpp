@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "metar/steps.hpp"
+#include "metar/positional/steps.hpp"
 #include "metar/text.hpp"
 
 namespace vantrel {

@@ -6,13 +6,13 @@
 // sentences wait in the trend buffers and are written as the closing lines.
 
 #include "metar/group_cursor.hpp"
-#include "metar/steps.hpp"
+#include "metar/positional/steps.hpp"
 #include "metar/text.hpp"
-#include "metar/translate.hpp"
+#include "metar/positional/reader.hpp"
 
 namespace vantrel {
 
-void Translator::readTrend(GroupCursor& cursor, bool& weatherFound) {
+void PositionalReader::readTrend(GroupCursor& cursor, bool& weatherFound) {
   if (cursor.group().upperIs("NOSIG")) {
     appendText(buf_.temperature, "No significant changes in weather within the next two hours. ");
     cursor.advance();
@@ -35,7 +35,7 @@ void Translator::readTrend(GroupCursor& cursor, bool& weatherFound) {
   writeClosingLines(weatherFound);
 }
 
-void Translator::readTrendSection(GroupCursor& cursor, TrendKind kind, bool& weatherFound) {
+void PositionalReader::readTrendSection(GroupCursor& cursor, TrendKind kind, bool& weatherFound) {
   writeLine("");
   cursor.advance();  // the keyword
   writeLine(kind == TrendKind::kBecoming ? "BECOMING:" : "TEMPORARY:");
@@ -65,7 +65,7 @@ void Translator::readTrendSection(GroupCursor& cursor, TrendKind kind, bool& wea
   readPressure(cursor, buf_.trendTemperature);
 }
 
-void Translator::writeClosingLines(bool weatherFound) {
+void PositionalReader::writeClosingLines(bool weatherFound) {
   for (const std::string* b : {&buf_.trendWind, &buf_.trendVisibility, &buf_.temperature,
                                &buf_.sky}) {
     if (!b->empty()) writeLine(*b);
