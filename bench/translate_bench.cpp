@@ -103,10 +103,18 @@ void translateLong(benchmark::State& state, std::string_view fill) {
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(report.size()));
 }
 
-void translateLongGroups(benchmark::State& state) { translateLong(state, "BKN020 18/12 Q1013 "); }
-void translateLongWeather(benchmark::State& state) { translateLong(state, "-RA "); }
-void translateLongGroup(benchmark::State& state) { translateLong(state, "AAAAAAAA"); }
-void translateLongSpaces(benchmark::State& state) { translateLong(state, "        "); }
+void translateLongGroups(benchmark::State& state) {
+  translateLong(state, "BKN020 18/12 Q1013 ");
+}
+void translateLongWeather(benchmark::State& state) {
+  translateLong(state, "-RA ");
+}
+void translateLongGroup(benchmark::State& state) {
+  translateLong(state, "AAAAAAAA");
+}
+void translateLongSpaces(benchmark::State& state) {
+  translateLong(state, "        ");
+}
 
 }  // namespace
 

@@ -55,9 +55,9 @@ Run runCli(std::string_view input, std::string_view mode, const vantrel::cli::Ru
   std::ostringstream err;
   const std::string_view args[] = {mode};
   Run r;
-  r.status = vantrel::cli::run(mode.empty() ? std::span<const std::string_view>()
-                                            : std::span<const std::string_view>(args),
-                               in, out, err, s);
+  r.status = vantrel::cli::run(
+      mode.empty() ? std::span<const std::string_view>() : std::span<const std::string_view>(args),
+      in, out, err, s);
   r.out = std::move(out).str();
   r.err = std::move(err).str();
   return r;

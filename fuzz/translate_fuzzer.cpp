@@ -69,8 +69,8 @@ std::vector<std::string> linesOf(const vantrel::Translation& t) {
 // The same report with each ill-formed byte replaced by a well-formed character, the byte value
 // choosing among characters of every encoded length.
 std::string repairedUtf8(std::string_view bytes) {
-  static constexpr std::string_view kStandIns[] = {"\xC3\x89", "\xE2\x82\xAC",
-                                                   "\xF0\x9F\x98\x80", "\xC2\xB0"};
+  static constexpr std::string_view kStandIns[] = {"\xC3\x89", "\xE2\x82\xAC", "\xF0\x9F\x98\x80",
+                                                   "\xC2\xB0"};
   std::string out;
   out.reserve(bytes.size() * 2);
   while (!bytes.empty()) {

@@ -242,7 +242,8 @@ inline constexpr std::array<IntensityException, 7> kIntensityExceptions{{
     {"-FZFU", "There is light freezing smoke. "},
     {"+FZFU", "There is heavy freezing smoke. "},
     {"+FZVA",
-     "Watch out the heavy freezing volcanic ashes???" "!!! (some guys down here are really really "
+     "Watch out the heavy freezing volcanic ashes???"
+     "!!! (some guys down here are really really "
      "unlucky :o) "},
     {"-BLFU", "There is light blowing smoke. "},
     {"+BLFU", "There is heavy blowing smoke. "},

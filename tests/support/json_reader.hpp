@@ -62,13 +62,24 @@ class JsonReader {
   bool value(JsonValue& v, int depth) {
     if (depth > kMaxDepth) return false;
     switch (peek()) {
-      case '{': return object(v, depth);
-      case '[': return array(v, depth);
-      case '"': v.kind = JsonValue::Kind::kString; return string(v.text);
-      case 't': v.kind = JsonValue::Kind::kBool; v.boolean = true; return word("true");
-      case 'f': v.kind = JsonValue::Kind::kBool; return word("false");
-      case 'n': return word("null");
-      default: return number(v);
+      case '{':
+        return object(v, depth);
+      case '[':
+        return array(v, depth);
+      case '"':
+        v.kind = JsonValue::Kind::kString;
+        return string(v.text);
+      case 't':
+        v.kind = JsonValue::Kind::kBool;
+        v.boolean = true;
+        return word("true");
+      case 'f':
+        v.kind = JsonValue::Kind::kBool;
+        return word("false");
+      case 'n':
+        return word("null");
+      default:
+        return number(v);
     }
   }
 
@@ -183,14 +194,30 @@ class JsonReader {
       if (!more()) return false;
       const char e = text_[pos_++];
       switch (e) {
-        case '"': out += '"'; break;
-        case '\\': out += '\\'; break;
-        case '/': out += '/'; break;
-        case 'b': out += '\b'; break;
-        case 'f': out += '\f'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
+        case '"':
+          out += '"';
+          break;
+        case '\\':
+          out += '\\';
+          break;
+        case '/':
+          out += '/';
+          break;
+        case 'b':
+          out += '\b';
+          break;
+        case 'f':
+          out += '\f';
+          break;
+        case 'n':
+          out += '\n';
+          break;
+        case 'r':
+          out += '\r';
+          break;
+        case 't':
+          out += '\t';
+          break;
         case 'u': {
           std::uint32_t cp = 0;
           if (!hex4(cp)) return false;
@@ -203,7 +230,8 @@ class JsonReader {
           appendUtf8(out, cp);
           break;
         }
-        default: return false;
+        default:
+          return false;
       }
     }
     return false;

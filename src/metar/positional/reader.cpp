@@ -15,14 +15,14 @@ namespace vantrel {
 void PositionalReader::read(std::string_view report, Translation& out) {
   out_ = &out;
   out_->clear();
-  for (std::string* b : {&buf_.header, &buf_.wind, &buf_.visibility, &buf_.weather, &buf_.sky,
-                         &buf_.temperature, &buf_.trendWind, &buf_.trendVisibility,
-                         &buf_.trendSky, &buf_.trendTemperature}) {
+  for (std::string* b :
+       {&buf_.header, &buf_.wind, &buf_.visibility, &buf_.weather, &buf_.sky, &buf_.temperature,
+        &buf_.trendWind, &buf_.trendVisibility, &buf_.trendSky, &buf_.trendTemperature}) {
     b->clear();
   }
 
-  reportHasLineBreak_ = report.find('\n') != std::string_view::npos ||
-                        report.find('\r') != std::string_view::npos;
+  reportHasLineBreak_ =
+      report.find('\n') != std::string_view::npos || report.find('\r') != std::string_view::npos;
 
   GroupCursor cursor(report);
   if (!readHeader(cursor, buf_.header)) {
@@ -95,8 +95,8 @@ void PositionalReader::readBody(GroupCursor& cursor, bool& weatherFound) {
   if (weatherFound) writeLine(buf_.weather);
   writeLine(buf_.sky);
   writeLine(buf_.temperature);
-  for (std::string* b : {&buf_.visibility, &buf_.weather, &buf_.temperature, &buf_.wind,
-                         &buf_.sky}) {
+  for (std::string* b :
+       {&buf_.visibility, &buf_.weather, &buf_.temperature, &buf_.wind, &buf_.sky}) {
     b->clear();
   }
 }

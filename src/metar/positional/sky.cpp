@@ -69,7 +69,8 @@ void readSky(GroupCursor& cursor, std::string& buffer) {
     if (g.size() == 5 && g.upperSliceIs(1, "VV")) {
       if (g.sliceIs(3, "///")) {
         // The only sky sentence without a closing space.
-        appendText(buffer, "CAUTION: Vertical Visibility can not be mesured because of too dense fog.");
+        appendText(buffer,
+                   "CAUTION: Vertical Visibility can not be mesured because of too dense fog.");
       } else {
         appendText(buffer, "Vertical Visibility is ");
         appendHeight(buffer, g, 3);

@@ -6,9 +6,9 @@
 // sentences wait in the trend buffers and are written as the closing lines.
 
 #include "metar/group_cursor.hpp"
+#include "metar/positional/reader.hpp"
 #include "metar/positional/steps.hpp"
 #include "metar/text.hpp"
-#include "metar/positional/reader.hpp"
 
 namespace vantrel {
 
@@ -24,8 +24,8 @@ void PositionalReader::readTrend(GroupCursor& cursor, bool& weatherFound) {
       // The BECMG section is closed before the TEMPO section opens, so that each section's lines
       // stand under its own heading.
       writeClosingLines(weatherFound);
-      for (std::string* b : {&buf_.trendWind, &buf_.trendVisibility, &buf_.temperature,
-                             &buf_.sky, &buf_.weather, &buf_.trendSky, &buf_.trendTemperature}) {
+      for (std::string* b : {&buf_.trendWind, &buf_.trendVisibility, &buf_.temperature, &buf_.sky,
+                             &buf_.weather, &buf_.trendSky, &buf_.trendTemperature}) {
         b->clear();
       }
       weatherFound = false;
@@ -66,8 +66,8 @@ void PositionalReader::readTrendSection(GroupCursor& cursor, TrendKind kind, boo
 }
 
 void PositionalReader::writeClosingLines(bool weatherFound) {
-  for (const std::string* b : {&buf_.trendWind, &buf_.trendVisibility, &buf_.temperature,
-                               &buf_.sky}) {
+  for (const std::string* b :
+       {&buf_.trendWind, &buf_.trendVisibility, &buf_.temperature, &buf_.sky}) {
     if (!b->empty()) writeLine(*b);
   }
   if (weatherFound) writeLine(buf_.weather);

@@ -28,9 +28,12 @@ std::string_view phenomenonSentence(const Group& g, std::size_t pos, Intensity i
   const std::size_t p = findCode(g, pos, kPhenomena, kPhenomena.size());
   if (p == kPhenomena.size()) return {};
   switch (intensity) {
-    case Intensity::kLight: return kPhenomena[p].light;
-    case Intensity::kHeavy: return kPhenomena[p].heavy;
-    case Intensity::kNone: break;
+    case Intensity::kLight:
+      return kPhenomena[p].light;
+    case Intensity::kHeavy:
+      return kPhenomena[p].heavy;
+    case Intensity::kNone:
+      break;
   }
   return kPhenomena[p].plain;
 }
@@ -43,9 +46,12 @@ std::string_view descriptorSentence(const Group& g, std::size_t pos, Intensity i
   const std::size_t p = findCode(g, pos + 2, kPhenomena, count);
   if (p == count) return {};
   switch (intensity) {
-    case Intensity::kLight: return weather::kLightSentences[d][p].view();
-    case Intensity::kHeavy: return weather::kHeavySentences[d][p].view();
-    case Intensity::kNone: break;
+    case Intensity::kLight:
+      return weather::kLightSentences[d][p].view();
+    case Intensity::kHeavy:
+      return weather::kHeavySentences[d][p].view();
+    case Intensity::kNone:
+      break;
   }
   return kDescriptors[d].sentences[p];
 }

@@ -11,7 +11,9 @@ namespace {
 
 constexpr std::string_view kCalm = "Wind calm. ";
 
-std::string_view stopOf(Section section) { return section == Section::kTrend ? ". " : "."; }
+std::string_view stopOf(Section section) {
+  return section == Section::kTrend ? ". " : ".";
+}
 
 // The sentences of one unit: `size` is the length of dddff + unit, the gust form is 3 longer.
 // Returns true when the group has a length that a trend section consumes.
@@ -22,7 +24,8 @@ bool readWindIn(const Group& g, std::string_view unit, std::string_view words, s
   const bool calm = g.size() == size && g.sliceIs(1, "00000");
   const bool variable = g.upperSliceIs(1, "VRB") && (g.size() == size || vrbAnyLength);
   if (calm) assignText(buffer, kCalm);
-  if (variable) assignText(buffer, "Variable direction wind blowing at ", g.slice(4, 2), words, stop);
+  if (variable)
+    assignText(buffer, "Variable direction wind blowing at ", g.slice(4, 2), words, stop);
   if (g.size() == size) {
     if (!calm && !g.upperSliceIs(1, "VRB")) {
       assignText(buffer, "Wind blowing from ", g.slice(1, 3), " degree at ", g.slice(4, 2), words,
