@@ -30,20 +30,21 @@ void complain(std::ostream& err, std::string_view what) {
 
 // Text output needs to know whether more than one report comes before it writes the first, so
 // the first line is held until the second one shows up or the input ends.
-void translateLines(LineReader& reader, ReportWriter& writer, OutputFormat format) {
+void translateLines(LineReader& reader, ReportWriter& writer, const OutputSink& sink,
+                    OutputFormat format) {
   std::string_view line;
   if (!reader.next(line)) return;
   if (format == OutputFormat::kText) {
     std::string first;
     reader.take(first);
     const bool several = reader.next(line);
-    writer.setSeveralReports(several);
+    writer.setHeaders(several);
     writer.write(Origin::kLine, 1, first);
     if (!several) return;
   }
   do {
     writer.write(Origin::kLine, reader.lineNumber(), line);
-  } while (!writer.failed() && reader.next(line));
+  } while (!sink.failed() && reader.next(line));
 }
 
 }  // namespace
@@ -67,28 +68,29 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
   }
 
   const OutputFormat format = command.json ? OutputFormat::kJson : OutputFormat::kText;
-  ReportWriter writer(out, err, {format, settings.writeBlockSize, settings.flushEveryReport});
+  OutputSink sink(out, settings.writeBlockSize);
+  ReportWriter writer(sink, err, {format, settings.flushEveryReport});
   bool readFailed = false;
   if (!command.reports.empty()) {
-    writer.setSeveralReports(command.reports.size() > 1);
+    writer.setHeaders(command.reports.size() > 1);
     std::uint64_t number = 0;
     for (const std::string_view report : command.reports) {
       writer.write(Origin::kArgument, ++number, report);
-      if (writer.failed()) break;
+      if (sink.failed()) break;
     }
   } else {
-    LineReader reader(in, settings.readBlockSize, [&writer] { writer.sync(); });
-    translateLines(reader, writer, format);
+    LineReader reader(in, settings.readBlockSize, [&sink] { sink.sync(); });
+    translateLines(reader, writer, sink, format);
     if (reader.error()) {
       complain(err, "standard input: " + reader.error().message());
       readFailed = true;
     }
   }
-  writer.sync();
-  if (writer.failed()) {
+  sink.sync();
+  if (sink.failed()) {
     std::string message = "write error";
-    if (writer.failureErrno() != 0) {
-      message += ": " + std::generic_category().message(writer.failureErrno());
+    if (sink.failureErrno() != 0) {
+      message += ": " + std::generic_category().message(sink.failureErrno());
     }
     complain(err, message);
     return 2;

@@ -1,0 +1,101 @@
+#include "cli/formatters.hpp"
+
+#include <cstddef>
+#include <string>
+
+#include "cli/json.hpp"
+
+namespace vantrel::cli {
+namespace {
+
+// A JSON string escaped a piece at a time, the buffer passed on between pieces, so a huge report
+// is never held whole in the buffer.
+void appendLongJson(OutputSink& sink, std::string_view text) {
+  std::string& buffer = sink.buffer();
+  if (text.size() < sink.flushSize()) {
+    appendJsonString(buffer, text);
+    return;
+  }
+  buffer += '"';
+  while (!text.empty()) {
+    const std::string_view piece = text.substr(0, sink.flushSize());
+    appendJsonEscaped(buffer, piece);
+    text.remove_prefix(piece.size());
+    sink.flushIfFull();
+  }
+  buffer += '"';
+}
+
+// A JSON array of the `count` strings `at(i)` gives. `plain`: they hold no byte that JSON must
+// escape, so they are copied as they are.
+template <class At>
+void appendJsonArray(OutputSink& sink, std::size_t count, const At& at, bool plain) {
+  std::string& buffer = sink.buffer();
+  buffer += '[';
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i != 0) buffer += ", ";
+    const std::string_view text = at(i);
+    if (plain && text.size() < sink.flushSize()) {
+      buffer += '"';
+      buffer += text;
+      buffer += '"';
+    } else {
+      appendLongJson(sink, text);
+    }
+  }
+  buffer += ']';
+}
+
+}  // namespace
+
+void TextFormatter::write(OutputSink& sink, std::string_view report,
+                          const Translation& translation) {
+  std::string& buffer = sink.buffer();
+  if (headers_) {
+    if (blockWritten_) buffer += '\n';
+    buffer += "==> ";
+    sink.appendLong(report);
+    buffer += " <==\n";
+  }
+  blockWritten_ = true;
+  for (std::size_t i = 0; i < translation.size(); ++i) {
+    sink.appendLong(translation.line(i));
+    buffer += '\n';
+  }
+}
+
+void JsonFormatter::write(OutputSink& sink, std::string_view report,
+                          const Translation& translation) {
+  std::string& buffer = sink.buffer();
+  buffer += "{\"report\": ";
+  appendLongJson(sink, report);
+  // A line holds the translation's own sentence fragments, which never need escaping, and
+  // characters copied from the report: when the report needs no escaping, its lines need none.
+  const bool plain = !needsJsonEscape(report);
+  buffer += ", \"lines\": ";
+  appendJsonArray(
+      sink, translation.size(), [&](std::size_t i) { return translation.line(i); }, plain);
+  buffer += "}\n";
+}
+
+void JsonFormatter::writeRefused(OutputSink& sink, std::string_view report,
+                                 std::string_view message) {
+  std::string& buffer = sink.buffer();
+  buffer += "{\"report\": ";
+  appendLongJson(sink, report);
+  buffer += ", \"error\": ";
+  appendJsonString(buffer, message);
+  buffer += "}\n";
+}
+
+void JsonFormatter::writeUndecodable(OutputSink& sink, Origin origin, std::uint64_t number,
+                                     std::string_view message) {
+  std::string& buffer = sink.buffer();
+  buffer += origin == Origin::kLine ? "{\"line\": " : "{\"argument\": ";
+  buffer += std::to_string(number);
+  buffer += ", \"error\": ";
+  appendJsonString(buffer, message);
+  buffer += "}\n";
+}
+
+}  // namespace vantrel::cli

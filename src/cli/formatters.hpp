@@ -1,0 +1,40 @@
+#pragma once
+// The two output formats of a translation, written into an OutputSink: text blocks and JSON Lines.
+
+#include <cstdint>
+#include <string_view>
+
+#include "cli/output_sink.hpp"
+#include "metar/translate.hpp"
+
+namespace vantrel::cli {
+
+// Where a report came from, for messages: "line N" of standard input or "argument N".
+enum class Origin { kLine, kArgument };
+
+// A report's lines, each followed by a newline. With headers, each report's lines are headed by
+// "==> REPORT <==" and an empty line separates them from the next report's header.
+class TextFormatter {
+ public:
+  // Set before the first write().
+  void setHeaders(bool headers) noexcept { headers_ = headers; }
+  void write(OutputSink& sink, std::string_view report, const Translation& translation);
+
+ private:
+  bool headers_ = false;
+  bool blockWritten_ = false;
+};
+
+// One JSON object a line:
+//   {"report": "...", "lines": ["...", ...]}                            a translation
+//   {"report": "...", "error": "..."}                                  a refused report
+//   {"line": N, "error": "..."} or {"argument": N, "error": "..."}     a report that is not UTF-8
+struct JsonFormatter {
+  static void write(OutputSink& sink, std::string_view report, const Translation& translation);
+  static void writeRefused(OutputSink& sink, std::string_view report, std::string_view message);
+  // A JSON string holds only valid UTF-8, so the record says where the report stands instead.
+  static void writeUndecodable(OutputSink& sink, Origin origin, std::uint64_t number,
+                               std::string_view message);
+};
+
+}  // namespace vantrel::cli
