@@ -1,6 +1,7 @@
 #include "metar/translate.hpp"
 
 #include "metar/positional/reader.hpp"
+#include "metar/writer.hpp"
 
 namespace vantrel {
 
@@ -13,16 +14,26 @@ std::vector<std::string> Translation::lines() const {
 
 struct Translator::Readers {
   Translation out;
-  PositionalReader positional;
+  Writer writer;
+  positional::PositionalReader positional;
 };
 
 Translator::Translator() : readers_(std::make_unique<Readers>()) {}
 Translator::~Translator() = default;
 
 const Translation& Translator::translate(std::string_view report, Reading reading) {
-  (void)reading;
-  readers_->positional.read(report, readers_->out);
-  return readers_->out;
+  Readers& r = *readers_;
+  r.writer.begin(report, r.out);
+  switch (reading) {
+    case Reading::kClassic:
+      r.positional.read(report, r.writer);
+      break;
+    case Reading::kFull:
+      r.positional.read(report, r.writer);
+      break;
+  }
+  r.writer.finish();
+  return r.out;
 }
 
 Translation translate(std::string_view report, Reading reading) {

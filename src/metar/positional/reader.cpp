@@ -1,67 +1,67 @@
-// The translation driver: the order of the steps, the buffers and the order of the lines.
+// The driver of the classic reading: the order of the steps and the order of the lines.
 //
 // Lines, in order: the header line; the wind line (as soon as the wind is complete); the four
 // body lines (visibility, weather when a weather group was taken, sky, temperature), each
-// written even when empty; the trend heading lines; the closing lines.
+// written even when empty; then for a trend, NOSIG and at most one BECMG section and one TEMPO
+// section, each section an empty line and its heading, then its closing lines.
 
 #include "metar/positional/reader.hpp"
 
-#include "metar/group_cursor.hpp"
 #include "metar/positional/steps.hpp"
 #include "metar/positional/weather.hpp"
 
-namespace vantrel {
+namespace vantrel::positional {
 
-void PositionalReader::read(std::string_view report, Translation& out) {
-  out_ = &out;
-  out_->clear();
-  for (std::string* b :
-       {&buf_.header, &buf_.wind, &buf_.visibility, &buf_.weather, &buf_.sky, &buf_.temperature,
-        &buf_.trendWind, &buf_.trendVisibility, &buf_.trendSky, &buf_.trendTemperature}) {
-    b->clear();
-  }
-
-  reportHasLineBreak_ =
-      report.find('\n') != std::string_view::npos || report.find('\r') != std::string_view::npos;
-
+void PositionalReader::read(std::string_view report, Writer& writer) {
   GroupCursor cursor(report);
-  if (!readHeader(cursor, buf_.header)) {
-    out_->refuse();
+  if (!readHeader(cursor, header_)) {
+    writer.refuse();
     return;
   }
-  if (!buf_.header.empty()) writeLine(buf_.header);
+  if (!header_.empty()) writer.write(header_);
 
-  // Set by each weather call, read for the weather line: after the body, the last call's says
-  // whether the closing lines hold a weather line.
-  bool weatherFound = false;
-  readBody(cursor, weatherFound);
-  readTrend(cursor, weatherFound);
-}
+  readBody(cursor, writer, body_);
 
-void PositionalReader::writeLine(std::string_view line) {
-  if (!reportHasLineBreak_) {
-    out_->appendLine(line);
-    return;
+  // The trend: NOSIG, then at most one BECMG section, then at most one TEMPO section.
+  nosig_.clear();
+  if (cursor.group().upperIs("NOSIG")) {
+    nosig_.replace(cursor.group()) += words::kNosig;
+    cursor.advance();
   }
-  lineWithoutBreaks_.clear();
-  for (const char c : line) {
-    if (c == '\n' || c == '\r') {
-      lineWithoutBreaks_ += "\uFFFD";
-    } else {
-      lineWithoutBreaks_ += c;
+  const SectionText* last = nullptr;
+  TrendKind lastKind = TrendKind::kBecoming;
+  // With no section, the weather line of the closing lines is the body's, already written
+  // and emptied: a report with weather and no section ends in an empty line.
+  bool weatherFound = body_.weatherFound;
+  if (cursor.group().upperSliceIs(1, "BECMG")) {
+    readSection(cursor, TrendKind::kBecoming, writer, becoming_);
+    last = &becoming_;
+    weatherFound = becoming_.weatherFound;
+  }
+  if (cursor.group().upperSliceIs(1, "TEMPO")) {
+    // A BECMG section is closed before the TEMPO section opens, so that each section's lines
+    // stand under its own heading; NOSIG goes with the first section.
+    if (last != nullptr) {
+      writeClosingLines(writer, last, lastKind, weatherFound);
+      nosig_.clear();
     }
+    readSection(cursor, TrendKind::kTemporary, writer, temporary_);
+    last = &temporary_;
+    lastKind = TrendKind::kTemporary;
+    weatherFound = temporary_.weatherFound;
   }
-  out_->appendLine(lineWithoutBreaks_);
+  writeClosingLines(writer, last, lastKind, weatherFound);
 }
 
-void PositionalReader::readBody(GroupCursor& cursor, bool& weatherFound) {
+void PositionalReader::readBody(GroupCursor& cursor, Writer& writer, BodyText& body) {
   // The wind group, then a 7-character group (the variation dddVddd) completes the wind line.
-  readWind(cursor.group(), buf_.wind, Section::kBody);
+  body.wind.clear();
+  readWind(cursor.group(), body.wind, Section::kBody);
   cursor.advance();
   bool windLineWritten = false;
   if (cursor.group().size() == 7) {
-    appendVariation(cursor.group(), buf_.wind, Section::kBody);
-    writeLine(buf_.wind);
+    appendVariation(cursor.group(), body.wind, Section::kBody);
+    writer.write(body.wind);
     cursor.advance();
     windLineWritten = true;
   }
@@ -70,43 +70,99 @@ void PositionalReader::readBody(GroupCursor& cursor, bool& weatherFound) {
   // form not read here (1/2SM, 4000NE) still lets a recognised wind through.
   const Group& visibility = cursor.group();
   if (!windLineWritten &&
-      (visibility.size() == 4 || visibility.upperIs("CAVOK") || !buf_.wind.empty())) {
-    writeLine(buf_.wind);
+      (visibility.size() == 4 || visibility.upperIs("CAVOK") || !body.wind.empty())) {
+    writer.write(body.wind);
   }
-  readVisibility(visibility, buf_.visibility, buf_.sky, Section::kBody);
+  body.visibility.clear();
+  body.sky.clear();  // CAVOK goes to the sky line
+  readVisibility(visibility, body.visibility, body.sky, Section::kBody);
   cursor.advance();
 
   // At most an 8-character runway group, then a 9-character one.
   if (cursor.group().size() == 8) {
-    appendRunway(cursor.group(), buf_.visibility);
+    appendRunway(cursor.group(), body.visibility);
     cursor.advance();
   }
   if (cursor.group().size() == 9) {
-    appendRunway(cursor.group(), buf_.visibility);
+    appendRunway(cursor.group(), body.visibility);
     cursor.advance();
   }
 
-  readWeather(cursor, weatherFound);
-  readSky(cursor, buf_.sky);
-  readTemperature(cursor, buf_.temperature);
-  readPressure(cursor, buf_.temperature);
-
-  writeLine(buf_.visibility);
-  if (weatherFound) writeLine(buf_.weather);
-  writeLine(buf_.sky);
-  writeLine(buf_.temperature);
-  for (std::string* b :
-       {&buf_.visibility, &buf_.weather, &buf_.temperature, &buf_.wind, &buf_.sky}) {
-    b->clear();
-  }
-}
-
-void PositionalReader::readWeather(GroupCursor& cursor, bool& weatherFound) {
-  // The sky buffer (empty, or the CAVOK sentence in the body) opens the weather text.
-  const WeatherResult weather = TranslateWeather(cursor, buf_.sky);
-  weather.assignTextTo(buf_.weather);
-  weatherFound = weather.found;
+  // The sky line so far (empty, or the CAVOK sentence) opens the weather line.
+  const WeatherResult weather = TranslateWeather(cursor);
+  weather.assignTo(body.weather, body.sky);
+  body.weatherFound = weather.found;
   cursor = weather.cursor;
+
+  readSky(cursor, body.sky);
+  readTemperature(cursor, body.temperature);
+  readPressure(cursor, body.temperature);
+
+  writer.write(body.visibility);
+  if (body.weatherFound) writer.write(body.weather);
+  writer.write(body.sky);
+  writer.write(body.temperature);
 }
 
-}  // namespace vantrel
+// A section reads, in this order and each at most once: a wind or variation group, a visibility
+// or CAVOK group, one runway visual range group, the weather groups, the sky groups, a
+// temperature group and a pressure group. A group that no step reads ends the section.
+void PositionalReader::readSection(GroupCursor& cursor, TrendKind kind, Writer& writer,
+                                   SectionText& section) {
+  writer.write("");
+  const Group keyword = cursor.group();
+  cursor.advance();
+  writer.write(kind == TrendKind::kBecoming ? words::kBecomingHeading : words::kTemporaryHeading,
+               &keyword);
+
+  // Wind: a wind group, or a variation group (dddVddd) in the same place.
+  section.wind.clear();
+  const Group& wind = cursor.group();
+  bool consumed = readWind(wind, section.wind, Section::kTrend);
+  if (wind.size() == 7) {
+    appendVariation(wind, section.wind, Section::kTrend);
+    consumed = true;
+  }
+  if (consumed) cursor.advance();
+
+  section.visibility.clear();
+  if (readVisibility(cursor.group(), section.visibility, section.visibility, Section::kTrend)) {
+    cursor.advance();
+  }
+  if (appendRunway(cursor.group(), section.visibility)) cursor.advance();
+
+  // Nothing opens a section's weather line.
+  const WeatherResult weather = TranslateWeather(cursor);
+  weather.assignTo(section.weather, noText_);
+  section.weatherFound = weather.found;
+  cursor = weather.cursor;
+
+  section.sky.clear();
+  readSky(cursor, section.sky);
+  readTemperature(cursor, section.temperature);
+  readPressure(cursor, section.temperature);
+}
+
+// The closing lines of the trend, each only when it holds text, except the weather line, which
+// is written whenever the last weather call took a group. NOSIG stands after the visibility;
+// a BECMG section's sky comes before its weather, a TEMPO section's after it.
+void PositionalReader::writeClosingLines(Writer& writer, const SectionText* section, TrendKind kind,
+                                         bool weatherFound) {
+  auto writeIfAny = [&writer](const LineText& line) {
+    if (!line.empty()) writer.write(line);
+  };
+  if (section == nullptr) {
+    writeIfAny(nosig_);
+    if (weatherFound) writer.write(noText_);
+    return;
+  }
+  writeIfAny(section->wind);
+  writeIfAny(section->visibility);
+  writeIfAny(nosig_);
+  if (kind == TrendKind::kBecoming) writeIfAny(section->sky);
+  if (weatherFound) writer.write(section->weather);
+  if (kind == TrendKind::kTemporary) writeIfAny(section->sky);
+  writeIfAny(section->temperature);
+}
+
+}  // namespace vantrel::positional

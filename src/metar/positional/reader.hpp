@@ -1,37 +1,42 @@
 #pragma once
 // The classic reading: the report read positionally, each step at the place the step before left
-// it, its sentences gathered in topic buffers and written as lines in a fixed order.
+// it, its sentences gathered in line texts and written as lines in a fixed order.
 
-#include <string>
 #include <string_view>
 
 #include "metar/group_cursor.hpp"
-#include "metar/translate.hpp"
+#include "metar/writer.hpp"
 
-namespace vantrel {
+namespace vantrel::positional {
 
 class PositionalReader {
  public:
-  void read(std::string_view report, Translation& out);
+  void read(std::string_view report, Writer& writer);
 
  private:
-  struct Buffers {
-    std::string header, wind, visibility, weather, sky, temperature;
-    std::string trendWind, trendVisibility, trendSky, trendTemperature;
+  // The text of the report body, one line text per body line.
+  struct BodyText {
+    LineText wind, visibility, weather, sky, temperature;
+    bool weatherFound = false;
+  };
+  // The text of one BECMG or TEMPO section. It is written as the closing lines.
+  struct SectionText {
+    LineText wind, visibility, weather, sky, temperature;
+    bool weatherFound = false;
   };
   enum class TrendKind { kBecoming, kTemporary };
 
-  void writeLine(std::string_view line);
-  void readBody(GroupCursor& cursor, bool& weatherFound);
-  void readWeather(GroupCursor& cursor, bool& weatherFound);
-  void readTrend(GroupCursor& cursor, bool& weatherFound);
-  void readTrendSection(GroupCursor& cursor, TrendKind kind, bool& weatherFound);
-  void writeClosingLines(bool weatherFound);
+  void readBody(GroupCursor& cursor, Writer& writer, BodyText& body);
+  void readSection(GroupCursor& cursor, TrendKind kind, Writer& writer, SectionText& section);
+  void writeClosingLines(Writer& writer, const SectionText* section, TrendKind kind,
+                         bool weatherFound);
 
-  Translation* out_ = nullptr;
-  Buffers buf_;
-  bool reportHasLineBreak_ = false;
-  std::string lineWithoutBreaks_;
+  // Kept between reports so that their storage is reused.
+  LineText header_;
+  BodyText body_;
+  LineText nosig_;
+  SectionText becoming_, temporary_;
+  LineText noText_;
 };
 
-}  // namespace vantrel
+}  // namespace vantrel::positional

@@ -1,40 +1,36 @@
 #pragma once
-// The decoding steps of a translation. Each reads the group cursor where the step before left it
-// and writes sentences into the buffers it is given; the driver decides which buffers and writes
-// the lines. The steps shared by the report body and the trend sections take the section as a
-// parameter: that is where the two differ.
-
-#include <string>
-#include <string_view>
+// The decoding steps of the classic reading. Each reads the group cursor where the step before
+// left it and puts its sentences into the line texts it is given; the driver decides which and
+// writes the lines. The steps shared by the report body and the trend sections take the section
+// as a parameter: that is where the two differ.
 
 #include "metar/group_cursor.hpp"
+#include "metar/vocabulary.hpp"
+#include "metar/writer.hpp"
 
-namespace vantrel {
-
-enum class Section { kBody, kTrend };
+namespace vantrel::positional {
 
 // Report type, station and issue time. Returns false when the report is refused; otherwise
 // `headerLine` holds the header line, or nothing when the issue time has no known form.
-bool readHeader(GroupCursor& cursor, std::string& headerLine);
+bool readHeader(GroupCursor& cursor, LineText& headerLine);
 
-// Wind group into `buffer`. Returns true when a trend section consumes the group.
-bool readWind(const Group& group, std::string& buffer, Section section);
+// Wind group into `wind`. Returns true when a trend section consumes the group.
+bool readWind(const Group& group, LineText& wind, Section section);
 
-// dddVddd: appends the direction variation sentence to `buffer` (a group of 7 characters).
-void appendVariation(const Group& group, std::string& buffer, Section section);
+// dddVddd: appends the direction variation sentence to `wind` (a group of 7 characters).
+void appendVariation(const Group& group, LineText& wind, Section section);
 
 // Visibility or CAVOK. Returns true when the group was recognised.
-bool readVisibility(const Group& group, std::string& visibility, std::string& cavok,
-                    Section section);
+bool readVisibility(const Group& group, LineText& visibility, LineText& cavok, Section section);
 
 // Runway visual range. Returns true for any group of 8 or 9 characters, which is consumed.
-bool appendRunway(const Group& group, std::string& buffer);
+bool appendRunway(const Group& group, LineText& visibility);
 
-// Sky clear, cloud layers and vertical visibility, appended to `buffer`.
-void readSky(GroupCursor& cursor, std::string& buffer);
+// Sky clear, cloud layers and vertical visibility, appended to `sky`.
+void readSky(GroupCursor& cursor, LineText& sky);
 
-// Temperature and dew point (the buffer is emptied first), then the QNH pressure (appended).
-void readTemperature(GroupCursor& cursor, std::string& buffer);
-void readPressure(GroupCursor& cursor, std::string& buffer);
+// Temperature and dew point (the text is emptied first), then the QNH pressure (appended).
+void readTemperature(GroupCursor& cursor, LineText& temperature);
+void readPressure(GroupCursor& cursor, LineText& temperature);
 
-}  // namespace vantrel
+}  // namespace vantrel::positional

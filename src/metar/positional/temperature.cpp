@@ -1,51 +1,44 @@
 // Temperature and dew point: TT/DD MTT/DD TT/MDD MTT/MDD. Pressure: QPPPP (hectopascals).
 
-#include <string_view>
-
 #include "metar/positional/steps.hpp"
-#include "metar/text.hpp"
 
-namespace vantrel {
-namespace {
+namespace vantrel::positional {
 
-constexpr std::string_view kDegrees = "\u00B0Celsius. ";
-constexpr std::string_view kDegreesBelowZero = "\u00B0 Celsius. ";
+using words::DegreeStyle;
 
-}  // namespace
-
-void readTemperature(GroupCursor& cursor, std::string& buffer) {
-  buffer.clear();
+void readTemperature(GroupCursor& cursor, LineText& temperature) {
+  temperature.clear();
   // Each form is tested on the group the form before it left current.
   if (const Group& g = cursor.group(); g.size() == 5 && g.upperAt(3) == '/') {
-    assignText(buffer, "Temperature is ", g.slice(1, 2), kDegrees, "Dew point is ", g.slice(4, 2),
-               kDegrees);
+    words::appendTemperature(temperature.replace(g), false, g.slice(1, 2), false, g.slice(4, 2),
+                             DegreeStyle::kJoined);
     cursor.advance();
   }
   if (cursor.group().size() == 6) {
     if (const Group& g = cursor.group(); g.upperAt(4) == '/' && g.upperAt(1) == 'M') {
-      assignText(buffer, "Temperature is -", g.slice(2, 2), kDegrees, "Dew point is ",
-                 g.slice(5, 2), kDegrees);
+      words::appendTemperature(temperature.replace(g), true, g.slice(2, 2), false, g.slice(5, 2),
+                               DegreeStyle::kJoined);
       cursor.advance();
     }
     if (const Group& g = cursor.group(); g.upperAt(3) == '/' && g.upperAt(4) == 'M') {
-      assignText(buffer, "Temperature is ", g.slice(1, 2), kDegrees, "Dew point is -",
-                 g.slice(5, 2), kDegrees);
+      words::appendTemperature(temperature.replace(g), false, g.slice(1, 2), true, g.slice(5, 2),
+                               DegreeStyle::kJoined);
       cursor.advance();
     }
   }
   if (const Group& g = cursor.group();
       g.size() == 7 && g.upperAt(1) == 'M' && g.upperAt(4) == '/' && g.upperAt(5) == 'M') {
-    assignText(buffer, "Temperature is -", g.slice(2, 2), kDegreesBelowZero, "Dew point is -",
-               g.slice(6, 2), kDegreesBelowZero);
+    words::appendTemperature(temperature.replace(g), true, g.slice(2, 2), true, g.slice(6, 2),
+                             DegreeStyle::kSpaced);
     cursor.advance();
   }
 }
 
-void readPressure(GroupCursor& cursor, std::string& buffer) {
+void readPressure(GroupCursor& cursor, LineText& temperature) {
   if (const Group& g = cursor.group(); g.size() == 5 && g.upperAt(1) == 'Q') {
-    appendText(buffer, "QNH is ", g.slice(2, 4), " millibars. ");
+    words::appendQnh(temperature.add(g), g.slice(2, 4));
     cursor.advance();
   }
 }
 
-}  // namespace vantrel
+}  // namespace vantrel::positional

@@ -3,72 +3,32 @@
 
 #include "metar/positional/weather.hpp"
 
-#include "metar/weather_vocabulary.hpp"
+#include "metar/vocabulary.hpp"
 
-namespace vantrel {
+namespace vantrel::positional {
 namespace {
 
 using weather::Intensity;
-using weather::kDescriptors;
-using weather::kPhenomena;
+using words::descriptorSentence;
+using words::phenomenonSentence;
 
 constexpr int kPasses = 2;
 
-// Index of the code that the two characters at `pos`, upper-cased, equal; `count` when none.
-template <class Table>
-std::size_t findCode(const Group& g, std::size_t pos, const Table& table, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) {
-    if (g.upperSliceIs(pos, table[i].code)) return i;
-  }
-  return count;
-}
-
-// PP at `pos`: the phenomenon's sentence, or nothing.
-std::string_view phenomenonSentence(const Group& g, std::size_t pos, Intensity intensity) {
-  const std::size_t p = findCode(g, pos, kPhenomena, kPhenomena.size());
-  if (p == kPhenomena.size()) return {};
-  switch (intensity) {
-    case Intensity::kLight:
-      return kPhenomena[p].light;
-    case Intensity::kHeavy:
-      return kPhenomena[p].heavy;
-    case Intensity::kNone:
-      break;
-  }
-  return kPhenomena[p].plain;
-}
-
-// DDPP at `pos`: the sentence of the descriptor and phenomenon, or nothing.
-std::string_view descriptorSentence(const Group& g, std::size_t pos, Intensity intensity) {
-  const std::size_t d = findCode(g, pos, kDescriptors, kDescriptors.size());
-  if (d == kDescriptors.size()) return {};
-  const std::size_t count = kDescriptors[d].count;
-  const std::size_t p = findCode(g, pos + 2, kPhenomena, count);
-  if (p == count) return {};
-  switch (intensity) {
-    case Intensity::kLight:
-      return weather::kLightSentences[d][p].view();
-    case Intensity::kHeavy:
-      return weather::kHeavySentences[d][p].view();
-    case Intensity::kNone:
-      break;
-  }
-  return kDescriptors[d].sentences[p];
-}
-
 }  // namespace
 
-void WeatherResult::assignTextTo(std::string& buffer) const {
-  buffer.assign(initialText);
-  for (std::size_t i = 0; i < sentenceCount; ++i) buffer.append(sentences[i]);
+void WeatherResult::assignTo(LineText& weather, const LineText& initial) const {
+  weather.assign(initial);
+  for (std::size_t i = 0; i < sentenceCount; ++i) weather.add(groups[i]) += sentences[i];
 }
 
-WeatherResult TranslateWeather(GroupCursor cursor, std::string_view initialText) {
+WeatherResult TranslateWeather(GroupCursor cursor) {
   WeatherResult result;
-  result.initialText = initialText;
   // Taking a group consumes it, with or without a sentence.
   auto take = [&](std::string_view sentence) {
-    if (!sentence.empty()) result.sentences[result.sentenceCount++] = sentence;
+    if (!sentence.empty()) {
+      result.sentences[result.sentenceCount] = sentence;
+      result.groups[result.sentenceCount++] = cursor.group();
+    }
     result.found = true;
     cursor.advance();
   };
@@ -94,4 +54,4 @@ WeatherResult TranslateWeather(GroupCursor cursor, std::string_view initialText)
   return result;
 }
 
-}  // namespace vantrel
+}  // namespace vantrel::positional

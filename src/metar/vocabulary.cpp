@@ -1,0 +1,277 @@
+#include "metar/vocabulary.hpp"
+
+#include <initializer_list>
+
+#include "metar/text.hpp"
+
+namespace vantrel::words {
+namespace {
+
+// The fragments the wording functions put together.
+constexpr std::string_view kIssued = "METAR report issued ";
+constexpr std::string_view kIssuedAt = "at ";
+constexpr std::string_view kIssuedOnThe = "on the ";
+constexpr std::string_view kTimeSeparator = ".";
+constexpr std::string_view kGmt = " GMT ";
+constexpr std::string_view kFor = "for ";
+constexpr std::string_view kStationEnd = ":";
+constexpr std::array<std::string_view, 4> kDaySuffixes = {"st at ", "nd at ", "rd at ", "th at "};
+
+constexpr std::string_view kWindFrom = "Wind blowing from ";
+constexpr std::string_view kDegreeAt = " degree at ";
+constexpr std::string_view kWithGustsAt = " with gusts at ";
+constexpr std::string_view kVariableWindAt = "Variable direction wind blowing at ";
+constexpr std::string_view kVaryingFrom = " Wind direction is varying from ";
+constexpr std::string_view kVaryingTo = " to ";
+constexpr std::string_view kDegrees = " degrees";
+constexpr std::string_view kBodyStop = ".";
+constexpr std::string_view kTrendStop = ". ";
+constexpr std::array<std::string_view, 3> kSpeedUnits = {" knots", " kilometres per hour",
+                                                         " metres per second"};
+
+constexpr std::string_view kVisibilityIs = "Visibility is ";
+constexpr std::string_view kMetres = " metres. ";
+constexpr std::string_view kRunwayVisualRange = "Runway Visual Range for runway ";
+constexpr std::string_view kIs = " is ";
+
+constexpr std::array<std::string_view, 4> kCloudCover = {
+    "Few cloud cover (1/8 to 2/8) at ",
+    "Scattered cloud cover (3/8 to 4/8) at ",
+    "Broken cloud cover (5/8 to 7/8) at ",
+    "Overcast cloud cover (8/8) at ",
+};
+constexpr std::string_view kVerticalVisibilityIs = "Vertical Visibility is ";
+constexpr std::string_view kThousands = ",";
+constexpr std::string_view kHundredsOfFeet = "00 feet. ";
+
+constexpr std::string_view kTemperatureIs = "Temperature is ";
+constexpr std::string_view kDewPointIs = "Dew point is ";
+constexpr std::string_view kBelowZero = "-";
+constexpr std::string_view kDegreesCelsius = "\u00B0Celsius. ";
+constexpr std::string_view kDegreesCelsiusSpaced = "\u00B0 Celsius. ";
+constexpr std::string_view kQnhIs = "QNH is ";
+constexpr std::string_view kMillibars = " millibars. ";
+
+// A JSON string holds these bytes only escaped; the command line's fast path copies lines
+// unescaped when the report itself needs no escaping, so no fragment of ours may hold one.
+constexpr bool jsonSafe(std::initializer_list<std::string_view> texts) {
+  for (const std::string_view t : texts) {
+    for (const char c : t) {
+      if (static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\') return false;
+    }
+  }
+  return true;
+}
+
+static_assert(jsonSafe({kIssued,
+                        kIssuedAt,
+                        kIssuedOnThe,
+                        kTimeSeparator,
+                        kGmt,
+                        kFor,
+                        kStationEnd,
+                        kDaySuffixes[0],
+                        kDaySuffixes[1],
+                        kDaySuffixes[2],
+                        kDaySuffixes[3],
+                        kCalm,
+                        kWindFrom,
+                        kDegreeAt,
+                        kWithGustsAt,
+                        kVariableWindAt,
+                        kVaryingFrom,
+                        kVaryingTo,
+                        kDegrees,
+                        kBodyStop,
+                        kTrendStop,
+                        kSpeedUnits[0],
+                        kSpeedUnits[1],
+                        kSpeedUnits[2],
+                        kNoVisibility,
+                        kVisibilityTenKilometres,
+                        kCavok,
+                        kVisibilityIs,
+                        kMetres,
+                        kRunwayVisualRange,
+                        kIs,
+                        kCloudCover[0],
+                        kCloudCover[1],
+                        kCloudCover[2],
+                        kCloudCover[3],
+                        kSkyClear,
+                        kVerticalVisibilityUnknown,
+                        kVerticalVisibilityIs,
+                        kThousands,
+                        kHundredsOfFeet,
+                        kTemperatureIs,
+                        kDewPointIs,
+                        kBelowZero,
+                        kDegreesCelsius,
+                        kDegreesCelsiusSpaced,
+                        kQnhIs,
+                        kMillibars,
+                        kNosig,
+                        kBecomingHeading,
+                        kTemporaryHeading}));
+
+constexpr bool weatherJsonSafe() {
+  for (const weather::Phenomenon& p : weather::kPhenomena) {
+    if (!jsonSafe({p.plain, p.light, p.heavy})) return false;
+  }
+  for (std::size_t i = 0; i < weather::kDescriptors.size(); ++i) {
+    for (std::size_t j = 0; j < weather::kDescriptors[i].count; ++j) {
+      if (!jsonSafe({weather::kDescriptors[i].sentences[j], weather::kLightSentences[i][j].view(),
+                     weather::kHeavySentences[i][j].view()})) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(weatherJsonSafe());
+
+std::string_view stopOf(Section section) {
+  return section == Section::kTrend ? kTrendStop : kBodyStop;
+}
+
+std::string_view unitWords(SpeedUnit unit) {
+  return kSpeedUnits[static_cast<std::size_t>(unit)];
+}
+
+bool isDigitIn(std::string_view c, char low, char high) {
+  return c.size() == 1 && c[0] >= low && c[0] <= high;
+}
+
+// Index of the code that the two characters at `pos`, upper-cased, equal; `count` when none.
+template <class Table>
+std::size_t findCode(const Group& g, std::size_t pos, const Table& table, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    if (g.upperSliceIs(pos, table[i].code)) return i;
+  }
+  return count;
+}
+
+}  // namespace
+
+void appendIssueTime(std::string& out, std::string_view hour, std::string_view minute) {
+  appendText(out, kIssued, kIssuedAt, hour, kTimeSeparator, minute, kGmt);
+}
+
+void appendIssueDayAndTime(std::string& out, std::string_view day, std::string_view suffix,
+                           std::string_view hour, std::string_view minute) {
+  appendText(out, kIssued, kIssuedOnThe, day, suffix, hour, kTimeSeparator, minute, kGmt);
+}
+
+std::string_view daySuffix(std::string_view d1, std::string_view d2) {
+  if (isDigitIn(d2, '0', '0') || isDigitIn(d2, '4', '9')) return kDaySuffixes[3];
+  if (!isDigitIn(d2, '1', '3')) return {};
+  if (d1 == "1") return kDaySuffixes[3];  // 11th, 12th, 13th
+  if (d1 == "0" || d1 == "2") return kDaySuffixes[static_cast<std::size_t>(d2[0] - '1')];
+  if (d1 == "3" && d2 == "1") return kDaySuffixes[0];
+  return {};
+}
+
+void appendStation(std::string& out, std::string_view station) {
+  out += kFor;
+  for (const char c : station) out += asciiUpper(c);
+  out += kStationEnd;
+}
+
+void appendWind(std::string& out, std::string_view direction, std::string_view speed,
+                std::string_view gust, SpeedUnit unit, Section section) {
+  const std::string_view words = unitWords(unit);
+  appendText(out, kWindFrom, direction, kDegreeAt, speed, words);
+  if (!gust.empty()) appendText(out, kWithGustsAt, gust, words);
+  out += stopOf(section);
+}
+
+void appendVariableWind(std::string& out, std::string_view speed, SpeedUnit unit, Section section) {
+  appendText(out, kVariableWindAt, speed, unitWords(unit), stopOf(section));
+}
+
+void appendVariation(std::string& out, std::string_view from, std::string_view to,
+                     Section section) {
+  appendText(out, kVaryingFrom, from, kVaryingTo, to, kDegrees, stopOf(section));
+}
+
+void appendVisibilityMetres(std::string& out, std::string_view metres) {
+  appendText(out, kVisibilityIs, metres, kMetres);
+}
+
+void appendRunwayVisualRange(std::string& out, std::string_view runway, std::string_view value) {
+  appendText(out, kRunwayVisualRange, runway, kIs, value, kMetres);
+}
+
+void appendCloudLayer(std::string& out, CloudAmount amount, std::string_view height) {
+  out += kCloudCover[static_cast<std::size_t>(amount)];
+  appendHeight(out, height);
+}
+
+void appendVerticalVisibility(std::string& out, std::string_view height) {
+  out += kVerticalVisibilityIs;
+  appendHeight(out, height);
+}
+
+void appendHeight(std::string& out, std::string_view hhh) {
+  // Characters, not bytes: a height may hold any character the report does.
+  const std::size_t second = hhh.empty() ? 0 : byteOffsetOfCharacter(hhh, 1);
+  const std::size_t third = byteOffsetOfCharacter(hhh, 2);
+  const std::string_view h1 = hhh.substr(0, second);
+  const std::string_view h2 = hhh.substr(second, third - second);
+  const std::string_view h3 = hhh.substr(third);
+  if (h1 != "0") {
+    appendText(out, h1, h2, kThousands, h3);
+  } else if (h2 != "0") {
+    appendText(out, h2, h3);
+  } else {
+    out += h3;
+  }
+  out += kHundredsOfFeet;
+}
+
+void appendTemperature(std::string& out, bool temperatureBelowZero, std::string_view temperature,
+                       bool dewPointBelowZero, std::string_view dewPoint, DegreeStyle style) {
+  const std::string_view degrees =
+      style == DegreeStyle::kSpaced ? kDegreesCelsiusSpaced : kDegreesCelsius;
+  appendText(out, kTemperatureIs, temperatureBelowZero ? kBelowZero : "", temperature, degrees,
+             kDewPointIs, dewPointBelowZero ? kBelowZero : "", dewPoint, degrees);
+}
+
+void appendQnh(std::string& out, std::string_view hectopascals) {
+  appendText(out, kQnhIs, hectopascals, kMillibars);
+}
+
+std::string_view phenomenonSentence(const Group& g, std::size_t pos, weather::Intensity intensity) {
+  using weather::kPhenomena;
+  const std::size_t p = findCode(g, pos, kPhenomena, kPhenomena.size());
+  if (p == kPhenomena.size()) return {};
+  switch (intensity) {
+    case weather::Intensity::kLight:
+      return kPhenomena[p].light;
+    case weather::Intensity::kHeavy:
+      return kPhenomena[p].heavy;
+    case weather::Intensity::kNone:
+      break;
+  }
+  return kPhenomena[p].plain;
+}
+
+std::string_view descriptorSentence(const Group& g, std::size_t pos, weather::Intensity intensity) {
+  using weather::kDescriptors;
+  const std::size_t d = findCode(g, pos, kDescriptors, kDescriptors.size());
+  if (d == kDescriptors.size()) return {};
+  const std::size_t count = kDescriptors[d].count;
+  const std::size_t p = findCode(g, pos + 2, weather::kPhenomena, count);
+  if (p == count) return {};
+  switch (intensity) {
+    case weather::Intensity::kLight:
+      return weather::kLightSentences[d][p].view();
+    case weather::Intensity::kHeavy:
+      return weather::kHeavySentences[d][p].view();
+    case weather::Intensity::kNone:
+      break;
+  }
+  return kDescriptors[d].sentences[p];
+}
+
+}  // namespace vantrel::words

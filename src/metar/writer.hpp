@@ -1,0 +1,83 @@
+#pragma once
+// The output writer both readings use. Text is gathered in `LineText`s, each of which remembers
+// the groups whose text it holds; writing a LineText as a line marks those groups read. When the
+// reading is done, every group of the report that no written line holds is listed as unread.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "metar/group_cursor.hpp"
+#include "metar/translate.hpp"
+
+namespace vantrel {
+
+// The text of one future output line and the groups that produced it.
+class LineText {
+ public:
+  // The text, emptied, for the sentence of `source` that replaces what was there.
+  std::string& replace(const Group& source) {
+    clear();
+    return add(source);
+  }
+  // The text, for a sentence of `source` that goes after what is there.
+  std::string& add(const Group& source) {
+    credit(source.bytes());
+    return text_;
+  }
+  // Takes the text and the groups of `other`, replacing its own.
+  void assign(const LineText& other) {
+    text_ = other.text_;
+    sources_ = other.sources_;
+    sourceCount_ = other.sourceCount_;
+  }
+  void clear() noexcept {
+    text_.clear();
+    sourceCount_ = 0;
+  }
+
+  std::string_view text() const noexcept { return text_; }
+  bool empty() const noexcept { return text_.empty(); }
+  std::string& text() noexcept { return text_; }
+  void credit(std::string_view group) noexcept {
+    if (!group.empty() && sourceCount_ < sources_.size()) sources_[sourceCount_++] = group.data();
+  }
+
+ private:
+  friend class Writer;
+  // More than any one line of either reading can take from a report.
+  static constexpr std::size_t kMaxSources = 48;
+
+  std::string text_;
+  std::array<const char*, kMaxSources> sources_{};
+  std::size_t sourceCount_ = 0;
+};
+
+// Writes the lines of one translation into a Translation.
+class Writer {
+ public:
+  // Starts a translation of `report` into `out`.
+  void begin(std::string_view report, Translation& out);
+
+  void refuse() { out_->refuse(); }
+  // Writes `line` as a line; a line break typed inside a group is written as U+FFFD.
+  void write(const LineText& line);
+  // Writes a fixed text as a line, chosen by the group `source` (none for an empty line).
+  void write(std::string_view text, const Group* source = nullptr);
+
+  // Lists the groups that no written line holds. Call once, after the last line.
+  void finish();
+
+ private:
+  void append(std::string_view line);
+
+  Translation* out_ = nullptr;
+  std::string_view report_;
+  bool reportHasLineBreak_ = false;
+  std::string lineWithoutBreaks_;
+  std::vector<const char*> read_;
+};
+
+}  // namespace vantrel
