@@ -11,13 +11,14 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "metar/translate.hpp"
+#include "support/files.hpp"
 
 namespace {
 
@@ -33,10 +34,10 @@ Corpus& corpus() {
 }
 
 bool loadCorpus(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
+  std::optional<std::string> text = vantrel::test::readFile(path);
+  if (!text) return false;
   Corpus& c = corpus();
-  c.text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  c.text = std::move(*text);
   std::string_view rest = c.text;
   while (!rest.empty()) {
     const std::size_t end = rest.find('\n');

@@ -20,7 +20,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +30,7 @@
 #include "metar/translate.hpp"
 #include "support/json_reader.hpp"
 #include "support/lines.hpp"
+#include "support/runs.hpp"
 
 namespace {
 
@@ -43,24 +43,13 @@ void require(bool ok, const char* what, std::string_view detail) {
   if (!ok) vantrel::fuzz::propertyViolated("cli_fuzzer", what, "at", detail, 2000);
 }
 
-struct Run {
-  int status = 0;
-  std::string out;
-  std::string err;
-};
+using Run = vantrel::test::Outcome;
 
 Run runCli(std::string_view input, std::string_view mode, const vantrel::cli::RunSettings& s) {
-  std::istringstream in{std::string(input)};
-  std::ostringstream out;
-  std::ostringstream err;
   const std::string_view args[] = {mode};
-  Run r;
-  r.status = vantrel::cli::run(
+  return vantrel::test::runOnStreams(
       mode.empty() ? std::span<const std::string_view>() : std::span<const std::string_view>(args),
-      in, out, err, s);
-  r.out = std::move(out).str();
-  r.err = std::move(err).str();
-  return r;
+      input, s);
 }
 
 bool isStringArray(const JsonValue& v) {

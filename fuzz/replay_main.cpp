@@ -11,12 +11,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
+
+#include "support/files.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -25,16 +26,14 @@ namespace {
 namespace fs = std::filesystem;
 
 bool replayFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  const std::optional<std::string> bytes = vantrel::test::readFile(path);
+  if (!bytes) {
     std::cerr << "replay: cannot read " << path.string() << '\n';
     return false;
   }
-  const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
-                                std::istreambuf_iterator<char>()};
-  std::cerr << "replay: " << path.string() << " (" << bytes.size() << " bytes)\n";
+  std::cerr << "replay: " << path.string() << " (" << bytes->size() << " bytes)\n";
   // A copy of exactly the file's size, so AddressSanitizer sees a read past the end.
-  std::vector<std::uint8_t> input(bytes.begin(), bytes.end());
+  std::vector<std::uint8_t> input(bytes->begin(), bytes->end());
   LLVMFuzzerTestOneInput(input.empty() ? nullptr : input.data(), input.size());
   return true;
 }

@@ -165,7 +165,7 @@ void openMail(const QUrl& mailto) {
 void setUpApplication() {
   QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
   QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
-  QApplication::setDesktopFileName(QStringLiteral("vantrel"));
+  QApplication::setDesktopFileName(QStringLiteral("org.vantrel.Vantrel"));
   QApplication::setWindowIcon(QIcon(QString::fromLatin1(kIconPath)));
 }
 

@@ -11,6 +11,7 @@
 #include "cli/command_line.hpp"
 #include "cli/json.hpp"
 #include "metar/translate.hpp"
+#include "support/runs.hpp"
 
 namespace vantrel::cli {
 namespace {
@@ -54,20 +55,8 @@ constexpr std::string_view kLower = "metar lfpg 121230z 24010kt 9999 ra bkn020 1
 constexpr std::string_view kSpeci = "SPECI LFPG 121230Z 24010KT 9999 BKN020 18/12 Q1013";
 constexpr std::string_view kStation = "EGLL 121220Z 24008KT CAVOK 21/09 Q1021";
 
-struct Outcome {
-  std::string out;
-  std::string err;
-  int status;
-};
-
-Outcome runWith(const std::vector<std::string_view>& args, const std::string& input,
-                const RunSettings& settings = {}) {
-  std::istringstream in(input);
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = run(args, in, out, err, settings);
-  return {out.str(), err.str(), status};
-}
+using test::Outcome;
+using Args = std::vector<std::string_view>;
 
 struct RunCase {
   std::string_view name;
@@ -189,7 +178,7 @@ TEST(RunTest, TranslatesArgumentsAndLines) {
     for (const RunSettings& settings : sizes) {
       SCOPED_TRACE(::testing::Message() << c.name << " (read " << settings.readBlockSize
                                         << ", write " << settings.writeBlockSize << ")");
-      const Outcome got = runWith(c.args, c.input, settings);
+      const Outcome got = test::runOnStreams(c.args, c.input, settings);
       EXPECT_EQ(got.out, c.out);
       EXPECT_EQ(got.err, c.err);
       EXPECT_EQ(got.status, c.status);
@@ -223,7 +212,7 @@ TEST(RunTest, HelpVersionAndUsageErrors) {
   };
   for (const RunCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const Outcome got = runWith(c.args, c.input);
+    const Outcome got = test::runOnStreams(c.args, c.input);
     EXPECT_EQ(got.out, c.out);
     EXPECT_EQ(got.err, c.err);
     EXPECT_EQ(got.status, c.status);
@@ -236,11 +225,11 @@ TEST(RunTest, LongLineIsTranslatedWhole) {
   // One report of a few megabytes: the driver reads its leading groups and ignores the rest.
   std::string report = std::string(kParis);
   while (report.size() < (std::size_t{3} << 20)) report += " RMK AO2 SLP132";
-  const Outcome json =
-      runWith({"--json"}, report + "\n" + std::string(kStation), {4096, 4096, false});
+  const Outcome json = test::runOnStreams(Args{"--json"}, report + "\n" + std::string(kStation),
+                                          {4096, 4096, false});
   EXPECT_EQ(json.out, jsonRecord(report) + jsonRecord(kStation));
   EXPECT_EQ(json.status, 0);
-  const Outcome text = runWith({}, report + "\r\n", {4096, 4096, false});
+  const Outcome text = test::runOnStreams({}, report + "\r\n", {4096, 4096, false});
   EXPECT_EQ(text.out, textLines(report));
 }
 

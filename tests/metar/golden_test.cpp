@@ -1,15 +1,13 @@
-// The golden corpus: every report of the JSON Lines files in tests/data, translated by the
-// library and by the vantrel-translate program, compared exactly with its expected lines or
-// refusal. A failure names the file, the line number and the report.
+// The golden corpus: every report of the JSON Lines files under tests/data, translated by the
+// library and by the vantrel-translate program (--json), compared exactly with its expected lines
+// or refusal, and with its unread groups when the row names them. A row reads
+//   {"report": "...", "lines": ["...", ...], "unread": ["...", ...]} or {"report": "...", "error":
+//   "..."}
+// with "unread" optional, an optional "note", and "reading": "full" for the full reading.
+// A failure names the file, the line number and the report.
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -18,24 +16,38 @@
 
 #include "expect_lines.hpp"
 #include "metar/text.hpp"
+#include "support/files.hpp"
 #include "support/json_reader.hpp"
 #include "support/lines.hpp"
-
-extern char** environ;
+#include "support/runs.hpp"
 
 namespace vantrel {
 namespace {
 
-// One object of the corpus or of the program's --json output: "report" with either "lines" or
-// "error".
+using Strings = std::vector<std::string>;
+
+// One row of a golden file or one object of the program's --json output.
 struct Record {
   std::string report;
-  std::optional<std::vector<std::string>> lines;
+  std::optional<Strings> lines;
   std::optional<std::string> error;
+  std::optional<Strings> unread;
+  Reading reading = Reading::kClassic;
 };
 
+std::optional<Strings> stringArray(const test::JsonValue& value) {
+  if (value.kind != test::JsonValue::Kind::kArray) return std::nullopt;
+  Strings strings;
+  for (const test::JsonValue& item : value.items) {
+    if (item.kind != test::JsonValue::Kind::kString) return std::nullopt;
+    strings.push_back(item.text);
+  }
+  return strings;
+}
+
 // The record `text` holds: one JSON object with a "report" string and either a "lines" array of
-// strings or an "error" string, each key once. Anything else is not a record.
+// strings or an "error" string, optionally "unread" (an array of strings, beside "lines"),
+// "note" (a string) and "reading" ("full"), each key once. Anything else is not a record.
 std::optional<Record> readRecord(std::string_view text) {
   using test::JsonValue;
   const std::optional<JsonValue> value = test::JsonReader::parse(text);
@@ -46,13 +58,9 @@ std::optional<Record> readRecord(std::string_view text) {
   Record record;
   bool hasReport = false;
   for (const auto& [key, member] : value->members) {
-    if (key == "lines" && member.kind == JsonValue::Kind::kArray) {
-      std::vector<std::string> lines;
-      for (const JsonValue& item : member.items) {
-        if (item.kind != JsonValue::Kind::kString) return std::nullopt;
-        lines.push_back(item.text);
-      }
-      record.lines = std::move(lines);
+    if (key == "lines" || key == "unread") {
+      (key == "lines" ? record.lines : record.unread) = stringArray(member);
+      if (!(key == "lines" ? record.lines : record.unread)) return std::nullopt;
     } else if (member.kind != JsonValue::Kind::kString) {
       return std::nullopt;
     } else if (key == "report") {
@@ -60,30 +68,42 @@ std::optional<Record> readRecord(std::string_view text) {
       hasReport = true;
     } else if (key == "error") {
       record.error = member.text;
-    } else {
+    } else if (key == "reading" && member.text == "full") {
+      record.reading = Reading::kFull;
+    } else if (key != "note") {
       return std::nullopt;
     }
   }
-  if (!hasReport || record.lines.has_value() == record.error.has_value()) return std::nullopt;
+  if (!hasReport || record.lines.has_value() == record.error.has_value() ||
+      (record.unread && !record.lines)) {
+    return std::nullopt;
+  }
   return record;
 }
 
 TEST(RecordTest, FromJson) {
-  const std::optional<Record> record = readRecord(R"({"report": "METAR", "lines": ["", "a\"b"]})");
+  const std::optional<Record> record =
+      readRecord(R"({"report": "METAR", "lines": ["", "a\"b"], "unread": ["X"], "note": "n"})");
   ASSERT_TRUE(record.has_value());
   EXPECT_EQ(record->report, "METAR");
-  EXPECT_EQ(record->lines, (std::vector<std::string>{"", "a\"b"}));
+  EXPECT_EQ(record->lines, (Strings{"", "a\"b"}));
+  EXPECT_EQ(record->unread, Strings{"X"});
   EXPECT_FALSE(record->error.has_value());
-  const std::optional<Record> refused = readRecord(R"({"report": "x", "error": "e"})");
+  EXPECT_EQ(record->reading, Reading::kClassic);
+  const std::optional<Record> refused =
+      readRecord(R"({"report": "x", "error": "e", "reading": "full"})");
   ASSERT_TRUE(refused.has_value());
   EXPECT_EQ(refused->error, std::optional<std::string>("e"));
   EXPECT_FALSE(refused->lines.has_value());
+  EXPECT_EQ(refused->reading, Reading::kFull);
   for (const std::string_view bad :
        {R"({"report": "x", "lines": [], "error": "e"})", R"({"lines": []})", R"({"report": "x"})",
         R"({"report": "x", "lines": [1]})", R"({"report": "x", "lines": "a"})",
         R"({"report": ["x"], "error": "e"})", R"({"report": "x", "error": "e", "other": "o"})",
         R"({"report": 1, "report": "x", "error": "e"})", R"(["x"])",
-        R"({"report": "x", "error": "e"} x)"}) {
+        R"({"report": "x", "error": "e"} x)", R"({"report": "x", "error": "e", "unread": []})",
+        R"({"report": "x", "lines": [], "unread": [2]})",
+        R"({"report": "x", "lines": [], "reading": "fast"})"}) {
     SCOPED_TRACE(bad);
     EXPECT_FALSE(readRecord(bad).has_value());
   }
@@ -94,16 +114,9 @@ struct GoldenCase {
   Record record;
 };
 
-std::string readFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 std::vector<GoldenCase> loadCases(const std::string& file) {
   const std::filesystem::path path = std::filesystem::path(VANTREL_TEST_DATA_DIR) / file;
-  const std::string text = readFile(path);
+  const std::string text = test::readFile(path).value_or("");
   std::vector<GoldenCase> cases;
   std::size_t number = 0;
   for (const std::string_view line : test::splitLines(text)) {
@@ -132,10 +145,11 @@ class FailureLog {
   FailureLog(const FailureLog&) = delete;
   FailureLog& operator=(const FailureLog&) = delete;
 
+  // The unread groups are compared only when the row names them.
   void check(const GoldenCase& c, const Record& actual) {
     const Record& expected = c.record;
     if (actual.report == expected.report && actual.lines == expected.lines &&
-        actual.error == expected.error) {
+        actual.error == expected.error && (!expected.unread || actual.unread == expected.unread)) {
       return;
     }
     if (++count_ > kShown) return;
@@ -155,6 +169,11 @@ class FailureLog {
       for (const std::string& line : *record.lines) out << "\n    \"" << line << "\"";
       out << "]";
     }
+    if (record.unread) {
+      out << "\n  unread [";
+      for (const std::string& group : *record.unread) out << " \"" << group << "\"";
+      out << " ]";
+    }
     return out.str();
   }
 
@@ -162,71 +181,72 @@ class FailureLog {
   int count_ = 0;
 };
 
-Record translated(const std::string& report) {
-  const Translation result = translate(report);
-  Record record{report, std::nullopt, std::nullopt};
+Record translated(const Record& row) {
+  const Translation result = translate(row.report, row.reading);
+  Record record{row.report, std::nullopt, std::nullopt, std::nullopt, row.reading};
   if (result.refused()) {
     record.error = std::string(kNotValidMetar);
   } else {
     record.lines = result.lines();
+    record.unread.emplace(result.unread().begin(), result.unread().end());
   }
   return record;
 }
 
-class GoldenFileTest : public ::testing::TestWithParam<const char*> {};
+class GoldenFileTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenFileTest, Library) {
   const std::vector<GoldenCase> cases = loadCases(GetParam());
   FailureLog log(GetParam());
-  for (const GoldenCase& c : cases) log.check(c, translated(c.record.report));
+  for (const GoldenCase& c : cases) log.check(c, translated(c.record));
 }
 
-// A temporary file removed when the test ends.
-class TempFile {
- public:
-  TempFile() {
-    std::string name = (std::filesystem::temp_directory_path() / "vantrel-golden-XXXXXX").string();
-    const int fd = mkstemp(name.data());
-    if (fd >= 0) {
-      close(fd);
-      path_ = name;
+// The rows of one reading, sent to `vantrel-translate --json` (with --full for the full reading)
+// as one input line each, and its objects compared with them.
+[[maybe_unused]] void checkProgram(const std::string& file, const std::vector<GoldenCase>& cases,
+                                   Reading reading) {
+  // Every report is one input line; a report holding a line end could not be one.
+  std::vector<const GoldenCase*> sent;
+  std::string input;
+  for (const GoldenCase& c : cases) {
+    const std::string& report = c.record.report;
+    if (c.record.reading != reading || report.find('\n') != std::string::npos ||
+        report.ends_with('\r')) {
+      continue;
     }
+    sent.push_back(&c);
+    input += report;
+    input += '\n';
   }
-  ~TempFile() {
-    if (!path_.empty()) std::filesystem::remove(path_);
+  if (sent.empty()) return;
+  std::vector<std::string> args = {"--json"};
+  if (reading == Reading::kFull) args.emplace_back("--full");
+  test::TempFile in;
+  ASSERT_TRUE(test::writeFile(in.path(), input));
+  const test::Outcome got =
+      test::runProgram(VANTREL_TRANSLATE_BIN, args, test::ProgramStreams{in.path(), {}, true});
+  ASSERT_NE(got.status, -1) << "could not run " << VANTREL_TRANSLATE_BIN;
+
+  const bool anyRefused = std::any_of(
+      sent.begin(), sent.end(), [](const GoldenCase* c) { return c->record.error.has_value(); });
+  EXPECT_EQ(got.status, anyRefused ? 1 : 0);
+
+  const std::vector<std::string_view> objects = test::splitLines(got.out);
+  EXPECT_EQ(objects.size(), sent.size()) << "one JSON object per report";
+  FailureLog log(file);
+  for (std::size_t i = 0; i < sent.size(); ++i) {
+    Record actual;
+    if (i < objects.size()) {
+      std::optional<Record> parsed = readRecord(objects[i]);
+      if (!parsed) {
+        ADD_FAILURE() << file << ":" << sent[i]->lineNumber
+                      << ": output is not a report record: " << objects[i];
+        continue;
+      }
+      actual = std::move(*parsed);
+    }
+    log.check(*sent[i], actual);
   }
-  TempFile(const TempFile&) = delete;
-  TempFile& operator=(const TempFile&) = delete;
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-// Runs `program --json` with `input` on standard input; returns the exit status and standard
-// output. Standard error (one message per refused report) is discarded.
-[[maybe_unused]] std::optional<std::pair<int, std::string>> runJson(const char* program,
-                                                                    const std::string& input) {
-  TempFile in;
-  TempFile out;
-  if (in.path().empty() || out.path().empty()) return std::nullopt;
-  std::ofstream(in.path(), std::ios::binary) << input;
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, in.path().c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, out.path().c_str(), O_WRONLY | O_TRUNC, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  std::string programArg = program;
-  std::string jsonArg = "--json";
-  char* argv[] = {programArg.data(), jsonArg.data(), nullptr};
-  pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv, environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return std::nullopt;
-  int status = 0;
-  if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return std::nullopt;
-  return std::make_pair(WEXITSTATUS(status), readFile(out.path()));
 }
 
 TEST_P(GoldenFileTest, Program) {
@@ -234,59 +254,40 @@ TEST_P(GoldenFileTest, Program) {
   GTEST_SKIP() << "vantrel-translate is not part of this build";
 #else
   const std::vector<GoldenCase> cases = loadCases(GetParam());
-  // Every report is one input line; a report holding a line end could not be one.
-  std::vector<const GoldenCase*> sent;
-  std::string input;
-  for (const GoldenCase& c : cases) {
-    const std::string& report = c.record.report;
-    if (report.find('\n') != std::string::npos || report.ends_with('\r')) continue;
-    sent.push_back(&c);
-    input += report;
-    input += '\n';
-  }
-  const auto run = runJson(VANTREL_TRANSLATE_BIN, input);
-  ASSERT_TRUE(run.has_value()) << "could not run " << VANTREL_TRANSLATE_BIN;
-  const auto& [status, output] = *run;
-
-  bool anyRefused = false;
-  for (const GoldenCase* c : sent) anyRefused = anyRefused || c->record.error.has_value();
-  EXPECT_EQ(status, anyRefused ? 1 : 0);
-
-  const std::vector<std::string_view> objects = test::splitLines(output);
-  EXPECT_EQ(objects.size(), sent.size()) << "one JSON object per report";
-  FailureLog log(GetParam());
-  for (std::size_t i = 0; i < sent.size(); ++i) {
-    Record actual{"", std::nullopt, std::nullopt};
-    if (i < objects.size()) {
-      if (std::optional<Record> parsed = readRecord(objects[i])) {
-        actual = std::move(*parsed);
-      } else {
-        ADD_FAILURE() << GetParam() << ":" << sent[i]->lineNumber
-                      << ": output is not a report record: " << objects[i];
-        continue;
-      }
-    }
-    log.check(*sent[i], actual);
+  for (const Reading reading : {Reading::kClassic, Reading::kFull}) {
+    SCOPED_TRACE(reading == Reading::kFull ? "--full" : "classic");
+    checkProgram(GetParam(), cases, reading);
   }
 #endif
 }
 
-INSTANTIATE_TEST_SUITE_P(Corpus, GoldenFileTest,
-                         ::testing::Values("examples.jsonl", "real_sample.jsonl",
-                                           "synthetic_sample.jsonl"),
-                         [](const ::testing::TestParamInfo<const char*>& param) {
-                           std::string name;
-                           bool upper = true;
-                           for (const char* p = param.param; *p != '\0' && *p != '.'; ++p) {
-                             if (*p == '_') {
-                               upper = true;
-                               continue;
-                             }
-                             name += upper ? asciiUpper(*p) : *p;
-                             upper = false;
-                           }
-                           return name;
-                         });
+// Every *.jsonl under tests/data, as a path relative to it, in name order.
+std::vector<std::string> goldenFiles() {
+  const std::filesystem::path root(VANTREL_TEST_DATA_DIR);
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    if (entry.is_regular_file() && entry.path().extension() == ".jsonl") {
+      files.push_back(entry.path().lexically_relative(root).generic_string());
+    }
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+// "real_sample.jsonl" becomes RealSample: GoogleTest names hold letters and digits only.
+std::string testName(const ::testing::TestParamInfo<std::string>& param) {
+  std::string name;
+  bool upper = true;
+  const std::string& file = param.param;
+  for (const char c : std::string_view(file).substr(0, file.rfind('.'))) {
+    const bool alnum = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    if (alnum) name += upper ? asciiUpper(c) : c;
+    upper = !alnum;
+  }
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, GoldenFileTest, ::testing::ValuesIn(goldenFiles()), testName);
 
 }  // namespace
 }  // namespace vantrel
