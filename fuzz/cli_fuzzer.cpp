@@ -7,10 +7,11 @@
 //   - the output is one JSON object per input line, in order, each ending in "\n"; input lines
 //     are counted by splitting at "\n", a last line without "\n" counting too;
 //   - every output line is valid UTF-8 and a well-formed JSON object (strict RFC 8259 reader);
-//   - a line that is valid UTF-8 gives {"report", "lines"} or {"report", "error"}: the report
-//     decodes to the line as read (one "\r" right before its "\n" dropped), the lines equal
-//     vantrel::translate() of it, and the error is the refusal message exactly when it is
-//     refused; a line that is not valid UTF-8 gives {"line": N, "error"} with its 1-based number;
+//   - a line that is valid UTF-8 gives {"report", "lines", "unread"} or {"report", "error"}: the
+//     report decodes to the line as read (one "\r" right before its "\n" dropped), the lines and
+//     the unread groups equal vantrel::translate() of it, the unread groups are groups of the
+//     report in its order, and the error is the refusal message exactly when it is refused; a
+//     line that is not valid UTF-8 gives {"line": N, "error"} with its 1-based number;
 //   - standard error holds one "vantrel-translate: line N: " message per refused or undecodable
 //     line, in order;
 //   - reading and writing in tiny blocks gives the same bytes and status as the default blocks;
@@ -69,13 +70,13 @@ bool checkObject(std::string_view outLine, std::string_view inLine, bool ended,
   require(parsed.has_value() && parsed->kind == JsonValue::Kind::kObject,
           "an output line is not one JSON object", outLine);
   const JsonValue& object = *parsed;
-  require(object.memberCount == 2 && object.members.size() == 2,
-          "an object has other than two members", outLine);
+  require(object.memberCount == object.members.size(), "an object repeats a key", outLine);
 
   std::string_view report = inLine;
   if (ended && !report.empty() && report.back() == '\r') report.remove_suffix(1);
 
   if (!vantrel::isValidUtf8(report)) {
+    require(object.members.size() == 2, "an object has other than two members", outLine);
     const auto line = object.members.find("line");
     const auto error = object.members.find("error");
     require(line != object.members.end() && error != object.members.end() &&
@@ -94,6 +95,7 @@ bool checkObject(std::string_view outLine, std::string_view inLine, bool ended,
 
   const vantrel::Translation expected = vantrel::translate(report);
   if (expected.refused()) {
+    require(object.members.size() == 2, "an object has other than two members", outLine);
     const auto error = object.members.find("error");
     require(error != object.members.end() && error->second.kind == JsonValue::Kind::kString &&
                 error->second.text == vantrel::kNotValidMetar,
@@ -107,6 +109,29 @@ bool checkObject(std::string_view outLine, std::string_view inLine, bool ended,
   for (std::size_t i = 0; i < expected.size(); ++i) {
     require(lines->second.items[i].text == expected.line(i),
             "\"lines\" differs from the translation", outLine);
+  }
+  require(object.members.size() == 3, "a translation has other than three members", outLine);
+  const auto unread = object.members.find("unread");
+  require(unread != object.members.end() && isStringArray(unread->second),
+          "a translated report has no \"unread\" array", outLine);
+  require(unread->second.items.size() == expected.unread().size(), "\"unread\" has the wrong count",
+          outLine);
+  // Each unread group is a whole group of the report, after the one before it.
+  std::string_view rest = report;
+  for (std::size_t i = 0; i < expected.unread().size(); ++i) {
+    const std::string& group = unread->second.items[i].text;
+    require(group == expected.unread()[i], "\"unread\" differs from the translation", outLine);
+    require(!group.empty() && group.find(' ') == std::string::npos,
+            "an unread group is not one group", outLine);
+    std::size_t at = 0;
+    while ((at = rest.find(group, at)) != std::string_view::npos &&
+           ((at != 0 && rest[at - 1] != ' ') ||
+            (at + group.size() < rest.size() && rest[at + group.size()] != ' '))) {
+      ++at;
+    }
+    require(at != std::string_view::npos, "an unread group is not a later group of the report",
+            outLine);
+    rest.remove_prefix(at + group.size());
   }
   return false;
 }

@@ -26,8 +26,10 @@ and an empty line separates one report's lines from the next report's header.
 A refused report and a line that is not valid UTF-8 print nothing there.
 
   --json     write JSON Lines instead, one object per report, in order:
-               {"report": "...", "lines": ["...", "..."]}
+               {"report": "...", "lines": ["...", "..."], "unread": ["..."]}
                {"report": "...", "error": "It is not a valid METAR."}
+             where "unread" lists the groups of the report that gave no
+             text, in report order and as typed (empty when all were read);
              and, for a line that is not valid UTF-8 (the Nth line, or the
              Nth REPORT argument):
                {"line": N, "error": "invalid UTF-8 at byte B"}

@@ -1,6 +1,7 @@
 #include "cli/formatters.hpp"
 
 #include <cstddef>
+#include <span>
 #include <string>
 
 #include "cli/json.hpp"
@@ -70,11 +71,16 @@ void JsonFormatter::write(OutputSink& sink, std::string_view report,
   buffer += "{\"report\": ";
   appendLongJson(sink, report);
   // A line holds the translation's own sentence fragments, which never need escaping, and
-  // characters copied from the report: when the report needs no escaping, its lines need none.
+  // characters copied from the report, and an unread group is a piece of the report: when the
+  // report needs no escaping, neither do they.
   const bool plain = !needsJsonEscape(report);
   buffer += ", \"lines\": ";
   appendJsonArray(
       sink, translation.size(), [&](std::size_t i) { return translation.line(i); }, plain);
+  buffer += ", \"unread\": ";
+  const std::span<const std::string_view> unread = translation.unread();
+  appendJsonArray(
+      sink, unread.size(), [&](std::size_t i) { return unread[i]; }, plain);
   buffer += "}\n";
 }
 

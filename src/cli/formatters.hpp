@@ -26,7 +26,7 @@ class TextFormatter {
 };
 
 // One JSON object a line:
-//   {"report": "...", "lines": ["...", ...]}                            a translation
+//   {"report": "...", "lines": ["...", ...], "unread": ["...", ...]}   a translation
 //   {"report": "...", "error": "..."}                                  a refused report
 //   {"line": N, "error": "..."} or {"argument": N, "error": "..."}     a report that is not UTF-8
 struct JsonFormatter {

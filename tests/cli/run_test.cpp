@@ -39,6 +39,11 @@ std::string jsonRecord(std::string_view report) {
     if (i != 0) out += ", ";
     appendJsonString(out, translation.line(i));
   }
+  out += "], \"unread\": [";
+  for (std::size_t i = 0; i < translation.unread().size(); ++i) {
+    if (i != 0) out += ", ";
+    appendJsonString(out, translation.unread()[i]);
+  }
   return out + "]}\n";
 }
 
