@@ -1,7 +1,8 @@
 // Fuzz target for the line and UTF-8 handling of vantrel-translate: the input is its standard
-// input, read in --json mode through vantrel::cli::run with string streams.
+// input, read in --json mode through vantrel::cli::run with string streams, in the classic reading
+// and with --full in the full reading.
 //
-// Properties checked for every input:
+// Properties checked for every input and both readings:
 //   - no crash, no undefined behaviour, no leak (the sanitizers watch this);
 //   - the exit status is 0 or 1, and 1 exactly when some line was refused or was not UTF-8;
 //   - the output is one JSON object per input line, in order, each ending in "\n"; input lines
@@ -12,6 +13,7 @@
 //     the unread groups equal vantrel::translate() of it, the unread groups are groups of the
 //     report in its order, and the error is the refusal message exactly when it is refused; a
 //     line that is not valid UTF-8 gives {"line": N, "error"} with its 1-based number;
+//     translate() is asked for the same reading as the program;
 //   - standard error holds one "vantrel-translate: line N: " message per refused or undecodable
 //     line, in order;
 //   - reading and writing in tiny blocks gives the same bytes and status as the default blocks;
@@ -46,11 +48,9 @@ void require(bool ok, const char* what, std::string_view detail) {
 
 using Run = vantrel::test::Outcome;
 
-Run runCli(std::string_view input, std::string_view mode, const vantrel::cli::RunSettings& s) {
-  const std::string_view args[] = {mode};
-  return vantrel::test::runOnStreams(
-      mode.empty() ? std::span<const std::string_view>() : std::span<const std::string_view>(args),
-      input, s);
+Run runCli(std::string_view input, std::vector<std::string_view> args,
+           const vantrel::cli::RunSettings& settings = {}) {
+  return vantrel::test::runOnStreams(args, input, settings);
 }
 
 bool isStringArray(const JsonValue& v) {
@@ -63,8 +63,8 @@ bool isStringArray(const JsonValue& v) {
 
 // Checks the JSON object written for input line `number` (1-based) and returns whether the line
 // was rejected (refused or not UTF-8). `ended` tells whether "\n" closed the input line.
-bool checkObject(std::string_view outLine, std::string_view inLine, bool ended,
-                 std::size_t number) {
+bool checkObject(std::string_view outLine, std::string_view inLine, bool ended, std::size_t number,
+                 vantrel::Reading reading) {
   require(vantrel::isValidUtf8(outLine), "an output line is not valid UTF-8", outLine);
   const std::optional<JsonValue> parsed = JsonReader::parse(outLine);
   require(parsed.has_value() && parsed->kind == JsonValue::Kind::kObject,
@@ -93,7 +93,7 @@ bool checkObject(std::string_view outLine, std::string_view inLine, bool ended,
           "a decodable line has no \"report\" string", outLine);
   require(echoed->second.text == report, "\"report\" is not the line as read", outLine);
 
-  const vantrel::Translation expected = vantrel::translate(report);
+  const vantrel::Translation expected = vantrel::translate(report, reading);
   if (expected.refused()) {
     require(object.members.size() == 2, "an object has other than two members", outLine);
     const auto error = object.members.find("error");
@@ -136,12 +136,14 @@ bool checkObject(std::string_view outLine, std::string_view inLine, bool ended,
   return false;
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view input(reinterpret_cast<const char*>(data), size);
-
-  const Run json = runCli(input, "--json", {});
+// Every property above, for one reading.
+void checkReading(std::string_view input, vantrel::Reading reading) {
+  const std::size_t size = input.size();
+  std::vector<std::string_view> textArgs;
+  if (reading == vantrel::Reading::kFull) textArgs.emplace_back("--full");
+  std::vector<std::string_view> jsonArgs = textArgs;
+  jsonArgs.emplace_back("--json");
+  const Run json = runCli(input, jsonArgs);
   require(json.status == 0 || json.status == 1, "exit status is neither 0 nor 1", json.err);
   require(json.out.empty() || json.out.back() == '\n', "output does not end with a line end",
           json.out);
@@ -154,7 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   bool anyRejected = false;
   for (std::size_t i = 0; i < inLines.size(); ++i) {
     const bool ended = i + 1 < inLines.size() || input.back() == '\n';
-    if (checkObject(outLines[i], inLines[i], ended, i + 1)) {
+    if (checkObject(outLines[i], inLines[i], ended, i + 1, reading)) {
       anyRejected = true;
       expectedErrPrefixes += "vantrel-translate: line " + std::to_string(i + 1) + ": \n";
     }
@@ -178,11 +180,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   vantrel::cli::RunSettings tiny;
   tiny.readBlockSize = 1 + size % 7;
   tiny.writeBlockSize = 1 + size % 5;
-  const Run small = runCli(input, "--json", tiny);
+  const Run small = runCli(input, jsonArgs, tiny);
   require(small.status == json.status && small.out == json.out && small.err == json.err,
           "tiny read and write blocks change the output", input);
 
-  const Run text = runCli(input, "", {});
+  const Run text = runCli(input, textArgs);
   require(text.status == json.status, "text mode ends with another status", text.err);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  checkReading(input, vantrel::Reading::kClassic);
+  checkReading(input, vantrel::Reading::kFull);
   return 0;
 }

@@ -69,7 +69,8 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
 
   const OutputFormat format = command.json ? OutputFormat::kJson : OutputFormat::kText;
   OutputSink sink(out, settings.writeBlockSize);
-  ReportWriter writer(sink, err, {format, settings.flushEveryReport});
+  const Reading reading = command.full ? Reading::kFull : Reading::kClassic;
+  ReportWriter writer(sink, err, {format, reading, settings.flushEveryReport});
   bool readFailed = false;
   if (!command.reports.empty()) {
     writer.setHeaders(command.reports.size() > 1);

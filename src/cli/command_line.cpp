@@ -7,11 +7,11 @@
 namespace vantrel::cli {
 
 const std::string_view kUsageText =
-    "Usage: vantrel-translate [--json] [REPORT]...\n"
+    "Usage: vantrel-translate [--json] [--full] [REPORT]...\n"
     "Try 'vantrel-translate --help' for more information.\n";
 
 const std::string_view kHelpText =
-    R"(Usage: vantrel-translate [--json] [REPORT]...
+    R"(Usage: vantrel-translate [--json] [--full] [REPORT]...
 Translate METAR aviation weather reports into plain English, line by line.
 
 Each REPORT argument is one report: quote it so that the shell keeps it in one
@@ -34,6 +34,11 @@ A refused report and a line that is not valid UTF-8 print nothing there.
              Nth REPORT argument):
                {"line": N, "error": "invalid UTF-8 at byte B"}
                {"argument": N, "error": "invalid UTF-8 at byte B"}
+  --full     the full reading: every group recognised by its form wherever
+             it stands (body, trend sections, remarks), with the supplementary
+             groups and the common remarks, and a last line naming what could
+             not be read; without it, the classic reading: each group looked
+             for at its usual place in the usual order
   --help     display this help and exit
   --version  output version information and exit
   --         end the options: every later argument is a REPORT, even one
@@ -77,6 +82,8 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
       optionsEnded = true;
     } else if (arg == "--json") {
       line.json = true;
+    } else if (arg == "--full") {
+      line.full = true;
     } else if (arg == "--help") {
       line.action = Action::kHelp;
       return line;
@@ -85,7 +92,8 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
       return line;
     } else if (arg.starts_with("--")) {
       const std::string_view name = arg.substr(0, arg.find('='));
-      if (name != arg && (name == "--json" || name == "--help" || name == "--version")) {
+      if (name != arg &&
+          (name == "--json" || name == "--full" || name == "--help" || name == "--version")) {
         return usageError("option '" + std::string(name) + "' doesn't allow an argument");
       }
       return usageError("unrecognized option '" + std::string(arg) + "'");

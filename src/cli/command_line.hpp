@@ -22,6 +22,8 @@ enum class Action { kTranslate, kHelp, kVersion, kUsageError };
 struct CommandLine {
   Action action = Action::kTranslate;
   bool json = false;
+  // --full: the full reading instead of the classic one.
+  bool full = false;
   // The REPORT arguments, in order. Empty means: read reports from standard input.
   std::vector<std::string_view> reports;
   // For kUsageError: what was wrong, without the program name (getopt's wording).

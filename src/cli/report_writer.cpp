@@ -19,7 +19,7 @@ void ReportWriter::write(Origin origin, std::uint64_t number, std::string_view r
     status_ = 1;
     diagnose(origin, number, message);
     if (json) JsonFormatter::writeUndecodable(sink_, origin, number, message);
-  } else if (const Translation& translation = translator_.translate(report);
+  } else if (const Translation& translation = translator_.translate(report, settings_.reading);
              translation.refused()) {
     status_ = 1;
     diagnose(origin, number, kNotValidMetar);

@@ -16,6 +16,7 @@ enum class OutputFormat { kText, kJson };
 
 struct WriterSettings {
   OutputFormat format = OutputFormat::kText;
+  Reading reading = Reading::kClassic;
   // Push every report's output out at once (for a terminal), instead of in large blocks.
   bool flushEveryReport = false;
 };

@@ -15,6 +15,7 @@ struct ParseCase {
   bool json;
   std::vector<std::string_view> reports;
   std::string_view error;
+  bool full = false;
 };
 
 std::string joined(const std::vector<std::string_view>& args) {
@@ -38,6 +39,8 @@ TEST(CommandLineTest, ReadsOptionsAndReports) {
       {{"--bogus", "--help"}, Action::kUsageError, false, {}, "unrecognized option '--bogus'"},
       {{"--jso"}, Action::kUsageError, false, {}, "unrecognized option '--jso'"},
       {{"--json=yes"}, Action::kUsageError, false, {}, "option '--json' doesn't allow an argument"},
+      {{"--full", kReport}, Action::kTranslate, false, {kReport}, "", true},
+      {{"--full=1"}, Action::kUsageError, false, {}, "option '--full' doesn't allow an argument"},
       {{"-j"}, Action::kUsageError, false, {}, "invalid option -- 'j'"},
       {{kReport, "-5"}, Action::kUsageError, false, {}, "invalid option -- '5'"},
   };
@@ -48,6 +51,7 @@ TEST(CommandLineTest, ReadsOptionsAndReports) {
     EXPECT_EQ(line.error, c.error);
     if (c.action != Action::kTranslate) continue;
     EXPECT_EQ(line.json, c.json);
+    EXPECT_EQ(line.full, c.full);
     EXPECT_EQ(line.reports, c.reports);
   }
 }

@@ -20,9 +20,9 @@ using namespace std::string_literals;
 
 // The sentences themselves belong to the library; these build what the program must print
 // around them from the library's own translation of the same report.
-std::string textLines(std::string_view report) {
+std::string textLines(std::string_view report, Reading reading = Reading::kClassic) {
   std::string out;
-  for (const std::string& line : vantrel::translate(report).lines()) out += line + "\n";
+  for (const std::string& line : vantrel::translate(report, reading).lines()) out += line + "\n";
   return out;
 }
 
@@ -30,11 +30,11 @@ std::string block(std::string_view report) {
   return "==> " + std::string(report) + " <==\n" + textLines(report);
 }
 
-std::string jsonRecord(std::string_view report) {
+std::string jsonRecord(std::string_view report, Reading reading = Reading::kClassic) {
   std::string out = "{\"report\": ";
   appendJsonString(out, report);
   out += ", \"lines\": [";
-  const Translation translation = vantrel::translate(report);
+  const Translation translation = vantrel::translate(report, reading);
   for (std::size_t i = 0; i < translation.size(); ++i) {
     if (i != 0) out += ", ";
     appendJsonString(out, translation.line(i));
@@ -160,6 +160,13 @@ std::vector<RunCase> translationCases() {
        "vantrel-translate: line 4: invalid UTF-8 at byte 1\n"
        "vantrel-translate: line 5: It is not a valid METAR.\n",
        1},
+      {"full reading", {"--full", kLower}, "", textLines(kLower, Reading::kFull), "", 0},
+      {"json: full reading",
+       {"--json", "--full"},
+       std::string(kParis) + "\n" + s + "\n",
+       jsonRecord(kParis, Reading::kFull) + jsonRecord(kSpaced, Reading::kFull),
+       "",
+       0},
       {"json: undecodable argument",
        {"--json", kStation, "\x80"},
        "",
