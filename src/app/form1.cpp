@@ -1,6 +1,7 @@
 #include "form1.hpp"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QFont>
 #include <QFontMetrics>
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -26,14 +28,15 @@ namespace {
 
 // Where every control sits, designed at 96 pixels per inch: left, top, width, height in the
 // window's client area (in GroupBox2's for the two radio buttons), and the tab order among the
-// controls of the same parent (-1: not a tab stop).
+// controls of the same parent (-1: not a tab stop). The row under the memo, the unread groups and
+// the choice of reading, is the window's only addition to its first layout: it moves nothing.
 struct Placement {
   std::string_view name;
   int left, top, width, height;
   int tabOrder;
 };
 
-constexpr std::array<Placement, 10> kPlacements{{
+constexpr std::array<Placement, 12> kPlacements{{
     {"Label1", 387, 4, 183, 13, -1},
     {"Label2", 382, 18, 219, 13, -1},
     {"Label3", 443, 35, 59, 13, -1},
@@ -44,10 +47,12 @@ constexpr std::array<Placement, 10> kPlacements{{
     {"GroupBox2", 5, 7, 146, 39, 3},
     {"RadioButton3", 14, 16, 83, 17, 0},
     {"RadioButton4", 81, 16, 60, 17, 1},
+    {"LbUnread", 5, 303, 551, 13, -1},
+    {"CbFull", 562, 301, 116, 17, 4},
 }};
 
 constexpr int kClientWidth = 680;
-constexpr int kClientHeight = 300;
+constexpr int kClientHeight = 320;
 constexpr int kDesignedLeft = 142;
 constexpr int kDesignedTop = 196;
 constexpr int kDesignedPointSize = 8;
@@ -76,22 +81,22 @@ QFont designedFont() {
   return font;
 }
 
-// The labels keep their designed widths. Where the substitute font runs wider than the designed
-// one, the label's font is condensed just enough for the whole text to show.
-void fitTextToWidth(QLabel& label) {
-  const int advance = QFontMetrics(label.font()).horizontalAdvance(label.text());
-  if (advance <= label.width()) return;
-  QFont font = label.font();
+// The labels and the check box keep their designed widths. Where the substitute font runs wider
+// than the designed one, the control's font is condensed just enough for its whole text to show
+// in `room` pixels.
+void fitTextToWidth(QWidget& control, const QString& text, int room) {
+  const int advance = QFontMetrics(control.font()).horizontalAdvance(text);
+  if (advance <= room) return;
+  QFont font = control.font();
   // Condensing scales advances about linearly; the loop only makes up for rounding.
-  int stretch = std::max<int>(QFont::UltraCondensed, QFont::Unstretched * label.width() / advance);
+  int stretch = std::max<int>(QFont::UltraCondensed, QFont::Unstretched * room / advance);
   for (;; --stretch) {
     font.setStretch(stretch);
-    if (stretch <= QFont::UltraCondensed ||
-        QFontMetrics(font).horizontalAdvance(label.text()) <= label.width()) {
+    if (stretch <= QFont::UltraCondensed || QFontMetrics(font).horizontalAdvance(text) <= room) {
       break;
     }
   }
-  label.setFont(font);
+  control.setFont(font);
 }
 
 // The window's background in the button-face colour. Only the colour changes, not the role:
@@ -111,7 +116,7 @@ void setTextColor(QWidget& widget, const QColor& color) {
 
 // The memo's document starts a new line at LF, CR, U+2028 and U+2029 and at its frame marks;
 // such characters, copied into a sentence from a typed group, show as U+FFFD so that every
-// translation line stays exactly one memo line.
+// translation line stays exactly one memo line. The unread line treats them the same way.
 bool breaksMemoLine(QChar c) {
   switch (c.unicode()) {
     case u'\n':
@@ -140,6 +145,48 @@ QString memoText(const Translation& translation) {
     std::replace_if(text.begin() + start, text.end(), breaksMemoLine, QChar::ReplacementCharacter);
   }
   return text;
+}
+
+// "3 groups not read: AUTO A2992 RMK", the groups as typed; empty when every group was read.
+// A pasted megabyte can leave a third of a million groups unread: the groups are joined in UTF-8,
+// a run of groups that stand one space apart in the report copied as one piece, and converted
+// once.
+QString unreadText(std::span<const std::string_view> groups) {
+  if (groups.empty()) return {};
+  std::size_t bytes = 0;
+  for (const std::string_view group : groups) bytes += group.size() + 1;
+  std::string joined;
+  joined.reserve(bytes);
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    const char* const begin = groups[i].data();
+    const char* end = begin + groups[i].size();
+    while (i + 1 < groups.size() && groups[i + 1].data() == end + 1 && *end == ' ') {
+      ++i;
+      end = groups[i].data() + groups[i].size();
+    }
+    joined += ' ';
+    joined.append(begin, end);
+  }
+  QString text = groups.size() == 1 ? QStringLiteral("1 group not read:")
+                                    : QStringLiteral("%1 groups not read:").arg(groups.size());
+  text += qtString(joined);
+  std::replace_if(text.begin(), text.end(), breaksMemoLine, QChar::ReplacementCharacter);
+  return text;
+}
+
+// The text cut with "…" to the label's width. Only a head of the text is measured, one
+// character per pixel of width, which with any ordinary character already runs past the width:
+// a pasted megabyte is not laid out to show one line. Should the head still fit, a "…" after it
+// stands for the rest.
+QString elidedToWidth(const QString& text, const QLabel& label) {
+  const int width = label.contentsRect().width();
+  const QFontMetrics metrics(label.font());
+  if (text.size() <= width) return metrics.elidedText(text, Qt::ElideRight, width);
+  const QString ellipsis(QChar(0x2026));
+  const QString head = text.left(width);
+  const QString shown =
+      metrics.elidedText(head, Qt::ElideRight, width - metrics.horizontalAdvance(ellipsis));
+  return shown == head ? head + ellipsis : shown;
 }
 
 // Return or the keypad's Enter, any modifiers. A held key repeats press and release; only the
@@ -239,6 +286,21 @@ void TForm1::createControls() {
   RadioButton4 = new QRadioButton(QStringLiteral("Français"), GroupBox2);
   GroupBox2->hide();
 
+  // Under the memo: the groups the translation shown leaves out, hidden while there are none, and
+  // the choice of the full reading, unticked so that the window starts with the classic one.
+  LbUnread = new QLabel(this);
+  LbUnread->setTextFormat(Qt::PlainText);
+  LbUnread->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  LbUnread->setAccessibleDescription(
+      QStringLiteral("The groups of the report, as typed, that the translation leaves out."));
+  LbUnread->hide();
+
+  CbFull = new QCheckBox(QStringLiteral("Read every group"), this);
+  CbFull->setAccessibleDescription(
+      QStringLiteral("Reads every group wherever it stands, with the remarks, instead of the "
+                     "groups in their usual order only."));
+  connect(CbFull, &QCheckBox::toggled, this, &TForm1::CbFullClick);
+
   Label1->setObjectName(QStringLiteral("Label1"));
   Label2->setObjectName(QStringLiteral("Label2"));
   Label3->setObjectName(QStringLiteral("Label3"));
@@ -249,6 +311,8 @@ void TForm1::createControls() {
   GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
   RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
   RadioButton4->setObjectName(QStringLiteral("RadioButton4"));
+  LbUnread->setObjectName(QStringLiteral("LbUnread"));
+  CbFull->setObjectName(QStringLiteral("CbFull"));
 }
 
 void TForm1::placeControls() {
@@ -269,22 +333,54 @@ void TForm1::placeControls() {
             [&](const QWidget* a, const QWidget* b) { return tabKey(a) < tabKey(b); });
   for (std::size_t i = 1; i < stops.size(); ++i) setTabOrder(stops[i - 1], stops[i]);
 
-  for (QLabel* label : {Label1, Label2, Label3, Label4}) fitTextToWidth(*label);
+  for (QLabel* label : {Label1, Label2, Label3, Label4}) {
+    fitTextToWidth(*label, label->text(), label->width());
+  }
+  // The check box's text has the width left of it beside the box.
+  const int textWidth = QFontMetrics(CbFull->font()).horizontalAdvance(CbFull->text());
+  fitTextToWidth(*CbFull, CbFull->text(),
+                 CbFull->width() - (CbFull->sizeHint().width() - textWidth));
 }
 
 void TForm1::BtTransClick() {
   // The French rendering is not part of this program; English is always checked.
   if (!RadioButton3->isChecked()) return;
   Memo1->clear();
+  showUnread({});
   const QByteArray report = edmetar->text().toUtf8();
   const Translation& translation = translator_.translate(
-      std::string_view(report.constData(), static_cast<std::size_t>(report.size())));
+      std::string_view(report.constData(), static_cast<std::size_t>(report.size())),
+      CbFull->isChecked() ? Reading::kFull : Reading::kClassic);
   if (translation.refused()) {
     messageBox_(qtString(kNotValidMetar));
     skipEnterRelease_ = true;
     return;
   }
   Memo1->setPlainText(memoText(translation));
+  showUnread(translation.unread());
+}
+
+void TForm1::CbFullClick() {
+  if (edmetar->text().trimmed().isEmpty()) {
+    Memo1->clear();
+    showUnread({});
+    return;
+  }
+  BtTransClick();
+}
+
+void TForm1::showUnread(std::span<const std::string_view> groups) {
+  const QString text = unreadText(groups);
+  if (text.isEmpty()) {
+    LbUnread->hide();
+    LbUnread->clear();
+    LbUnread->setAccessibleName(QString());
+    return;
+  }
+  // A screen reader reads the whole list, whatever the label has room to show.
+  LbUnread->setAccessibleName(text);
+  LbUnread->setText(elidedToWidth(text, *LbUnread));
+  LbUnread->show();
 }
 
 void TForm1::edmetarKeyUp(const QKeyEvent& event) {

@@ -1,14 +1,18 @@
 #pragma once
-// The main window: a report field, the Translate button, the output memo and a few labels.
+// The main window: a report field, the Translate button, the output memo and a few labels, and
+// under the memo the groups the translation left unread beside the choice of reading.
 // The translation itself is the library's; the window reads the field and shows the lines.
 
 #include <QString>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
+#include <span>
+#include <string_view>
 
 #include "metar/translate.hpp"
 
+class QCheckBox;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -45,9 +49,13 @@ class TForm1 : public QWidget {
   void setMessageBoxHook(MessageBoxHook hook) { messageBox_ = std::move(hook); }
   void setMailHook(MailHook hook) { mail_ = std::move(hook); }
 
-  // "Translate!": replaces the memo's lines with the translation of the report field, or shows
+  // "Translate!": replaces the memo's lines with the translation of the report field, in the
+  // reading the check box chooses, and says under the memo which groups gave no text; or shows
   // "It is not a valid METAR." and leaves the memo empty.
   void BtTransClick();
+  // Ticking or unticking "Read every group" translates the field again in the reading now
+  // chosen. A blank field has nothing to translate: the memo empties without a message.
+  void CbFullClick();
   // Releasing Enter (Return or the keypad's Enter, any modifiers) in the report field clicks
   // "Translate!"; other keys do nothing.
   void edmetarKeyUp(const QKeyEvent& event);
@@ -60,6 +68,7 @@ class TForm1 : public QWidget {
  private:
   void createControls();
   void placeControls();
+  void showUnread(std::span<const std::string_view> groups);
 
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
@@ -71,6 +80,8 @@ class TForm1 : public QWidget {
   QGroupBox* GroupBox2 = nullptr;
   QRadioButton* RadioButton3 = nullptr;
   QRadioButton* RadioButton4 = nullptr;
+  QLabel* LbUnread = nullptr;
+  QCheckBox* CbFull = nullptr;
 
   MessageBoxHook messageBox_;
   MailHook mail_;

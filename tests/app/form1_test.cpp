@@ -5,6 +5,7 @@
 #include "form1.hpp"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
@@ -28,11 +29,17 @@ namespace {
 const QString kWorkedExample =
     QStringLiteral("METAR LFPG 121230Z 27010KT 240V300 9999 R27L/1200 RA BKN020 18/12 Q1013 NOSIG");
 const QString kNotValid = QStringLiteral("It is not a valid METAR.");
+const QString kAuto = QStringLiteral("METAR EGLL 071250Z AUTO 24012KT 9999 NCD 12/08 Q1015 NOSIG");
+const QString kAutoUnread = QStringLiteral("6 groups not read: AUTO 24012KT NCD 12/08 Q1015 NOSIG");
+// Unread in both readings: AUTO and most after it when classic, XQ7 alone when full.
+const QString kOdd =
+    QStringLiteral("METAR EGLL 071250Z AUTO 24012KT 9999 NCD 12/08 Q1015 XQ7 NOSIG");
 
-QStringList libraryLines(const QString& report) {
+QStringList libraryLines(const QString& report, bool full = false) {
   const QByteArray utf8 = report.toUtf8();
   const vantrel::Translation translation =
-      vantrel::translate(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+      vantrel::translate(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                         full ? vantrel::Reading::kFull : vantrel::Reading::kClassic);
   QStringList lines;
   for (std::size_t i = 0; i < translation.size(); ++i) {
     const std::string_view line = translation.line(i);
@@ -60,6 +67,8 @@ class Form1Test : public QObject {
   QLineEdit* edmetar() const { return control<QLineEdit>("edmetar"); }
   QPushButton* btTrans() const { return control<QPushButton>("BtTrans"); }
   QPlainTextEdit* memo1() const { return control<QPlainTextEdit>("Memo1"); }
+  QLabel* lbUnread() const { return control<QLabel>("LbUnread"); }
+  QCheckBox* cbFull() const { return control<QCheckBox>("CbFull"); }
 
   // The memo's lines, block by block: trailing spaces and empty lines as they are.
   QStringList memoLines() const {
@@ -316,11 +325,11 @@ class Form1Test : public QObject {
   }
 
   void windowIsFixedAtItsDesignedPlace() {
-    QCOMPARE(form_->size(), QSize(680, 300));
-    QCOMPARE(form_->minimumSize(), QSize(680, 300));
-    QCOMPARE(form_->maximumSize(), QSize(680, 300));
+    QCOMPARE(form_->size(), QSize(680, 320));
+    QCOMPARE(form_->minimumSize(), QSize(680, 320));
+    QCOMPARE(form_->maximumSize(), QSize(680, 320));
     form_->resize(900, 500);
-    QCOMPARE(form_->size(), QSize(680, 300));
+    QCOMPARE(form_->size(), QSize(680, 320));
     const Qt::WindowFlags flags = form_->windowFlags();
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
@@ -377,9 +386,9 @@ class Form1Test : public QObject {
   }
 
   void tabOrder() {
-    const QStringList tabStops = {QStringLiteral("BtTrans"), QStringLiteral("Memo1"),
-                                  QStringLiteral("edmetar"), QStringLiteral("RadioButton3"),
-                                  QStringLiteral("RadioButton4")};
+    const QStringList tabStops = {QStringLiteral("BtTrans"),      QStringLiteral("Memo1"),
+                                  QStringLiteral("edmetar"),      QStringLiteral("RadioButton3"),
+                                  QStringLiteral("RadioButton4"), QStringLiteral("CbFull")};
     QStringList chain;
     const QWidget* start = btTrans();
     const QWidget* w = start;
@@ -391,7 +400,7 @@ class Form1Test : public QObject {
 
     // What a user sees: focus starts on the button and Tab skips the hidden language choice.
     QCOMPARE(QApplication::focusWidget(), btTrans());
-    for (const char* next : {"Memo1", "edmetar", "BtTrans", "Memo1"}) {
+    for (const char* next : {"Memo1", "edmetar", "CbFull", "BtTrans"}) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
     }
@@ -424,6 +433,71 @@ class Form1Test : public QObject {
     QVERIFY(contact->text().contains(u'@'));
     QCOMPARE(contact->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(contact->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    QCOMPARE(cbFull()->text(), QStringLiteral("Read every group"));
+    QVERIFY(!cbFull()->isChecked() && lbUnread()->isHidden());
+    QVERIFY(cbFull()->sizeHint().width() <= cbFull()->width());
+  }
+
+  // The line under the memo says what the last translation left unread (empty: hidden), cut
+  // with "…" where it does not fit.
+  void unreadLine_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<QString>("line");
+    const QString t = QStringLiteral(" T00281089").repeated(40);
+    QTest::newRow("plural") << kAuto << false << kAutoUnread;
+    QTest::newRow("singular") << "METAR LFPG 121230Z 24010KT CAVOK // RA 18/12 Q1013" << false
+                              << "1 group not read: //";
+    QTest::newRow("too long")
+        << "KJFK 071251Z 31012KT 10SM FEW250 03/M09 A3012 RMK AO2 SLP199 T00281089" + t << false
+        << "45 groups not read: A3012 RMK AO2 SLP199 T00281089" + t;
+    QTest::newRow("all read") << kWorkedExample << false << QString();
+    QTest::newRow("refused") << "LFPGX 121230Z 27010KT" << false << QString();
+    QTest::newRow("full, all read") << kAuto << true << QString();
+    QTest::newRow("full, odd group") << kOdd << true << "1 group not read: XQ7";
+  }
+  void unreadLine() {
+    QFETCH(QString, report);
+    QFETCH(bool, full);
+    QFETCH(QString, line);
+    cbFull()->setChecked(full);
+    clickTranslate(kOdd);
+    clickTranslate(report);
+    QCOMPARE(memoLines(), libraryLines(report, full));
+    QCOMPARE(lbUnread()->isHidden(), line.isEmpty());
+    QCOMPARE(lbUnread()->accessibleName(), line);
+    const QString shown = lbUnread()->text();
+    const QFontMetrics metrics(lbUnread()->font());
+    QVERIFY(metrics.horizontalAdvance(shown) <= lbUnread()->width());
+    QCOMPARE(shown == line, metrics.horizontalAdvance(line) <= lbUnread()->width());
+    QVERIFY(shown == line || (shown.endsWith(QChar(0x2026)) && line.startsWith(shown.chopped(1))));
+  }
+
+  // Ticking or unticking translates the field again, in the reading now chosen.
+  void checkBoxTranslatesAgain_data() {
+    QTest::addColumn<bool>("tick");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("ticking") << true << kAuto << QString() << 0;
+    QTest::newRow("unticking") << false << kAuto << kAutoUnread << 0;
+    QTest::newRow("empty field") << true << QString() << QString() << 0;
+    QTest::newRow("spaces only") << false << "   " << QString() << 0;
+    QTest::newRow("refused") << false << "SPECI LFPG 121230Z 24010KT 9999 18/12" << QString() << 1;
+  }
+  void checkBoxTranslatesAgain() {
+    QFETCH(bool, tick);
+    QFETCH(QString, field);
+    QFETCH(QString, line);
+    QFETCH(int, messages);
+    cbFull()->setChecked(!tick);
+    clickTranslate(kOdd);
+    edmetar()->setText(field);
+    QTest::mouseClick(cbFull(), Qt::LeftButton);
+    const bool translated = messages == 0 && !field.trimmed().isEmpty();
+    QCOMPARE(memoLines(), translated ? libraryLines(field, tick) : QStringList());
+    QCOMPARE(lbUnread()->accessibleName(), line);
+    QCOMPARE(messages_.size(), messages);
   }
 
   // What is drawn, not only what is set: text pixels of the contact label are blue, of the
