@@ -1,5 +1,6 @@
 #include "metar/translate.hpp"
 
+#include "metar/full/reader.hpp"
 #include "metar/positional/reader.hpp"
 #include "metar/writer.hpp"
 
@@ -16,6 +17,7 @@ struct Translator::Readers {
   Translation out;
   Writer writer;
   positional::PositionalReader positional;
+  full::FullReader full;
 };
 
 Translator::Translator() : readers_(std::make_unique<Readers>()) {}
@@ -29,7 +31,7 @@ const Translation& Translator::translate(std::string_view report, Reading readin
       r.positional.read(report, r.writer);
       break;
     case Reading::kFull:
-      r.positional.read(report, r.writer);
+      r.full.read(report, r.writer);
       break;
   }
   r.writer.finish();

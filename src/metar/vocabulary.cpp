@@ -8,7 +8,8 @@ namespace vantrel::words {
 namespace {
 
 // The fragments the wording functions put together.
-constexpr std::string_view kIssued = "METAR report issued ";
+constexpr std::array<std::string_view, 2> kIssued = {"METAR report issued ",
+                                                     "SPECI report issued "};
 constexpr std::string_view kIssuedAt = "at ";
 constexpr std::string_view kIssuedOnThe = "on the ";
 constexpr std::string_view kTimeSeparator = ".";
@@ -63,7 +64,8 @@ constexpr bool jsonSafe(std::initializer_list<std::string_view> texts) {
   return true;
 }
 
-static_assert(jsonSafe({kIssued,
+static_assert(jsonSafe({kIssued[0],
+                        kIssued[1],
                         kIssuedAt,
                         kIssuedOnThe,
                         kTimeSeparator,
@@ -153,13 +155,16 @@ std::size_t findCode(const Group& g, std::size_t pos, const Table& table, std::s
 
 }  // namespace
 
-void appendIssueTime(std::string& out, std::string_view hour, std::string_view minute) {
-  appendText(out, kIssued, kIssuedAt, hour, kTimeSeparator, minute, kGmt);
+void appendIssueTime(std::string& out, std::string_view hour, std::string_view minute,
+                     ReportType type) {
+  appendText(out, kIssued[static_cast<std::size_t>(type)], kIssuedAt, hour, kTimeSeparator, minute,
+             kGmt);
 }
 
 void appendIssueDayAndTime(std::string& out, std::string_view day, std::string_view suffix,
-                           std::string_view hour, std::string_view minute) {
-  appendText(out, kIssued, kIssuedOnThe, day, suffix, hour, kTimeSeparator, minute, kGmt);
+                           std::string_view hour, std::string_view minute, ReportType type) {
+  appendText(out, kIssued[static_cast<std::size_t>(type)], kIssuedOnThe, day, suffix, hour,
+             kTimeSeparator, minute, kGmt);
 }
 
 std::string_view daySuffix(std::string_view d1, std::string_view d2) {

@@ -25,12 +25,16 @@ namespace vantrel::words {
 
 // --- Header ---------------------------------------------------------------------------------
 
+enum class ReportType { kMetar, kSpeci };
+
 // "METAR report issued at HH.MM GMT " (no day).
-void appendIssueTime(std::string& out, std::string_view hour, std::string_view minute);
+void appendIssueTime(std::string& out, std::string_view hour, std::string_view minute,
+                     ReportType type = ReportType::kMetar);
 // "METAR report issued on the DDth at HH.MM GMT ". `daySuffix` is the English suffix of the
 // day, from `daySuffix()`; `day` is written as given.
 void appendIssueDayAndTime(std::string& out, std::string_view day, std::string_view suffix,
-                           std::string_view hour, std::string_view minute);
+                           std::string_view hour, std::string_view minute,
+                           ReportType type = ReportType::kMetar);
 // The suffix ("st at ", "nd at ", "rd at ", "th at ") of the day d1 d2, or nothing for a day
 // that has none: 01-31, and 00 and 35-99 when they end in 0 or 4-9.
 std::string_view daySuffix(std::string_view d1, std::string_view d2);
@@ -117,5 +121,124 @@ inline constexpr std::string_view kTemporaryHeading = "TEMPORARY:";
 std::string_view phenomenonSentence(const Group& g, std::size_t pos, weather::Intensity intensity);
 // The sentence of a descriptor and phenomenon DDPP at `pos` in `g`, or nothing.
 std::string_view descriptorSentence(const Group& g, std::size_t pos, weather::Intensity intensity);
+
+// --- The full reading's own sentences ------------------------------------------------------
+// Groups the classic reading does not know, or words wrongly for what they mean.
+
+enum class HeaderNote { kAutomated, kCorrected, kAmended, kMissing };
+
+// The header of a report whose issue time is not given: "METAR report for CCCC:".
+void appendHeaderWithoutTime(std::string& out, ReportType type, std::string_view station);
+// " Automated report." and the like, after the header line's colon.
+void appendHeaderNote(std::string& out, HeaderNote note);
+
+// A speed as given: "05", or "more than 99" for P99.
+struct Speed {
+  std::string_view digits;
+  bool above = false;
+};
+// Wind whose direction, speed or both the report gives as missing (///, //).
+void appendWindNotReported(std::string& out, std::string_view direction, Speed speed,
+                           SpeedUnit unit, Section section);
+// Wind with a P speed or gust, or a VRB wind with gusts, which the classic sentences cannot say.
+void appendWindFull(std::string& out, std::string_view direction, Speed speed, Speed gust,
+                    SpeedUnit unit, Section section);
+
+enum class Compass { kNone, kN, kNE, kE, kSE, kS, kSW, kW, kNW };
+// "Visibility is 4000 metres towards the north-east. ", or "Minimum visibility is ...".
+void appendDirectionalVisibility(std::string& out, bool minimum, std::string_view metres,
+                                 Compass direction);
+inline constexpr std::string_view kNoDirectionalVariation =
+    "No directional variation can be given. ";
+inline constexpr std::string_view kVisibilityNotReported = "Visibility is not reported. ";
+// "Visibility is 1 1/2 statute miles. ", with "less than" for M and "more than" for P.
+enum class Bound { kExact, kLessThan, kMoreThan };
+void appendVisibilityMiles(std::string& out, Bound bound, std::string_view whole,
+                           std::string_view fraction);
+
+// Runway visual range in any form: "Runway Visual Range for runway 27L is more than 1500 metres,
+// increasing. ", "... varies from 0600 to 1000 feet. ", "... is not reported. ".
+struct RunwayRange {
+  std::string_view runway;
+  Bound lowBound = Bound::kExact;
+  std::string_view low;  // empty: not reported
+  Bound highBound = Bound::kExact;
+  std::string_view high;  // empty: a single value
+  bool feet = false;
+  char tendency = 0;  // 'U', 'D', 'N', or 0
+};
+void appendRunwayRange(std::string& out, const RunwayRange& range);
+
+// Present weather in any form of the code, worded from its parts.
+struct WeatherCode {
+  weather::Intensity intensity = weather::Intensity::kNone;
+  bool vicinity = false;
+  std::string_view descriptor;  // MI BC PR DR BL SH TS FZ, or empty
+  std::array<std::string_view, 4> phenomena{};
+  std::size_t count = 0;
+};
+// "There is light rain and snow. ", "There are showers in the vicinity. ", "There is a tornado or
+// waterspout. ".
+void appendWeather(std::string& out, const WeatherCode& code);
+// "Recent thunderstorm with rain. "
+void appendRecentWeather(std::string& out, const WeatherCode& code);
+// True when every code of `code` has a word.
+bool weatherHasWords(const WeatherCode& code);
+inline constexpr std::string_view kWeatherNotObserved = "Present weather is not reported. ";
+inline constexpr std::string_view kNoSignificantWeather = "No significant weather. ";
+
+enum class CloudType { kNone, kCumulonimbus, kToweringCumulus, kNotReported };
+// Cloud layers with a type or missing parts: "Broken cloud cover (5/8 to 7/8) at 2500 feet,
+// cumulonimbus. ", "Broken cloud cover (5/8 to 7/8), height not reported. ".
+void appendCloudLayerFull(std::string& out, const CloudAmount* amount, std::string_view height,
+                          CloudType type);
+inline constexpr std::string_view kCloudNotReported = "Cloud cover is not reported. ";
+inline constexpr std::string_view kNoSignificantCloud = "No significant cloud. ";
+inline constexpr std::string_view kNoCloudDetected = "No cloud detected. ";
+inline constexpr std::string_view kClearBelow12000 =
+    "No clouds below 12,000 feet were detected by the automated station. ";
+// A lone CB or TCU group after a cloud layer.
+void appendCloudTypeOfLayer(std::string& out, CloudType type);
+
+// Temperature and dew point with a missing part: "Temperature is 15°Celsius. Dew point is not
+// reported. "
+void appendTemperatureFull(std::string& out, bool temperatureBelowZero,
+                           std::string_view temperature, bool dewPointBelowZero,
+                           std::string_view dewPoint);
+// "QNH is not reported. "
+inline constexpr std::string_view kQnhNotReported = "QNH is not reported. ";
+// "Altimeter setting is 29.92 inches of mercury. " from A2992.
+void appendAltimeter(std::string& out, std::string_view hundredths);
+inline constexpr std::string_view kAltimeterNotReported = "Altimeter setting is not reported. ";
+
+// Trend sections.
+// "PROBABILITY 30 %:" or "PROBABILITY 30 %, TEMPORARY:".
+void appendProbabilityHeading(std::string& out, std::string_view percent, bool temporary);
+enum class TrendTime { kFrom, kUntil, kAt };
+// "From 11.00 GMT. "
+void appendTrendTime(std::string& out, TrendTime kind, std::string_view hour,
+                     std::string_view minute);
+
+// Supplementary groups.
+// "Wind shear on runway 27L. ", or on all runways when `runway` is empty.
+void appendWindShear(std::string& out, std::string_view runway);
+// Runway state from its digits (any of them may be "/"): deposit, extent, depth, braking.
+struct RunwayState {
+  std::string_view runway;  // empty: all runways (88)
+  bool cleared = false;     // CLRD: contamination cleared
+  char deposit = '/', extent = '/';
+  std::string_view depth, braking;
+};
+void appendRunwayState(std::string& out, const RunwayState& state);
+inline constexpr std::string_view kAerodromeClosedBySnow = "The aerodrome is closed by snow. ";
+// "Sea surface temperature is 15°Celsius, state of the sea is slight (3). " or with the wave
+// height in decimetres.
+void appendSea(std::string& out, bool belowZero, std::string_view temperature, char state,
+               std::string_view waveHeight);
+
+// The remarks line opens with this; the last line names what could not be read.
+inline constexpr std::string_view kRemarks = "Remarks: ";
+void appendNotTranslated(std::string& out, std::string_view group, bool first);
+inline constexpr std::string_view kNotTranslatedEnd = ".";
 
 }  // namespace vantrel::words

@@ -27,6 +27,11 @@ class LineText {
     credit(source.bytes());
     return text_;
   }
+  // Appends the text and the groups of `other`.
+  void append(const LineText& other) {
+    text_ += other.text_;
+    for (std::size_t k = 0; k < other.sourceCount_; ++k) credit({other.sources_[k], 1});
+  }
   // Takes the text and the groups of `other`, replacing its own.
   void assign(const LineText& other) {
     text_ = other.text_;
@@ -66,6 +71,9 @@ class Writer {
   void write(const LineText& line);
   // Writes a fixed text as a line, chosen by the group `source` (none for an empty line).
   void write(std::string_view text, const Group* source = nullptr);
+
+  // Counts `group` as read without a line of its own (a closing "=").
+  void markRead(std::string_view group) { read_.push_back(group.data()); }
 
   // Lists the groups that no written line holds. Call once, after the last line.
   void finish();

@@ -1,0 +1,264 @@
+// The driver of the full reading.
+//
+// Lines, in order: the header line; the wind line; the body lines as the classic reading writes
+// them (visibility and runway visual range, weather when there is some, sky, temperature and
+// pressure); NOSIG and the trend sections, each an empty line, its heading and its lines; then,
+// only when present, the supplementary groups, the remarks, and the groups not translated.
+
+#include "metar/full/reader.hpp"
+
+#include "metar/full/remarks.hpp"
+#include "metar/vocabulary.hpp"
+
+namespace vantrel::full {
+namespace {
+
+bool isRemarks(const Group& g) {
+  return g.upperIs("RMK") || g.upperIs("RMKS");
+}
+
+bool isTrendKeyword(const Group& g) {
+  return g.upperIs("NOSIG") || g.upperIs("BECMG") || g.upperIs("TEMPO") || g.upperIs("PROB30") ||
+         g.upperIs("PROB40");
+}
+
+bool isDigits(std::string_view s) {
+  if (s.empty()) return false;
+  for (const char c : s) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void FullReader::notRead(const Group& g) {
+  words::appendNotTranslated(notTranslated_, g.bytes(), notTranslated_.empty());
+}
+
+void FullReader::read(std::string_view report, Writer& writer) {
+  // The groups; a "=" ends the report, alone or glued to the last group.
+  groups_.clear();
+  std::string_view rest = report;
+  while (!rest.empty()) {
+    const std::size_t space = rest.find(' ');
+    std::string_view bytes = rest.substr(0, space);
+    rest.remove_prefix(space == std::string_view::npos ? rest.size() : space + 1);
+    if (bytes.empty()) continue;
+    if (rest.find_first_not_of(' ') == std::string_view::npos) {
+      const std::string_view whole = bytes;
+      while (!bytes.empty() && bytes.back() == '=') bytes.remove_suffix(1);
+      if (bytes.empty()) {
+        writer.markRead(whole);
+        continue;
+      }
+    }
+    groups_.emplace_back(bytes);
+  }
+  notTranslated_.clear();
+
+  std::size_t i = 0;
+  if (!readHeader(writer, i)) {
+    writer.refuse();
+    return;
+  }
+
+  // The body: every group up to the trend or the remarks.
+  body_.clear();
+  supplementary_.clear();
+  nosig_.clear();
+  const std::size_t bodyStart = i;
+  readSection(i, Section::kBody);
+  if (i > bodyStart) writer.write(body_.wind);
+  writer.write(body_.visibility);
+  if (body_.weatherFound) writer.write(body_.weather);
+  writer.write(body_.sky);
+  writer.write(body_.temperature);
+
+  // The trend: NOSIG (also glued to the pressure, Q1008NOSIG), then any number of sections.
+  if (i < groups_.size() && groups_[i].upperIs("NOSIG")) {
+    nosig_.add(groups_[i]) += words::kNosig;
+    ++i;
+  }
+  bool sectionWritten = false;
+  TrendKind lastKind = TrendKind::kBecoming;
+  bool weatherFound = body_.weatherFound;
+  while (i < groups_.size() && !isRemarks(groups_[i])) {
+    const Group& keyword = groups_[i];
+    TrendKind kind = TrendKind::kTemporary;
+    LineText& heading = heading_;
+    heading.clear();
+    if (keyword.upperIs("BECMG")) {
+      kind = TrendKind::kBecoming;
+      heading.add(keyword) += words::kBecomingHeading;
+    } else if (keyword.upperIs("TEMPO")) {
+      heading.add(keyword) += words::kTemporaryHeading;
+    } else if (keyword.upperIs("PROB30") || keyword.upperIs("PROB40")) {
+      const bool temporary = i + 1 < groups_.size() && groups_[i + 1].upperIs("TEMPO");
+      words::appendProbabilityHeading(heading.add(keyword), keyword.slice(5, 2), temporary);
+      if (temporary) heading.credit(groups_[++i].bytes());
+    } else {
+      notRead(keyword);
+      ++i;
+      continue;
+    }
+    ++i;
+    if (sectionWritten) {
+      writeClosingLines(writer, &section_, lastKind, section_.weatherFound);
+      nosig_.clear();
+    }
+    writer.write("");
+    writer.write(heading);
+    section_.clear();
+    readSection(i, Section::kTrend);
+    weatherFound = section_.weatherFound;
+    sectionWritten = true;
+    lastKind = kind;
+  }
+  writeClosingLines(writer, sectionWritten ? &section_ : nullptr, lastKind, weatherFound);
+
+  // Supplementary groups, the remarks, and what could not be read.
+  if (!supplementary_.empty()) writer.write(supplementary_);
+  if (i < groups_.size()) {
+    remarks_.clear();
+    remarks_.add(groups_[i]) += words::kRemarks;
+    ++i;
+    const std::span<const Group> all(groups_);
+    while (i < groups_.size()) {
+      const std::size_t before = remarks_.text().size();
+      const std::size_t n = readRemark(all, i, remarks_.text());
+      if (n == 0) {
+        remarks_.text().resize(before);
+        notRead(groups_[i]);
+        ++i;
+        continue;
+      }
+      for (std::size_t k = 0; k < n && i < groups_.size(); ++k)
+        remarks_.credit(groups_[i++].bytes());
+    }
+    writer.write(remarks_);
+  }
+  if (!notTranslated_.empty()) {
+    notTranslated_ += words::kNotTranslatedEnd;
+    writer.write(notTranslated_);
+  }
+}
+
+// [METAR|SPECI] [COR|AMD] CCCC [DDHHMMZ|HHMMZ] [AUTO] [COR] [AMD] [NIL].
+bool FullReader::readHeader(Writer& writer, std::size_t& i) {
+  header_.clear();
+  words::ReportType type = words::ReportType::kMetar;
+  LineText& notes = notes_;
+  notes.clear();
+  auto note = [&](const Group& g) {
+    if (g.upperIs("AUTO"))
+      return words::appendHeaderNote(notes.add(g), words::HeaderNote::kAutomated), true;
+    if (g.upperIs("COR"))
+      return words::appendHeaderNote(notes.add(g), words::HeaderNote::kCorrected), true;
+    if (g.upperIs("AMD"))
+      return words::appendHeaderNote(notes.add(g), words::HeaderNote::kAmended), true;
+    if (g.upperIs("NIL"))
+      return words::appendHeaderNote(notes.add(g), words::HeaderNote::kMissing), true;
+    return false;
+  };
+  for (; i < groups_.size(); ++i) {
+    const Group& g = groups_[i];
+    if (g.upperIs("METAR") || g.upperIs("SPECI")) {
+      if (g.upperIs("SPECI")) type = words::ReportType::kSpeci;
+      header_.credit(g.bytes());
+    } else if (!(g.upperIs("COR") || g.upperIs("AMD")) || !note(g)) {
+      break;
+    }
+  }
+  if (i >= groups_.size() || groups_[i].size() != 4) return false;
+  const Group station = groups_[i++];
+
+  // The issue time: DDHHMMZ with a day that has an English suffix, or HHMMZ.
+  bool timeRead = false;
+  if (i < groups_.size()) {
+    const Group& t = groups_[i];
+    const std::string_view b = t.bytes();
+    if (t.upperAt(t.size()) == 'Z' && isDigits(b.substr(0, b.size() - 1))) {
+      if (b.size() == 5) {
+        words::appendIssueTime(header_.add(t), b.substr(0, 2), b.substr(2, 2), type);
+        timeRead = true;
+      } else if (b.size() == 7) {
+        const std::string_view d1 = b.substr(0, 1);
+        const std::string_view d2 = b.substr(1, 1);
+        const std::string_view suffix = words::daySuffix(d1, d2);
+        if (!suffix.empty()) {
+          words::appendIssueDayAndTime(header_.add(t), d1 == "0" ? d2 : b.substr(0, 2), suffix,
+                                       b.substr(2, 2), b.substr(4, 2), type);
+          timeRead = true;
+        }
+      }
+    }
+    if (timeRead) {
+      ++i;
+    }
+  }
+  if (timeRead) {
+    words::appendStation(header_.add(station), station.bytes());
+  } else {
+    words::appendHeaderWithoutTime(header_.add(station), type, station.bytes());
+  }
+  while (i < groups_.size() && note(groups_[i])) ++i;
+  header_.append(notes_);
+  writer.write(header_);
+  return true;
+}
+
+void FullReader::readSection(std::size_t& i, Section section) {
+  SectionText& text = section == Section::kBody ? body_ : section_;
+  const std::span<const Group> all(groups_);
+  while (i < groups_.size()) {
+    const Group& g = groups_[i];
+    if (isRemarks(g) || isTrendKeyword(g)) return;
+    if (section == Section::kTrend && readTrendTime(g, text.time)) {
+      ++i;
+      continue;
+    }
+    // Q1008NOSIG: the pressure and NOSIG glued together.
+    if (section == Section::kBody && g.size() == 10 && g.upperEndsWith("NOSIG")) {
+      const Group pressure(g.bytes().substr(0, 5));
+      if (readGroup(std::span<const Group>(&pressure, 1), 0, section, text, supplementary_) == 1) {
+        text.temperature.credit(g.bytes());
+        nosig_.add(g) += words::kNosig;
+        ++i;
+        continue;
+      }
+    }
+    const std::size_t n = readGroup(all, i, section, text, supplementary_);
+    if (n == 0) {
+      notRead(g);
+      ++i;
+    } else {
+      i += n;
+    }
+  }
+}
+
+// As in the classic reading: a section's wind and visibility, NOSIG with the first section, a
+// BECMG section's sky before its weather and a TEMPO section's after it, then the temperature.
+// With no section, the weather line is the body's, already written: an empty line.
+void FullReader::writeClosingLines(Writer& writer, const SectionText* section, TrendKind kind,
+                                   bool weatherFound) {
+  auto writeIfAny = [&writer](const LineText& line) {
+    if (!line.empty()) writer.write(line);
+  };
+  if (section == nullptr) {
+    writeIfAny(nosig_);
+    if (weatherFound) writer.write("");
+    return;
+  }
+  writeIfAny(section->time);
+  writeIfAny(section->wind);
+  writeIfAny(section->visibility);
+  writeIfAny(nosig_);
+  if (kind == TrendKind::kBecoming) writeIfAny(section->sky);
+  if (weatherFound) writer.write(section->weather);
+  if (kind == TrendKind::kTemporary) writeIfAny(section->sky);
+  writeIfAny(section->temperature);
+}
+
+}  // namespace vantrel::full

@@ -1,0 +1,34 @@
+#pragma once
+// The full reading: every group recognised by its form wherever it stands in its section.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "metar/full/groups.hpp"
+#include "metar/group_cursor.hpp"
+#include "metar/writer.hpp"
+
+namespace vantrel::full {
+
+class FullReader {
+ public:
+  void read(std::string_view report, Writer& writer);
+
+ private:
+  enum class TrendKind { kBecoming, kTemporary };
+
+  bool readHeader(Writer& writer, std::size_t& i);
+  void readSection(std::size_t& i, Section section);
+  void writeClosingLines(Writer& writer, const SectionText* section, TrendKind kind,
+                         bool weatherFound);
+  void notRead(const Group& g);
+
+  // Kept between reports so that their storage is reused.
+  std::vector<Group> groups_;
+  LineText header_, notes_, heading_, nosig_, supplementary_, remarks_;
+  SectionText body_, section_;
+  std::string notTranslated_;
+};
+
+}  // namespace vantrel::full

@@ -1,0 +1,624 @@
+// The sentences only the full reading writes. Shared fragments come from vocabulary.cpp's
+// wording functions, so a classic sentence is never spelt twice.
+
+#include <initializer_list>
+
+#include "metar/text.hpp"
+#include "metar/vocabulary.hpp"
+
+namespace vantrel::words {
+namespace {
+
+constexpr std::array<std::string_view, 2> kReportFor = {"METAR report ", "SPECI report "};
+constexpr std::array<std::string_view, 4> kHeaderNotes = {
+    " Automated report.", " Corrected report.", " Amended report.", " The report is missing."};
+
+constexpr std::string_view kMoreThan = "more than ";
+constexpr std::string_view kLessThan = "less than ";
+constexpr std::array<std::string_view, 3> kUnits = {" knots", " kilometres per hour",
+                                                    " metres per second"};
+constexpr std::string_view kWindFrom = "Wind blowing from ";
+constexpr std::string_view kDegreeAt = " degree at ";
+constexpr std::string_view kWithGustsAt = " with gusts at ";
+constexpr std::string_view kVariableWindAt = "Variable direction wind blowing at ";
+constexpr std::string_view kWindNotReported = "Wind is not reported";
+constexpr std::string_view kWindFromUnreported = "Wind blowing from an unreported direction at ";
+constexpr std::string_view kSpeedNotReported = " degree, speed not reported";
+
+constexpr std::string_view kVisibilityIs = "Visibility is ";
+constexpr std::string_view kMinimumVisibilityIs = "Minimum visibility is ";
+constexpr std::string_view kMetres = " metres";
+constexpr std::string_view kFeet = " feet";
+constexpr std::string_view kTowards = " towards the ";
+constexpr std::array<std::string_view, 9> kCompass = {
+    "", "north", "north-east", "east", "south-east", "south", "south-west", "west", "north-west"};
+constexpr std::string_view kStatuteMile = " statute mile";
+constexpr std::string_view kStatuteMiles = " statute miles";
+constexpr std::string_view kStop = ". ";
+
+constexpr std::string_view kRunwayVisualRange = "Runway Visual Range for runway ";
+constexpr std::string_view kIs = " is ";
+constexpr std::string_view kVariesFrom = " varies from ";
+constexpr std::string_view kTo = " to ";
+constexpr std::string_view kNotReported = "not reported";
+constexpr std::string_view kIncreasing = ", increasing";
+constexpr std::string_view kDecreasing = ", decreasing";
+constexpr std::string_view kNoDistinctChange = ", with no distinct change";
+
+struct WeatherWord {
+  std::string_view code;
+  std::string_view noun;
+};
+// Every phenomenon of the present-weather code with the noun it reads as.
+constexpr std::array<WeatherWord, 23> kWeatherNouns{{
+    {"RA", "rain"},
+    {"DZ", "drizzle"},
+    {"SN", "snow"},
+    {"SG", "snow grains"},
+    {"IC", "ice crystals"},
+    {"PL", "ice pellets"},
+    {"PE", "ice pellets"},
+    {"GR", "hail"},
+    {"GS", "small hail"},
+    {"UP", "unknown precipitation"},
+    {"BR", "mist"},
+    {"FG", "fog"},
+    {"FU", "smoke"},
+    {"VA", "volcanic ash"},
+    {"DU", "widespread dust"},
+    {"SA", "sand"},
+    {"HZ", "haze"},
+    {"PY", "spray"},
+    {"PO", "dust or sand whirls"},
+    {"SQ", "squalls"},
+    {"FC", "a funnel cloud"},
+    {"SS", "a sandstorm"},
+    {"DS", "a duststorm"},
+}};
+struct DescriptorWord {
+  std::string_view code;
+  std::string_view before;  // before the phenomena
+  std::string_view alone;   // the descriptor without phenomena (TS, SH), or empty
+  bool plural;              // "There are"
+};
+constexpr std::array<DescriptorWord, 8> kDescriptorWords{{
+    {"MI", "shallow ", "", false},
+    {"PR", "partial ", "", false},
+    {"BC", "patches of ", "", true},
+    {"DR", "low drifting ", "", false},
+    {"BL", "blowing ", "", false},
+    {"SH", "showers of ", "showers", true},
+    {"TS", "thunderstorm with ", "thunderstorm", false},
+    {"FZ", "freezing ", "", false},
+}};
+constexpr std::string_view kThereIs = "There is ";
+constexpr std::string_view kThereIsA = "There is a ";
+constexpr std::string_view kThereAre = "There are ";
+constexpr std::string_view kRecent = "Recent ";
+constexpr std::string_view kLight = "light ";
+constexpr std::string_view kHeavy = "heavy ";
+constexpr std::string_view kAnd = " and ";
+constexpr std::string_view kComma = ", ";
+constexpr std::string_view kInTheVicinity = " in the vicinity";
+constexpr std::string_view kTornado = "There is a tornado or waterspout";
+
+constexpr std::array<std::string_view, 4> kCloudCover = {
+    "Few cloud cover (1/8 to 2/8)", "Scattered cloud cover (3/8 to 4/8)",
+    "Broken cloud cover (5/8 to 7/8)", "Overcast cloud cover (8/8)"};
+constexpr std::string_view kCloudOfUnreportedAmount = "Cloud cover of unreported amount";
+constexpr std::string_view kAt = " at ";
+constexpr std::string_view kHeightNotReported = ", height not reported";
+constexpr std::array<std::string_view, 4> kCloudTypes = {"", ", cumulonimbus", ", towering cumulus",
+                                                         ", cloud type not reported"};
+constexpr std::array<std::string_view, 4> kLayerTypes = {
+    "", "The clouds of that layer are cumulonimbus. ",
+    "The clouds of that layer are towering cumulus. ", ""};
+
+constexpr std::string_view kTemperatureIs = "Temperature is ";
+constexpr std::string_view kDewPointIs = "Dew point is ";
+constexpr std::string_view kTemperatureNotReported = "Temperature is not reported. ";
+constexpr std::string_view kDewPointNotReported = "Dew point is not reported. ";
+constexpr std::string_view kMinus = "-";
+constexpr std::string_view kDegreesCelsius = "\u00B0Celsius. ";
+constexpr std::string_view kAltimeterIs = "Altimeter setting is ";
+constexpr std::string_view kDecimalPoint = ".";
+constexpr std::string_view kInchesOfMercury = " inches of mercury. ";
+
+constexpr std::string_view kProbability = "PROBABILITY ";
+constexpr std::string_view kPercent = " %";
+constexpr std::string_view kTemporaryAfter = ", TEMPORARY:";
+constexpr std::string_view kHeadingEnd = ":";
+constexpr std::array<std::string_view, 3> kTrendTimes = {"From ", "Until ", "At "};
+constexpr std::string_view kGmtStop = " GMT. ";
+
+constexpr std::string_view kWindShearOnRunway = "Wind shear on runway ";
+constexpr std::string_view kWindShearAllRunways = "Wind shear on all runways. ";
+constexpr std::string_view kRunway = "Runway ";
+constexpr std::string_view kAllRunways = "All runways";
+constexpr std::string_view kColon = ": ";
+constexpr std::string_view kCleared = "contamination cleared";
+constexpr std::array<std::string_view, 10> kDeposits = {"clear and dry",
+                                                        "damp",
+                                                        "wet or water patches",
+                                                        "rime or frost covered",
+                                                        "dry snow",
+                                                        "wet snow",
+                                                        "slush",
+                                                        "ice",
+                                                        "compacted or rolled snow",
+                                                        "frozen ruts or ridges"};
+constexpr std::string_view kDepositNotReported = "deposit not reported";
+constexpr std::string_view kCovered = " covered";
+constexpr std::string_view kExtent1 = ", 10 % or less";
+constexpr std::string_view kExtent2 = ", 11 to 25 %";
+constexpr std::string_view kExtent5 = ", 26 to 50 %";
+constexpr std::string_view kExtent9 = ", 51 to 100 %";
+constexpr std::string_view kDepthIs = ", depth ";
+constexpr std::string_view kMillimetres = " mm";
+constexpr std::string_view kDepthLessThan1 = ", depth less than 1 mm";
+constexpr std::string_view kDepthCentimetres = " cm";
+constexpr std::string_view kDepthNotMeasurable = ", depth not significant or not measurable";
+constexpr std::string_view kRunwayNotOperational = ", runway not operational";
+constexpr std::string_view kFriction = ", friction coefficient 0.";
+constexpr std::array<std::string_view, 5> kBraking = {
+    ", braking action poor", ", braking action medium to poor", ", braking action medium",
+    ", braking action medium to good", ", braking action good"};
+constexpr std::string_view kBrakingUnreliable = ", braking action unreliable";
+constexpr std::string_view kBrakingNotReported = ", braking action not reported";
+constexpr std::string_view kSeaTemperatureIs = "Sea surface temperature is ";
+constexpr std::string_view kSeaTemperatureNotReported = "Sea surface temperature is not reported";
+constexpr std::string_view kDegrees = "\u00B0Celsius";
+constexpr std::string_view kStateOfTheSea = ", state of the sea is ";
+constexpr std::array<std::string_view, 10> kSeaStates = {
+    "calm (glassy)", "calm (rippled)", "smooth", "slight",    "moderate",
+    "rough",         "very rough",     "high",   "very high", "phenomenal"};
+constexpr std::string_view kSeaStateNotReported = ", state of the sea not reported";
+constexpr std::string_view kWaveHeight = ", significant wave height ";
+constexpr std::string_view kDecimetres = " decimetres";
+constexpr std::string_view kNotTranslated = "Not translated: ";
+constexpr std::string_view kSpace = " ";
+
+constexpr bool jsonSafe(std::initializer_list<std::string_view> texts) {
+  for (const std::string_view t : texts) {
+    for (const char c : t) {
+      if (static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\') return false;
+    }
+  }
+  return true;
+}
+template <std::size_t N>
+constexpr bool jsonSafe(const std::array<std::string_view, N>& texts) {
+  for (const std::string_view t : texts) {
+    if (!jsonSafe({t})) return false;
+  }
+  return true;
+}
+static_assert(jsonSafe(kReportFor) && jsonSafe(kHeaderNotes) && jsonSafe(kUnits) &&
+              jsonSafe(kCompass) && jsonSafe(kCloudCover) && jsonSafe(kCloudTypes) &&
+              jsonSafe(kLayerTypes) && jsonSafe(kTrendTimes) && jsonSafe(kDeposits) &&
+              jsonSafe(kBraking) && jsonSafe(kSeaStates));
+static_assert(jsonSafe({kMoreThan,
+                        kLessThan,
+                        kWindFrom,
+                        kDegreeAt,
+                        kWithGustsAt,
+                        kVariableWindAt,
+                        kWindNotReported,
+                        kWindFromUnreported,
+                        kSpeedNotReported,
+                        kVisibilityIs,
+                        kMinimumVisibilityIs,
+                        kMetres,
+                        kFeet,
+                        kTowards,
+                        kStatuteMile,
+                        kStatuteMiles,
+                        kStop,
+                        kRunwayVisualRange,
+                        kIs,
+                        kVariesFrom,
+                        kTo,
+                        kNotReported,
+                        kIncreasing,
+                        kDecreasing,
+                        kNoDistinctChange,
+                        kThereIs,
+                        kThereIsA,
+                        kThereAre,
+                        kRecent,
+                        kLight,
+                        kHeavy,
+                        kAnd,
+                        kComma,
+                        kInTheVicinity,
+                        kTornado,
+                        kCloudOfUnreportedAmount,
+                        kAt,
+                        kHeightNotReported,
+                        kTemperatureIs,
+                        kDewPointIs,
+                        kTemperatureNotReported,
+                        kDewPointNotReported,
+                        kMinus,
+                        kDegreesCelsius,
+                        kAltimeterIs,
+                        kDecimalPoint,
+                        kInchesOfMercury,
+                        kProbability,
+                        kPercent,
+                        kTemporaryAfter,
+                        kHeadingEnd,
+                        kGmtStop,
+                        kWindShearOnRunway,
+                        kWindShearAllRunways,
+                        kRunway,
+                        kAllRunways,
+                        kColon,
+                        kCleared,
+                        kDepositNotReported,
+                        kCovered,
+                        kExtent1,
+                        kExtent2,
+                        kExtent5,
+                        kExtent9,
+                        kDepthIs,
+                        kMillimetres,
+                        kDepthLessThan1,
+                        kDepthCentimetres,
+                        kDepthNotMeasurable,
+                        kRunwayNotOperational,
+                        kFriction,
+                        kBrakingUnreliable,
+                        kBrakingNotReported,
+                        kSeaTemperatureIs,
+                        kSeaTemperatureNotReported,
+                        kDegrees,
+                        kStateOfTheSea,
+                        kSeaStateNotReported,
+                        kWaveHeight,
+                        kDecimetres,
+                        kNotTranslated,
+                        kSpace,
+                        kNoDirectionalVariation,
+                        kVisibilityNotReported,
+                        kWeatherNotObserved,
+                        kNoSignificantWeather,
+                        kCloudNotReported,
+                        kNoSignificantCloud,
+                        kNoCloudDetected,
+                        kClearBelow12000,
+                        kQnhNotReported,
+                        kAltimeterNotReported,
+                        kAerodromeClosedBySnow,
+                        kRemarks,
+                        kNotTranslatedEnd}));
+static_assert(jsonSafe([] {
+  std::array<std::string_view, kWeatherNouns.size() + 2 * kDescriptorWords.size()> all{};
+  std::size_t n = 0;
+  for (const WeatherWord& w : kWeatherNouns) all[n++] = w.noun;
+  for (const DescriptorWord& d : kDescriptorWords) {
+    all[n++] = d.before;
+    all[n++] = d.alone;
+  }
+  return all;
+}()));
+
+std::string_view stopOf(Section section) {
+  return section == Section::kTrend ? ". " : ".";
+}
+
+void appendSpeed(std::string& out, Speed speed) {
+  if (speed.above) out += kMoreThan;
+  out += speed.digits;
+}
+
+std::string_view bounded(Bound bound) {
+  switch (bound) {
+    case Bound::kLessThan:
+      return kLessThan;
+    case Bound::kMoreThan:
+      return kMoreThan;
+    case Bound::kExact:
+      break;
+  }
+  return {};
+}
+
+const WeatherWord* findNoun(std::string_view code) {
+  for (const WeatherWord& w : kWeatherNouns) {
+    if (w.code == code) return &w;
+  }
+  return nullptr;
+}
+
+const DescriptorWord* findDescriptor(std::string_view code) {
+  for (const DescriptorWord& d : kDescriptorWords) {
+    if (d.code == code) return &d;
+  }
+  return nullptr;
+}
+
+// "light showers of rain and snow", "thunderstorm with heavy rain", "freezing drizzle".
+void appendWeatherPhrase(std::string& out, const WeatherCode& code) {
+  const DescriptorWord* d = findDescriptor(code.descriptor);
+  const std::string_view intensity = code.intensity == weather::Intensity::kLight   ? kLight
+                                     : code.intensity == weather::Intensity::kHeavy ? kHeavy
+                                                                                    : "";
+  if (d != nullptr && code.count == 0) {
+    appendText(out, intensity, d->alone);
+    return;
+  }
+  // The intensity qualifies the precipitation of a thunderstorm, and the whole of the rest.
+  if (d != nullptr && d->code == "TS") {
+    appendText(out, d->before, intensity);
+  } else {
+    out += intensity;
+    if (d != nullptr) out += d->before;
+  }
+  for (std::size_t i = 0; i < code.count; ++i) {
+    if (i != 0) out += i + 1 == code.count ? kAnd : kComma;
+    out += findNoun(code.phenomena[i])->noun;
+  }
+}
+
+}  // namespace
+
+void appendHeaderWithoutTime(std::string& out, ReportType type, std::string_view station) {
+  out += kReportFor[static_cast<std::size_t>(type)];
+  appendStation(out, station);
+}
+
+void appendHeaderNote(std::string& out, HeaderNote note) {
+  out += kHeaderNotes[static_cast<std::size_t>(note)];
+}
+
+void appendWindNotReported(std::string& out, std::string_view direction, Speed speed,
+                           SpeedUnit unit, Section section) {
+  const std::string_view words = kUnits[static_cast<std::size_t>(unit)];
+  if (direction.empty() && speed.digits.empty()) {
+    out += kWindNotReported;
+  } else if (direction.empty()) {
+    out += kWindFromUnreported;
+    appendSpeed(out, speed);
+    out += words;
+  } else {
+    appendText(out, kWindFrom, direction, kSpeedNotReported);
+  }
+  out += stopOf(section);
+}
+
+void appendWindFull(std::string& out, std::string_view direction, Speed speed, Speed gust,
+                    SpeedUnit unit, Section section) {
+  const std::string_view words = kUnits[static_cast<std::size_t>(unit)];
+  if (direction.empty()) {
+    out += kVariableWindAt;
+  } else {
+    appendText(out, kWindFrom, direction, kDegreeAt);
+  }
+  appendSpeed(out, speed);
+  out += words;
+  if (!gust.digits.empty()) {
+    out += kWithGustsAt;
+    appendSpeed(out, gust);
+    out += words;
+  }
+  out += stopOf(section);
+}
+
+void appendDirectionalVisibility(std::string& out, bool minimum, std::string_view metres,
+                                 Compass direction) {
+  appendText(out, minimum ? kMinimumVisibilityIs : kVisibilityIs, metres, kMetres);
+  if (direction != Compass::kNone) {
+    appendText(out, kTowards, kCompass[static_cast<std::size_t>(direction)]);
+  }
+  out += kStop;
+}
+
+void appendVisibilityMiles(std::string& out, Bound bound, std::string_view whole,
+                           std::string_view fraction) {
+  appendText(out, kVisibilityIs, bounded(bound), whole);
+  if (!whole.empty() && !fraction.empty()) out += kSpace;
+  out += fraction;
+  // One mile or less is a mile; more than one, or a fraction beyond a whole, are miles.
+  const bool plural = (whole != "1" && !whole.empty()) || (whole == "1" && !fraction.empty()) ||
+                      bound == Bound::kMoreThan;
+  appendText(out, plural ? kStatuteMiles : kStatuteMile, kStop);
+}
+
+void appendRunwayRange(std::string& out, const RunwayRange& range) {
+  out += kRunwayVisualRange;
+  out += range.runway;
+  if (range.low.empty()) {
+    appendText(out, kIs, kNotReported, kStop);
+    return;
+  }
+  if (range.high.empty()) {
+    appendText(out, kIs, bounded(range.lowBound), range.low);
+  } else {
+    appendText(out, kVariesFrom, bounded(range.lowBound), range.low, kTo, bounded(range.highBound),
+               range.high);
+  }
+  out += range.feet ? kFeet : kMetres;
+  if (range.tendency == 'U') out += kIncreasing;
+  if (range.tendency == 'D') out += kDecreasing;
+  if (range.tendency == 'N') out += kNoDistinctChange;
+  out += kStop;
+}
+
+bool weatherHasWords(const WeatherCode& code) {
+  if (!code.descriptor.empty() && findDescriptor(code.descriptor) == nullptr) return false;
+  for (std::size_t i = 0; i < code.count; ++i) {
+    if (findNoun(code.phenomena[i]) == nullptr) return false;
+  }
+  if (code.count == 0) {
+    const DescriptorWord* d = findDescriptor(code.descriptor);
+    return d != nullptr && !d->alone.empty();
+  }
+  return true;
+}
+
+void appendWeather(std::string& out, const WeatherCode& code) {
+  if (code.intensity == weather::Intensity::kHeavy && code.descriptor.empty() && code.count == 1 &&
+      code.phenomena[0] == "FC") {
+    out += kTornado;
+  } else {
+    const DescriptorWord* d = findDescriptor(code.descriptor);
+    if (d != nullptr && d->plural) {
+      out += kThereAre;
+    } else if (d != nullptr && d->code == "TS") {
+      out += kThereIsA;
+    } else {
+      out += kThereIs;
+    }
+    appendWeatherPhrase(out, code);
+  }
+  if (code.vicinity) out += kInTheVicinity;
+  out += kStop;
+}
+
+void appendRecentWeather(std::string& out, const WeatherCode& code) {
+  out += kRecent;
+  appendWeatherPhrase(out, code);
+  out += kStop;
+}
+
+void appendCloudLayerFull(std::string& out, const CloudAmount* amount, std::string_view height,
+                          CloudType type) {
+  out +=
+      amount == nullptr ? kCloudOfUnreportedAmount : kCloudCover[static_cast<std::size_t>(*amount)];
+  if (height.empty()) {
+    out += kHeightNotReported;
+  } else {
+    out += kAt;
+    appendHeight(out, height);
+    out.resize(out.size() - 2);  // the height's own ". "
+  }
+  appendText(out, kCloudTypes[static_cast<std::size_t>(type)], kStop);
+}
+
+void appendCloudTypeOfLayer(std::string& out, CloudType type) {
+  out += kLayerTypes[static_cast<std::size_t>(type)];
+}
+
+void appendTemperatureFull(std::string& out, bool temperatureBelowZero,
+                           std::string_view temperature, bool dewPointBelowZero,
+                           std::string_view dewPoint) {
+  if (temperature.empty()) {
+    out += kTemperatureNotReported;
+  } else {
+    appendText(out, kTemperatureIs, temperatureBelowZero ? kMinus : "", temperature,
+               kDegreesCelsius);
+  }
+  if (dewPoint.empty()) {
+    out += kDewPointNotReported;
+  } else {
+    appendText(out, kDewPointIs, dewPointBelowZero ? kMinus : "", dewPoint, kDegreesCelsius);
+  }
+}
+
+void appendAltimeter(std::string& out, std::string_view hundredths) {
+  appendText(out, kAltimeterIs, hundredths.substr(0, 2), kDecimalPoint, hundredths.substr(2),
+             kInchesOfMercury);
+}
+
+void appendProbabilityHeading(std::string& out, std::string_view percent, bool temporary) {
+  appendText(out, kProbability, percent, kPercent, temporary ? kTemporaryAfter : kHeadingEnd);
+}
+
+void appendTrendTime(std::string& out, TrendTime kind, std::string_view hour,
+                     std::string_view minute) {
+  appendText(out, kTrendTimes[static_cast<std::size_t>(kind)], hour, kDecimalPoint, minute,
+             kGmtStop);
+}
+
+void appendWindShear(std::string& out, std::string_view runway) {
+  if (runway.empty()) {
+    out += kWindShearAllRunways;
+  } else {
+    appendText(out, kWindShearOnRunway, runway, kStop);
+  }
+}
+
+void appendRunwayState(std::string& out, const RunwayState& state) {
+  if (state.runway.empty()) {
+    appendText(out, kAllRunways, kColon);
+  } else {
+    appendText(out, kRunway, state.runway, kColon);
+  }
+  if (state.cleared) {
+    out += kCleared;
+  } else {
+    if (state.deposit >= '0' && state.deposit <= '9') {
+      out += kDeposits[static_cast<std::size_t>(state.deposit - '0')];
+    } else {
+      out += kDepositNotReported;
+    }
+    switch (state.extent) {
+      case '1':
+        appendText(out, kExtent1, kCovered);
+        break;
+      case '2':
+        appendText(out, kExtent2, kCovered);
+        break;
+      case '5':
+        appendText(out, kExtent5, kCovered);
+        break;
+      case '9':
+        appendText(out, kExtent9, kCovered);
+        break;
+      default:
+        break;
+    }
+    const std::string_view d = state.depth;
+    if (d == "00") {
+      out += kDepthLessThan1;
+    } else if (d == "99") {
+      out += kRunwayNotOperational;
+    } else if (d == "//") {
+      out += kDepthNotMeasurable;
+    } else if (d >= "92" && d <= "98") {
+      // 92 to 98 stand for 10 to 40 cm in steps of 5 cm.
+      constexpr std::array<std::string_view, 7> kCentimetres = {"10", "15", "20", "25",
+                                                                "30", "35", "40"};
+      appendText(out, kDepthIs, kCentimetres[static_cast<std::size_t>(d[1] - '2')],
+                 kDepthCentimetres);
+    } else if (d != "91") {
+      appendText(out, kDepthIs, d, kMillimetres);
+    }
+  }
+  const std::string_view b = state.braking;
+  if (b == "//") {
+    out += kBrakingNotReported;
+  } else if (b == "99") {
+    out += kBrakingUnreliable;
+  } else if (b >= "91" && b <= "95") {
+    out += kBraking[static_cast<std::size_t>(b[1] - '1')];
+  } else {
+    appendText(out, kFriction, b);
+  }
+  out += kStop;
+}
+
+void appendSea(std::string& out, bool belowZero, std::string_view temperature, char state,
+               std::string_view waveHeight) {
+  if (temperature.empty()) {
+    out += kSeaTemperatureNotReported;
+  } else {
+    appendText(out, kSeaTemperatureIs, belowZero ? kMinus : "", temperature, kDegrees);
+  }
+  if (!waveHeight.empty()) {
+    appendText(out, kWaveHeight, waveHeight, kDecimetres);
+  } else if (state >= '0' && state <= '9') {
+    appendText(out, kStateOfTheSea, kSeaStates[static_cast<std::size_t>(state - '0')]);
+  } else {
+    out += kSeaStateNotReported;
+  }
+  out += kStop;
+}
+
+void appendNotTranslated(std::string& out, std::string_view group, bool first) {
+  out += first ? kNotTranslated : kSpace;
+  out += group;
+}
+
+}  // namespace vantrel::words
