@@ -125,7 +125,7 @@ std::string_view descriptorSentence(const Group& g, std::size_t pos, weather::In
 // --- The full reading's own sentences ------------------------------------------------------
 // Groups the classic reading does not know, or words wrongly for what they mean.
 
-enum class HeaderNote { kAutomated, kCorrected, kAmended, kMissing };
+enum class HeaderNote { kAutomated, kCorrected, kAmended, kMissing, kDelayed };
 
 // The header of a report whose issue time is not given: "METAR report for CCCC:".
 void appendHeaderWithoutTime(std::string& out, ReportType type, std::string_view station);
@@ -235,6 +235,15 @@ inline constexpr std::string_view kAerodromeClosedBySnow = "The aerodrome is clo
 // height in decimetres.
 void appendSea(std::string& out, bool belowZero, std::string_view temperature, char state,
                std::string_view waveHeight);
+
+// Military colour state: BLU WHT GRN YLO YLO1 YLO2 AMB RED, after BLACK when the aerodrome is
+// unusable for another reason than the weather. Returns false for a code of no colour.
+bool appendColourState(std::string& out, std::string_view code, bool black);
+// RFmm.m/mmm.m: rainfall in the last ten minutes and since 9 a.m. local time, in millimetres.
+void appendRainfall(std::string& out, std::string_view lastTenMinutes, std::string_view since9);
+inline constexpr std::string_view kRecentWeatherNotReported = "Recent weather is not reported. ";
+// A second visibility in metres without a direction: the minimum visibility.
+void appendMinimumVisibility(std::string& out, std::string_view metres);
 
 // The remarks line opens with this; the last line names what could not be read.
 inline constexpr std::string_view kRemarks = "Remarks: ";

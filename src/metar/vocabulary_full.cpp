@@ -10,8 +10,9 @@ namespace vantrel::words {
 namespace {
 
 constexpr std::array<std::string_view, 2> kReportFor = {"METAR report ", "SPECI report "};
-constexpr std::array<std::string_view, 4> kHeaderNotes = {
-    " Automated report.", " Corrected report.", " Amended report.", " The report is missing."};
+constexpr std::array<std::string_view, 5> kHeaderNotes = {
+    " Automated report.", " Corrected report.", " Amended report.", " The report is missing.",
+    " Delayed report."};
 
 constexpr std::string_view kMoreThan = "more than ";
 constexpr std::string_view kLessThan = "less than ";
@@ -176,6 +177,24 @@ constexpr std::string_view kSeaStateNotReported = ", state of the sea not report
 constexpr std::string_view kWaveHeight = ", significant wave height ";
 constexpr std::string_view kDecimetres = " decimetres";
 constexpr std::string_view kNotTranslated = "Not translated: ";
+struct Colour {
+  std::string_view code, name;
+};
+constexpr std::array<Colour, 8> kColours{{{"BLU", "blue"},
+                                          {"WHT", "white"},
+                                          {"GRN", "green"},
+                                          {"YLO", "yellow"},
+                                          {"YLO1", "yellow 1"},
+                                          {"YLO2", "yellow 2"},
+                                          {"AMB", "amber"},
+                                          {"RED", "red"}}};
+constexpr std::string_view kColourState = "Military colour state ";
+constexpr std::string_view kBlack =
+    ", and the aerodrome is unusable for a reason other than the weather";
+constexpr std::string_view kRainfall = "Rainfall is ";
+constexpr std::string_view kMillimetresLastTen = " millimetres in the last 10 minutes and ";
+constexpr std::string_view kMillimetresSince9 = " millimetres since 9 a.m. local time. ";
+constexpr std::string_view kMinimumVisibility = "Minimum visibility is ";
 constexpr std::string_view kSpace = " ";
 
 constexpr bool jsonSafe(std::initializer_list<std::string_view> texts) {
@@ -291,7 +310,20 @@ static_assert(jsonSafe({kMoreThan,
                         kAltimeterNotReported,
                         kAerodromeClosedBySnow,
                         kRemarks,
-                        kNotTranslatedEnd}));
+                        kNotTranslatedEnd,
+                        kColourState,
+                        kBlack,
+                        kRainfall,
+                        kMillimetresLastTen,
+                        kMillimetresSince9,
+                        kMinimumVisibility,
+                        kRecentWeatherNotReported}));
+static_assert([] {
+  for (const Colour& c : kColours) {
+    if (!jsonSafe({c.name})) return false;
+  }
+  return true;
+}());
 static_assert(jsonSafe([] {
   std::array<std::string_view, kWeatherNouns.size() + 2 * kDescriptorWords.size()> all{};
   std::size_t n = 0;
@@ -614,6 +646,24 @@ void appendSea(std::string& out, bool belowZero, std::string_view temperature, c
     out += kSeaStateNotReported;
   }
   out += kStop;
+}
+
+bool appendColourState(std::string& out, std::string_view code, bool black) {
+  for (const Colour& c : kColours) {
+    if (c.code == code) {
+      appendText(out, kColourState, c.name, black ? kBlack : "", kStop);
+      return true;
+    }
+  }
+  return false;
+}
+
+void appendRainfall(std::string& out, std::string_view lastTenMinutes, std::string_view since9) {
+  appendText(out, kRainfall, lastTenMinutes, kMillimetresLastTen, since9, kMillimetresSince9);
+}
+
+void appendMinimumVisibility(std::string& out, std::string_view metres) {
+  appendText(out, kMinimumVisibility, metres, kMetres, kStop);
 }
 
 void appendNotTranslated(std::string& out, std::string_view group, bool first) {

@@ -198,7 +198,7 @@ std::size_t readVisibility(std::span<const Group> groups, std::size_t i, std::st
     text.visibilityFound = true;
     return 1;
   }
-  if (u == "////") {
+  if (u == "////" || u == "////SM" || u == "////NDV") {
     text.visibility.add(g) += words::kVisibilityNotReported;
     text.visibilityFound = true;
     return 1;
@@ -206,8 +206,15 @@ std::size_t readVisibility(std::span<const Group> groups, std::size_t i, std::st
   if (u.size() >= 4 && allDigits(u.substr(0, 4))) {
     const std::string_view metres = g.bytes().substr(0, 4);
     const std::string_view rest = u.substr(4);
+    if (rest.empty() && text.visibilityFound) {
+      // A second value without a direction, below the first: the minimum visibility.
+      if (text.visibilityMetres.size() != 4 || metres >= text.visibilityMetres) return 0;
+      words::appendMinimumVisibility(text.visibility.add(g), metres);
+      return 1;
+    }
     if (rest.empty() || rest == "NDV") {
       if (text.visibilityFound) return 0;
+      text.visibilityMetres = metres;
       std::string& out = text.visibility.add(g);
       if (metres == "0000") {
         out += words::kNoVisibility;
@@ -413,9 +420,26 @@ bool readSky(const Group& g, std::string_view u, SectionText& text) {
     }
     return true;
   }
-  if (u == "//////") {
+  if (u == "//////" || u == "/////////") {
     sky.add(g) += words::kCloudNotReported;
     return true;
+  }
+  if (u == "///CB" || u == "///TCU") {
+    words::appendCloudLayerFull(
+        sky.add(g), nullptr, "",
+        u == "///CB" ? words::CloudType::kCumulonimbus : words::CloudType::kToweringCumulus);
+    return true;
+  }
+  // FEWCB010: the type written before the height.
+  if (u.size() == 8 && u.substr(3, 2) == "CB" && allDigits(u.substr(5))) {
+    for (const words::CloudCode& c : words::kCloudCodes) {
+      if (startsWith(u, c.code)) {
+        words::appendCloudLayerFull(sky.add(g), &c.amount, g.bytes().substr(5),
+                                    words::CloudType::kCumulonimbus);
+        text.cloudFound = true;
+        return true;
+      }
+    }
   }
   if (u.size() < 6) return false;
   const words::CloudAmount* amount = nullptr;
@@ -437,7 +461,10 @@ bool readSky(const Group& g, std::string_view u, SectionText& text) {
   } else if (!type.empty()) {
     return false;
   }
-  if (amount == nullptr && heightMissing) return false;
+  if (amount == nullptr && heightMissing && cloudType != words::CloudType::kCumulonimbus &&
+      cloudType != words::CloudType::kToweringCumulus) {
+    return false;
+  }
   std::string& out = sky.add(g);
   if (amount != nullptr && !heightMissing && cloudType == words::CloudType::kNone) {
     words::appendCloudLayer(out, *amount, height);
@@ -456,7 +483,7 @@ struct Degrees {
 };
 
 std::optional<Degrees> degreesOf(std::string_view u, std::string_view typed) {
-  if (u.empty() || u == "//") return Degrees{};
+  if (u.empty() || u == "//" || u == "///") return Degrees{};
   Degrees d;
   if (u[0] == 'M') {
     d.belowZero = true;
@@ -513,6 +540,10 @@ bool readPressure(const Group& g, std::string_view u, LineText& temperature) {
 // ---- supplementary ------------------------------------------------------------------------
 
 bool readRecentWeather(const Group& g, std::string_view u, LineText& supplementary) {
+  if (u == "RE//") {
+    supplementary.add(g) += words::kRecentWeatherNotReported;
+    return true;
+  }
   if (u.size() < 4 || !startsWith(u, "RE")) return false;
   const std::optional<words::WeatherCode> code = parseWeather(u.substr(2), false);
   if (!code) return false;
@@ -606,7 +637,7 @@ bool readRunwayState(const Group& g, std::string_view u, LineText& supplementary
 // W[M]TT/Sn or W[M]TT/Hhhh: sea surface temperature and state of the sea or wave height.
 bool readSea(const Group& g, std::string_view u, LineText& supplementary) {
   if (u.size() < 6 || u[0] != 'W') return false;
-  const std::size_t slash = u.find('/', 1);
+  const std::size_t slash = startsWith(u, "W///") ? 3 : u.find('/', 1);
   if (slash == std::string_view::npos || slash + 2 > u.size()) return false;
   const std::string_view typed = g.bytes();
   const std::optional<Degrees> t = degreesOf(u.substr(1, slash - 1), typed.substr(1, slash - 1));
@@ -621,6 +652,28 @@ bool readSea(const Group& g, std::string_view u, LineText& supplementary) {
     return true;
   }
   return false;
+}
+
+bool readColourState(const Group& g, std::string_view u, LineText& supplementary) {
+  const bool black = startsWith(u, "BLACK");
+  const std::string_view code = black ? u.substr(5) : u;
+  if (code.size() < 3 || code.size() > 4) return false;
+  std::string& out = supplementary.add(g);
+  const std::size_t before = out.size();
+  if (words::appendColourState(out, code, black)) return true;
+  out.resize(before);
+  return false;
+}
+
+// RFmm.m/mmm.m (Australia).
+bool readRainfall(const Group& g, std::string_view u, LineText& supplementary) {
+  if (u.size() != 12 || !startsWith(u, "RF") || u[4] != '.' || u[6] != '/' || u[10] != '.' ||
+      !allDigits(u.substr(2, 2)) || !isDigit(u[5]) || !allDigits(u.substr(7, 3)) ||
+      !isDigit(u[11])) {
+    return false;
+  }
+  words::appendRainfall(supplementary.add(g), g.bytes().substr(2, 4), g.bytes().substr(7, 5));
+  return true;
 }
 
 }  // namespace
@@ -644,6 +697,9 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   if (const std::size_t n = readWindShear(groups, i, u, supplementary)) return n;
   if (readRunwayState(g, u, supplementary)) return 1;
   if (readSea(g, u, supplementary)) return 1;
+  // A colour state of a trend section is forecast with the section's visibility.
+  if (readColourState(g, u, section == Section::kBody ? supplementary : text.visibility)) return 1;
+  if (readRainfall(g, u, supplementary)) return 1;
   return 0;
 }
 

@@ -16,11 +16,13 @@ struct SectionText {
   LineText time, wind, visibility, weather, sky, temperature;
   bool weatherFound = false;
   bool visibilityFound = false;  // a second visibility group gives the minimum
-  bool cloudFound = false;       // a lone CB or TCU group follows a cloud layer
+  std::string_view visibilityMetres;
+  bool cloudFound = false;  // a lone CB or TCU group follows a cloud layer
 
   void clear() {
     for (LineText* t : {&time, &wind, &visibility, &weather, &sky, &temperature}) t->clear();
     weatherFound = visibilityFound = cloudFound = false;
+    visibilityMetres = {};
   }
 };
 

@@ -151,22 +151,31 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
   LineText& notes = notes_;
   notes.clear();
   auto note = [&](const Group& g) {
-    if (g.upperIs("AUTO"))
-      return words::appendHeaderNote(notes.add(g), words::HeaderNote::kAutomated), true;
-    if (g.upperIs("COR"))
-      return words::appendHeaderNote(notes.add(g), words::HeaderNote::kCorrected), true;
-    if (g.upperIs("AMD"))
-      return words::appendHeaderNote(notes.add(g), words::HeaderNote::kAmended), true;
-    if (g.upperIs("NIL"))
-      return words::appendHeaderNote(notes.add(g), words::HeaderNote::kMissing), true;
-    return false;
+    words::HeaderNote kind{};
+    if (g.upperIs("AUTO")) {
+      kind = words::HeaderNote::kAutomated;
+    } else if (g.upperIs("COR") || (g.size() == 3 && g.upperSliceIs(1, "CC") &&
+                                    g.upperAt(3) >= 'A' && g.upperAt(3) <= 'Z')) {
+      kind = words::HeaderNote::kCorrected;  // COR, and CCA CCB ... of a bulletin heading
+    } else if (g.upperIs("AMD")) {
+      kind = words::HeaderNote::kAmended;
+    } else if (g.upperIs("NIL")) {
+      kind = words::HeaderNote::kMissing;
+    } else if (g.upperIs("RTD")) {
+      kind = words::HeaderNote::kDelayed;
+    } else {
+      return false;
+    }
+    words::appendHeaderNote(notes.add(g), kind);
+    return true;
   };
+
   for (; i < groups_.size(); ++i) {
     const Group& g = groups_[i];
     if (g.upperIs("METAR") || g.upperIs("SPECI")) {
       if (g.upperIs("SPECI")) type = words::ReportType::kSpeci;
       header_.credit(g.bytes());
-    } else if (!(g.upperIs("COR") || g.upperIs("AMD")) || !note(g)) {
+    } else if (!(g.upperIs("COR") || g.upperIs("AMD") || g.upperSliceIs(1, "CC")) || !note(g)) {
       break;
     }
   }
