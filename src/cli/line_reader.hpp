@@ -32,10 +32,10 @@ class LineReader {
   void take(std::string& owner);
 
   // 1-based number of the line last returned by next().
-  std::uint64_t lineNumber() const noexcept { return lineNumber_; }
+  [[nodiscard]] std::uint64_t lineNumber() const noexcept { return lineNumber_; }
 
   // The read error that ended the input early, if any.
-  const std::error_code& error() const noexcept { return error_; }
+  [[nodiscard]] const std::error_code& error() const noexcept { return error_; }
 
  private:
   bool fill();

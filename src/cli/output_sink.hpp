@@ -16,7 +16,7 @@ class OutputSink {
 
   // Where the formatters append; flushIfFull() passes it on.
   std::string& buffer() noexcept { return buffer_; }
-  std::size_t flushSize() const noexcept { return flushSize_; }
+  [[nodiscard]] std::size_t flushSize() const noexcept { return flushSize_; }
 
   // Appends `text` as it is. Text of a buffer's worth or more goes straight to the stream, so a
   // huge report is never copied whole into the buffer.
@@ -31,9 +31,9 @@ class OutputSink {
   void sync();
 
   // True once writing to the stream failed; later output is dropped.
-  bool failed() const noexcept { return failed_; }
+  [[nodiscard]] bool failed() const noexcept { return failed_; }
   // The system's reason for the failed write, when it gave one (0 otherwise).
-  int failureErrno() const noexcept { return failureErrno_; }
+  [[nodiscard]] int failureErrno() const noexcept { return failureErrno_; }
 
  private:
   void writeRaw(std::string_view bytes);

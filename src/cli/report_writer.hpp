@@ -33,7 +33,7 @@ class ReportWriter {
   void write(Origin origin, std::uint64_t number, std::string_view report);
 
   // 0 when every report was translated, 1 when one was refused or was not valid UTF-8.
-  int status() const noexcept { return status_; }
+  [[nodiscard]] int status() const noexcept { return status_; }
 
  private:
   void diagnose(Origin origin, std::uint64_t number, std::string_view message);
