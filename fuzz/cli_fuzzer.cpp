@@ -17,7 +17,8 @@
 //   - standard error holds one "vantrel-translate: line N: " message per refused or undecodable
 //     line, in order;
 //   - reading and writing in tiny blocks gives the same bytes and status as the default blocks;
-//   - text mode ends with the same exit status.
+//   - text mode ends with the same exit status, and so does --stats, with no message, whose
+//     first line counts the input lines.
 // A violated property aborts with a message, which libFuzzer and the replay runner both report.
 
 #include <cstddef>
@@ -186,6 +187,18 @@ void checkReading(std::string_view input, vantrel::Reading reading) {
 
   const Run text = runCli(input, textArgs);
   require(text.status == json.status, "text mode ends with another status", text.err);
+
+  // --stats counts every input line as a report, on its first line.
+  std::vector<std::string_view> statsArgs = textArgs;
+  statsArgs.emplace_back("--stats");
+  const Run stats = runCli(input, statsArgs);
+  require(stats.status == json.status && stats.err.empty(), "--stats ends otherwise", stats.err);
+  std::string counted;
+  for (const char c : stats.out.substr(0, stats.out.find('\n'))) {
+    if (c >= '0' && c <= '9') counted += c;
+  }
+  require(counted == std::to_string(inLines.size()), "--stats counts other than the input lines",
+          stats.out);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <system_error>
@@ -11,6 +13,7 @@
 #include "cli/command_line.hpp"
 #include "cli/line_reader.hpp"
 #include "cli/report_writer.hpp"
+#include "cli/stats.hpp"
 
 namespace vantrel::cli {
 namespace {
@@ -29,12 +32,13 @@ void complain(std::ostream& err, std::string_view what) {
 }
 
 // Text output needs to know whether more than one report comes before it writes the first, so
-// the first line is held until the second one shows up or the input ends.
+// the first line is held until the second one shows up or the input ends. Reports typed at a
+// terminal get no headers, so each is answered as soon as its line is read.
 void translateLines(LineReader& reader, ReportWriter& writer, const OutputSink& sink,
-                    OutputFormat format) {
+                    OutputFormat format, bool terminalInput) {
   std::string_view line;
   if (!reader.next(line)) return;
-  if (format == OutputFormat::kText) {
+  if (format == OutputFormat::kText && !terminalInput) {
     std::string first;
     reader.take(first);
     const bool several = reader.next(line);
@@ -45,6 +49,60 @@ void translateLines(LineReader& reader, ReportWriter& writer, const OutputSink& 
   do {
     writer.write(Origin::kLine, reader.lineNumber(), line);
   } while (!sink.failed() && reader.next(line));
+}
+
+// Pushes the output out and returns `status`, or 2 after a failed write.
+int finish(OutputSink& sink, std::ostream& err, int status) {
+  sink.sync();
+  if (!sink.failed()) return status;
+  std::string message = "write error";
+  if (sink.failureErrno() != 0) {
+    message += ": " + std::generic_category().message(sink.failureErrno());
+  }
+  complain(err, message);
+  return 2;
+}
+
+// --stats: every line of each FILE ("-" or no FILE: standard input) counted as a report, then the
+// summary. A FILE that cannot be opened is named and skipped; the summary covers the others, and
+// is left out when there are none.
+int runStats(const CommandLine& command, std::istream& in, std::ostream& out, std::ostream& err,
+             const RunSettings& settings) {
+  ReadingStats stats(command.full ? Reading::kFull : Reading::kClassic);
+  bool readFailed = false;
+  bool anyRead = false;
+  const auto count = [&](std::istream& stream, std::string_view name) {
+    anyRead = true;
+    LineReader reader(stream, settings.readBlockSize);
+    std::string_view line;
+    while (reader.next(line)) stats.add(line);
+    if (reader.error()) {
+      complain(err, std::string(name) + ": " + reader.error().message());
+      readFailed = true;
+    }
+  };
+  if (command.reports.empty()) count(in, "standard input");
+  for (const std::string_view file : command.reports) {
+    if (file == "-") {
+      count(in, "standard input");
+      continue;
+    }
+    errno = 0;
+    std::ifstream stream(std::string(file), std::ios::binary);
+    if (!stream) {
+      const int error = errno;
+      complain(err, std::string(file) + ": " +
+                        (error != 0 ? std::generic_category().message(error) : "cannot open"));
+      readFailed = true;
+      continue;
+    }
+    count(stream, file);
+  }
+  std::string summary;
+  if (anyRead) stats.write(summary);
+  OutputSink sink(out, settings.writeBlockSize);
+  sink.appendLong(summary);
+  return finish(sink, err, readFailed ? 2 : stats.anyRejected() ? 1 : 0);
 }
 
 }  // namespace
@@ -63,6 +121,8 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
       complain(err, command.error);
       writeAll(err, kUsageText);
       return 2;
+    case Action::kStats:
+      return runStats(command, in, out, err, settings);
     case Action::kTranslate:
       break;
   }
@@ -81,22 +141,13 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
     }
   } else {
     LineReader reader(in, settings.readBlockSize, [&sink] { sink.sync(); });
-    translateLines(reader, writer, sink, format);
+    translateLines(reader, writer, sink, format, settings.terminalInput);
     if (reader.error()) {
       complain(err, "standard input: " + reader.error().message());
       readFailed = true;
     }
   }
-  sink.sync();
-  if (sink.failed()) {
-    std::string message = "write error";
-    if (sink.failureErrno() != 0) {
-      message += ": " + std::generic_category().message(sink.failureErrno());
-    }
-    complain(err, message);
-    return 2;
-  }
-  return readFailed ? 2 : writer.status();
+  return finish(sink, err, readFailed ? 2 : writer.status());
 }
 
 int runProcess(int argc, char** argv) {
@@ -107,6 +158,7 @@ int runProcess(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   RunSettings settings;
   settings.flushEveryReport = isatty(STDOUT_FILENO) == 1;
+  settings.terminalInput = isatty(STDIN_FILENO) == 1;
   return run(args, std::cin, std::cout, std::cerr, settings);
 }
 

@@ -18,6 +18,9 @@ struct RunSettings {
   std::size_t writeBlockSize = std::size_t{1} << 16;
   // Push each report's output out at once, for a person watching a terminal.
   bool flushEveryReport = false;
+  // Standard input is a terminal: a person types the reports and reads each answer below the
+  // report, so text output comes at once, without "==> REPORT <==" headers.
+  bool terminalInput = false;
 };
 
 // Runs the program on `args` (without the program name) and returns its exit status: 0 when

@@ -8,10 +8,12 @@ namespace vantrel::cli {
 
 const std::string_view kUsageText =
     "Usage: vantrel-translate [--json] [--full] [REPORT]...\n"
+    "  or:  vantrel-translate --stats [--full] [FILE]...\n"
     "Try 'vantrel-translate --help' for more information.\n";
 
 const std::string_view kHelpText =
     R"(Usage: vantrel-translate [--json] [--full] [REPORT]...
+  or:  vantrel-translate --stats [--full] [FILE]...
 Translate METAR aviation weather reports into plain English, line by line.
 
 Each REPORT argument is one report: quote it so that the shell keeps it in one
@@ -24,6 +26,8 @@ spaces kept. With several reports, each report's lines are headed by a line
   ==> REPORT <==
 and an empty line separates one report's lines from the next report's header.
 A refused report and a line that is not valid UTF-8 print nothing there.
+Reports typed at a terminal are answered as soon as each line is entered,
+without the header: the report stands just above its lines.
 
   --json     write JSON Lines instead, one object per report, in order:
                {"report": "...", "lines": ["...", "..."], "unread": ["..."]}
@@ -39,16 +43,24 @@ A refused report and a line that is not valid UTF-8 print nothing there.
              groups and the common remarks, and a last line naming what could
              not be read; without it, the classic reading: each group looked
              for at its usual place in the usual order
+  --stats    print, instead of the translations, how much of the reports the
+             reading read: reports read whole, the share of groups read, and
+             the 20 most frequent unread groups with each digit shown as 9.
+             With --full also the unread share of the body and trend groups
+             and of the remark groups (those after RMK). The reports are the
+             lines of each FILE, or of standard input for "-" or no FILE
   --help     display this help and exit
   --version  output version information and exit
   --         end the options: every later argument is a REPORT, even one
              that begins with '-'
 
 A refused report or an undecodable line is also named on standard error,
-as "line N" or "argument N", and the other reports go on.
+as "line N" or "argument N", and the other reports go on (with --stats they
+are only counted).
 
 Exit status: 0 if every report was translated, 1 if any report was refused or
-was not valid UTF-8, 2 for a usage error or when reading or writing failed.
+was not valid UTF-8, 2 for a usage error or when a FILE could not be read or
+reading or writing failed.
 
 !!!NOT SUITED TO REAL AVIATION!!!
 )";
@@ -84,6 +96,8 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
       line.json = true;
     } else if (arg == "--full") {
       line.full = true;
+    } else if (arg == "--stats") {
+      line.action = Action::kStats;
     } else if (arg == "--help") {
       line.action = Action::kHelp;
       return line;
@@ -92,14 +106,17 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
       return line;
     } else if (arg.starts_with("--")) {
       const std::string_view name = arg.substr(0, arg.find('='));
-      if (name != arg &&
-          (name == "--json" || name == "--full" || name == "--help" || name == "--version")) {
+      if (name != arg && (name == "--json" || name == "--full" || name == "--stats" ||
+                          name == "--help" || name == "--version")) {
         return usageError("option '" + std::string(name) + "' doesn't allow an argument");
       }
       return usageError("unrecognized option '" + std::string(arg) + "'");
     } else {
       return usageError("invalid option -- '" + std::string(arg.substr(1, 1)) + "'");
     }
+  }
+  if (line.action == Action::kStats && line.json) {
+    return usageError("options '--stats' and '--json' cannot be used together");
   }
   return line;
 }

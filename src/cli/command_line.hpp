@@ -17,14 +17,15 @@ extern const std::string_view kUsageText;
 // --version text, ending in a newline.
 std::string versionText();
 
-enum class Action { kTranslate, kHelp, kVersion, kUsageError };
+enum class Action { kTranslate, kStats, kHelp, kVersion, kUsageError };
 
 struct CommandLine {
   Action action = Action::kTranslate;
   bool json = false;
   // --full: the full reading instead of the classic one.
   bool full = false;
-  // The REPORT arguments, in order. Empty means: read reports from standard input.
+  // The REPORT arguments, or for kStats the FILE arguments, in order. Empty means: read reports
+  // from standard input.
   std::vector<std::string_view> reports;
   // For kUsageError: what was wrong, without the program name (getopt's wording).
   std::string error;

@@ -41,6 +41,7 @@ TEST(CommandLineTest, ReadsOptionsAndReports) {
       {{"--json=yes"}, Action::kUsageError, false, {}, "option '--json' doesn't allow an argument"},
       {{"--full", kReport}, Action::kTranslate, false, {kReport}, "", true},
       {{"--full=1"}, Action::kUsageError, false, {}, "option '--full' doesn't allow an argument"},
+      {{"a.txt", "--stats", "-", "--full"}, Action::kStats, false, {"a.txt", "-"}, "", true},
       {{"-j"}, Action::kUsageError, false, {}, "invalid option -- 'j'"},
       {{kReport, "-5"}, Action::kUsageError, false, {}, "invalid option -- '5'"},
   };
@@ -49,7 +50,7 @@ TEST(CommandLineTest, ReadsOptionsAndReports) {
     const CommandLine line = parseCommandLine(c.args);
     EXPECT_EQ(line.action, c.action);
     EXPECT_EQ(line.error, c.error);
-    if (c.action != Action::kTranslate) continue;
+    if (c.action != Action::kTranslate && c.action != Action::kStats) continue;
     EXPECT_EQ(line.json, c.json);
     EXPECT_EQ(line.full, c.full);
     EXPECT_EQ(line.reports, c.reports);

@@ -185,7 +185,8 @@ std::vector<RunCase> translationCases() {
 // Every case is run with blocks small enough that lines and records cross block boundaries, and
 // with the usual sizes.
 TEST(RunTest, TranslatesArgumentsAndLines) {
-  const RunSettings sizes[] = {{}, {1, 1, false}, {3, 7, false}, {5, 64, true}};
+  const RunSettings sizes[] = {
+      {}, {1, 1, false, false}, {3, 7, false, false}, {5, 64, true, false}};
   for (const RunCase& c : translationCases()) {
     for (const RunSettings& settings : sizes) {
       SCOPED_TRACE(::testing::Message() << c.name << " (read " << settings.readBlockSize
@@ -238,10 +239,10 @@ TEST(RunTest, LongLineIsTranslatedWhole) {
   std::string report = std::string(kParis);
   while (report.size() < (std::size_t{3} << 20)) report += " RMK AO2 SLP132";
   const Outcome json = test::runOnStreams(Args{"--json"}, report + "\n" + std::string(kStation),
-                                          {4096, 4096, false});
+                                          {4096, 4096, false, false});
   EXPECT_EQ(json.out, jsonRecord(report) + jsonRecord(kStation));
   EXPECT_EQ(json.status, 0);
-  const Outcome text = test::runOnStreams({}, report + "\r\n", {4096, 4096, false});
+  const Outcome text = test::runOnStreams({}, report + "\r\n", {4096, 4096, false, false});
   EXPECT_EQ(text.out, textLines(report));
 }
 
@@ -300,18 +301,22 @@ class SlowInput : public std::streambuf {
   std::size_t next_ = 0;
 };
 
+// JSON Lines, and text when the reports are typed at a terminal (then without headers).
 TEST(RunTest, OutputIsPassedOnBeforeWaitingForInput) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const std::string first = std::string(kParis) + "\n";
-  const std::string second = std::string(kStation) + "\n";
-  SlowInput slow({first, second}, out);
-  std::istream in(&slow);
-  const std::vector<std::string_view> args = {"--json"};
-  EXPECT_EQ(run(args, in, out, err), 0);
-  const std::size_t afterFirst = jsonRecord(kParis).size();
-  EXPECT_EQ(slow.outputSeen,
-            (std::vector<std::size_t>{0, afterFirst, afterFirst + jsonRecord(kStation).size()}));
+  for (const bool json : {true, false}) {
+    SCOPED_TRACE(json ? "json" : "text at a terminal");
+    std::ostringstream out;
+    std::ostringstream err;
+    SlowInput slow({std::string(kParis) + "\n", std::string(kStation) + "\n"}, out);
+    std::istream in(&slow);
+    const Args args = json ? Args{"--json"} : Args{};
+    const std::string first = json ? jsonRecord(kParis) : textLines(kParis);
+    const std::string second = json ? jsonRecord(kStation) : textLines(kStation);
+    EXPECT_EQ(run(args, in, out, err, {16, 16, false, !json}), 0);
+    EXPECT_EQ(out.str(), first + second);
+    EXPECT_EQ(slow.outputSeen,
+              (std::vector<std::size_t>{0, first.size(), first.size() + second.size()}));
+  }
 }
 
 }  // namespace
