@@ -49,16 +49,17 @@ constexpr std::string_view kNoDistinctChange = ", with no distinct change";
 struct WeatherWord {
   std::string_view code;
   std::string_view noun;
+  bool plural = false;  // "There are"
 };
 // Every phenomenon of the present-weather code with the noun it reads as.
 constexpr std::array<WeatherWord, 23> kWeatherNouns{{
     {"RA", "rain"},
     {"DZ", "drizzle"},
     {"SN", "snow"},
-    {"SG", "snow grains"},
-    {"IC", "ice crystals"},
-    {"PL", "ice pellets"},
-    {"PE", "ice pellets"},
+    {"SG", "snow grains", true},
+    {"IC", "ice crystals", true},
+    {"PL", "ice pellets", true},
+    {"PE", "ice pellets", true},
     {"GR", "hail"},
     {"GS", "small hail"},
     {"UP", "unknown precipitation"},
@@ -70,8 +71,8 @@ constexpr std::array<WeatherWord, 23> kWeatherNouns{{
     {"SA", "sand"},
     {"HZ", "haze"},
     {"PY", "spray"},
-    {"PO", "dust or sand whirls"},
-    {"SQ", "squalls"},
+    {"PO", "dust or sand whirls", true},
+    {"SQ", "squalls", true},
     {"FC", "a funnel cloud"},
     {"SS", "a sandstorm"},
     {"DS", "a duststorm"},
@@ -495,7 +496,8 @@ void appendWeather(std::string& out, const WeatherCode& code) {
     out += kTornado;
   } else {
     const DescriptorWord* d = findDescriptor(code.descriptor);
-    if (d != nullptr && d->plural) {
+    const bool pluralNoun = d == nullptr && code.count == 1 && findNoun(code.phenomena[0])->plural;
+    if ((d != nullptr && d->plural) || pluralNoun) {
       out += kThereAre;
     } else if (d != nullptr && d->code == "TS") {
       out += kThereIsA;

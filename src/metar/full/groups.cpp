@@ -193,8 +193,11 @@ std::size_t readVisibility(std::span<const Group> groups, std::size_t i, std::st
   const Group& g = groups[i];
   if (u == "CAVOK") {
     // On the sky line of the body, on the visibility line of a trend section.
+    // In the body the weather line, when there is one, opens with it too, as in the classic
+    // reading.
     LineText& line = section == Section::kBody ? text.sky : text.visibility;
     line.add(g) += words::kCavok;
+    if (section == Section::kBody) text.weather.add(g) += words::kCavok;
     text.visibilityFound = true;
     return 1;
   }
@@ -489,6 +492,11 @@ std::optional<Degrees> degreesOf(std::string_view u, std::string_view typed) {
     d.belowZero = true;
     u.remove_prefix(1);
     typed.remove_prefix(1);
+  } else if (u[0] == '-' && u.size() == 2 && isDigit(u[1])) {
+    // -1 for M01, as some stations write it.
+    d.belowZero = true;
+    d.digits = typed.substr(1);
+    return d;
   }
   if (u.size() != 2 || !allDigits(u)) return std::nullopt;
   d.digits = typed;
@@ -637,8 +645,10 @@ bool readRunwayState(const Group& g, std::string_view u, LineText& supplementary
 // W[M]TT/Sn or W[M]TT/Hhhh: sea surface temperature and state of the sea or wave height.
 bool readSea(const Group& g, std::string_view u, LineText& supplementary) {
   if (u.size() < 6 || u[0] != 'W') return false;
-  const std::size_t slash = startsWith(u, "W///") ? 3 : u.find('/', 1);
-  if (slash == std::string_view::npos || slash + 2 > u.size()) return false;
+  // The state or the wave height follows the last "/" before its letter.
+  const std::size_t letter = u.find_first_of("SH", 1);
+  if (letter == std::string_view::npos || letter < 2 || u[letter - 1] != '/') return false;
+  const std::size_t slash = letter - 1;
   const std::string_view typed = g.bytes();
   const std::optional<Degrees> t = degreesOf(u.substr(1, slash - 1), typed.substr(1, slash - 1));
   if (!t) return false;

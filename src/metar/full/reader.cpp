@@ -63,6 +63,9 @@ void FullReader::read(std::string_view report, Writer& writer) {
     return;
   }
 
+  // A missing report (NIL) has nothing but its header.
+  if (reportMissing_) return;
+
   // The body: every group up to the trend or the remarks.
   body_.clear();
   supplementary_.clear();
@@ -147,6 +150,7 @@ void FullReader::read(std::string_view report, Writer& writer) {
 // [METAR|SPECI] [COR|AMD] CCCC [DDHHMMZ|HHMMZ] [AUTO] [COR] [AMD] [NIL].
 bool FullReader::readHeader(Writer& writer, std::size_t& i) {
   header_.clear();
+  reportMissing_ = false;
   words::ReportType type = words::ReportType::kMetar;
   LineText& notes = notes_;
   notes.clear();
@@ -161,6 +165,7 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
       kind = words::HeaderNote::kAmended;
     } else if (g.upperIs("NIL")) {
       kind = words::HeaderNote::kMissing;
+      reportMissing_ = true;
     } else if (g.upperIs("RTD")) {
       kind = words::HeaderNote::kDelayed;
     } else {

@@ -29,6 +29,7 @@ class FullReader {
   LineText header_, notes_, heading_, nosig_, supplementary_, remarks_;
   SectionText body_, section_;
   std::string notTranslated_;
+  bool reportMissing_ = false;
 };
 
 }  // namespace vantrel::full
