@@ -49,7 +49,8 @@ constexpr std::string_view kNoDistinctChange = ", with no distinct change";
 struct WeatherWord {
   std::string_view code;
   std::string_view noun;
-  bool plural = false;  // "There are"
+  bool plural = false;     // "There are"
+  bool countable = false;  // "There is a"
 };
 // Every phenomenon of the present-weather code with the noun it reads as.
 constexpr std::array<WeatherWord, 23> kWeatherNouns{{
@@ -73,9 +74,9 @@ constexpr std::array<WeatherWord, 23> kWeatherNouns{{
     {"PY", "spray"},
     {"PO", "dust or sand whirls", true},
     {"SQ", "squalls", true},
-    {"FC", "a funnel cloud"},
-    {"SS", "a sandstorm"},
-    {"DS", "a duststorm"},
+    {"FC", "funnel cloud", false, true},
+    {"SS", "sandstorm", false, true},
+    {"DS", "duststorm", false, true},
 }};
 struct DescriptorWord {
   std::string_view code;
@@ -497,9 +498,11 @@ void appendWeather(std::string& out, const WeatherCode& code) {
   } else {
     const DescriptorWord* d = findDescriptor(code.descriptor);
     const bool pluralNoun = d == nullptr && code.count == 1 && findNoun(code.phenomena[0])->plural;
+    const bool countableNoun =
+        d == nullptr && code.count >= 1 && findNoun(code.phenomena[0])->countable;
     if ((d != nullptr && d->plural) || pluralNoun) {
       out += kThereAre;
-    } else if (d != nullptr && d->code == "TS") {
+    } else if ((d != nullptr && d->code == "TS") || countableNoun) {
       out += kThereIsA;
     } else {
       out += kThereIs;

@@ -379,7 +379,8 @@ bool readWeather(const Group& g, std::string_view u, SectionText& text) {
   // The forms the classic tables hold keep their sentences.
   std::string_view classic;
   if (!code->vicinity && code->count == 1 &&
-      !(code->intensity == weather::Intensity::kHeavy && code->phenomena[0] == "FC")) {
+      !(code->intensity == weather::Intensity::kHeavy && code->descriptor.empty() &&
+        code->phenomena[0] == "FC")) {
     const std::size_t pos = code->intensity == weather::Intensity::kNone ? 1 : 2;
     classic = code->descriptor.empty() ? words::phenomenonSentence(g, pos, code->intensity)
                                        : words::descriptorSentence(g, pos, code->intensity);
