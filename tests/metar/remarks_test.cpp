@@ -1,0 +1,50 @@
+// The remark reader of the full reading, replayed from tests/data/remarks.tsv. A row holds the
+// remark's groups, the sentences they give and how many groups the reader takes; 0 and an empty
+// sentence for groups it must leave unread.
+
+#include "metar/full/remarks.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+std::vector<std::string_view> split(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  for (std::size_t at = 0;;) {
+    const std::size_t next = text.find(separator, at);
+    parts.push_back(text.substr(at, next == std::string_view::npos ? next : next - at));
+    if (next == std::string_view::npos) return parts;
+    at = next + 1;
+  }
+}
+
+TEST(RemarksTest, EveryRowGivesItsSentenceAndTakesItsGroups) {
+  std::ifstream in(VANTREL_TEST_DATA_DIR "/remarks.tsv", std::ios::binary);
+  ASSERT_TRUE(in) << "cannot read remarks.tsv";
+  std::size_t rows = 0;
+  for (std::string row; std::getline(in, row);) {
+    if (row.empty() || row.front() == '#') continue;
+    SCOPED_TRACE(row);
+    const std::vector<std::string_view> columns = split(row, '\t');
+    ASSERT_EQ(columns.size(), 3U);
+    // The reader is called at its position after RMK and appends to the text before it.
+    std::vector<Group> groups{Group("RMK")};
+    for (const std::string_view g : split(columns[0], ' ')) groups.emplace_back(g);
+    std::string text = "Remarks: ";
+    const std::size_t taken = full::readRemark(groups, 1, text);
+    EXPECT_EQ(text.substr(9), columns[1]);
+    EXPECT_EQ(std::to_string(taken), columns[2]);
+    ++rows;
+  }
+  EXPECT_GT(rows, 200U);
+}
+
+}  // namespace
+}  // namespace vantrel
