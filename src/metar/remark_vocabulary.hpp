@@ -59,23 +59,24 @@ inline constexpr std::array<Word, 26> kWholeRemarks{{
 }};
 // clang-format on
 
-// NATO colour states: the visibility and the base of the lowest cloud of 3/8 or more.
+// NATO colour states: the lowest visibility and the lowest base of significant cloud (3/8 or
+// more in some air forces, 5/8 or more in others) that each colour still allows.
 // clang-format off
-inline constexpr std::array<Word, 9> kColourStates{{
-    {"BLU+", "Colour state blue plus: visibility 8 kilometres or more, no cloud of 3/8 or more below 20,000 feet. "},
-    {"BLU", "Colour state blue: visibility 8 kilometres or more, no cloud of 3/8 or more below 2500 feet. "},
-    {"WHT", "Colour state white: visibility 5 kilometres or more, no cloud of 3/8 or more below 1500 feet. "},
-    {"GRN", "Colour state green: visibility 3700 metres or more, no cloud of 3/8 or more below 700 feet. "},
-    {"YLO", "Colour state yellow: visibility 1600 metres or more, no cloud of 3/8 or more below 300 feet. "},
-    {"YLO1", "Colour state yellow 1: visibility 2500 metres or more, no cloud of 3/8 or more below 500 feet. "},
-    {"YLO2", "Colour state yellow 2: visibility 1600 metres or more, no cloud of 3/8 or more below 300 feet. "},
-    {"AMB", "Colour state amber: visibility 800 metres or more, no cloud of 3/8 or more below 200 feet. "},
-    {"RED", "Colour state red: visibility below 800 metres or cloud of 3/8 or more below 200 feet. "},
+inline constexpr std::array<Word, 8> kColourStates{{
+    {"BLU", "Colour state blue: visibility 8 kilometres or more and the lowest significant cloud at 2500 feet or higher. "},
+    {"WHT", "Colour state white: visibility 5 kilometres or more and the lowest significant cloud at 1500 feet or higher. "},
+    {"GRN", "Colour state green: visibility 3700 metres or more and the lowest significant cloud at 700 feet or higher. "},
+    {"YLO", "Colour state yellow: visibility 1600 metres or more and the lowest significant cloud at 300 feet or higher. "},
+    {"YLO1", "Colour state yellow 1: visibility 2500 metres or more and the lowest significant cloud at 500 feet or higher. "},
+    {"YLO2", "Colour state yellow 2: visibility 1600 metres or more and the lowest significant cloud at 300 feet or higher. "},
+    {"AMB", "Colour state amber: visibility 800 metres or more and the lowest significant cloud at 200 feet or higher. "},
+    {"RED", "Colour state red: visibility below 800 metres or the lowest significant cloud below 200 feet. "},
 }};
 // clang-format on
 // A colour state with BLACK before it: the aerodrome is closed as well.
 inline constexpr std::string_view kBlackPrefix = "BLACK";
-inline constexpr std::string_view kAerodromeClosed = "The aerodrome is closed. ";
+inline constexpr std::string_view kAerodromeClosed =
+    "The aerodrome is unusable for reasons other than cloud or visibility. ";
 
 // Two or three groups read as one sentence.
 struct Phrase {
@@ -262,6 +263,8 @@ inline constexpr std::string_view kInTheLastHour = " in the last hour, ";
 inline constexpr std::string_view kOnTheGround = " on the ground. ";
 inline constexpr std::string_view kHailstones = "The largest hailstones are ";
 inline constexpr std::string_view kAcross = " across. ";
+inline constexpr std::string_view kPrecipitationLastHour = "Precipitation in the last hour is ";
+inline constexpr std::string_view kMillimetres = " millimetres";
 inline constexpr std::string_view kSunshine = "Sunshine on the previous day lasted ";
 inline constexpr std::string_view kMinutes = " minutes. ";
 inline constexpr std::string_view kNoSunshine = "There was no sunshine on the previous day. ";
@@ -603,6 +606,8 @@ static_assert(safe({kBlackPrefix,
                     kHailstones,
                     kAcross,
                     kSunshine,
+                    kPrecipitationLastHour,
+                    kMillimetres,
                     kMinutes,
                     kNoSunshine,
                     kPeakWindFrom,

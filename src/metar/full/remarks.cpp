@@ -1190,6 +1190,36 @@ std::size_t readObscuration(Groups gs, std::string& out) {
   return 2;
 }
 
+// REw'w' in the remarks: recent weather, worded as in the supplementary line.
+std::size_t readRecentWeather(Groups gs, std::string& out) {
+  const string_view s = at(gs, 0);
+  if (s.size() < 4 || !startsWith(s, "RE")) return 0;
+  WeatherName w;
+  if (readWeatherName(s, 2, w) != s.size() || !w.intensity.empty() || w.vicinity) return 0;
+  words::WeatherCode code;
+  if (w.descriptor != nullptr) code.descriptor = w.descriptor->code;
+  for (std::size_t k = 0; k < w.count; ++k) code.phenomena[k] = w.codes[k];
+  code.count = w.count;
+  if (!words::weatherHasWords(code)) return 0;
+  words::appendRecentWeather(out, code);
+  return 1;
+}
+
+// PCPN n.nMM PAST HR: precipitation of the last hour in millimetres.
+std::size_t readPrecipitationMillimetres(Groups gs, std::string& out) {
+  if (!is(at(gs, 0), "PCPN") || !is(at(gs, 2), "PAST") || !is(at(gs, 3), "HR")) return 0;
+  string_view v = at(gs, 1);
+  if (!endsWith(v, "MM")) return 0;
+  v.remove_suffix(2);
+  const std::size_t point = v.find('.');
+  const bool ok = point == string_view::npos
+                      ? allDigits(v)
+                      : allDigits(v.substr(0, point)) && allDigits(v.substr(point + 1));
+  if (!ok) return 0;
+  appendText(out, rw::kPrecipitationLastHour, v, rw::kMillimetres, rw::kStop);
+  return 4;
+}
+
 // DENSITY ALT [-]nnnnFT.
 std::size_t readDensityAltitude(Groups gs, std::string& out) {
   if (!is(at(gs, 0), "DENSITY") || !is(at(gs, 1), "ALT")) return 0;
@@ -1335,7 +1365,8 @@ std::size_t readRemark(std::span<const Group> groups, std::size_t first, std::st
   if ((n = readKeyword(gs, out)) != 0) return n;
   for (auto reader : {readLightning, readPeakWind, readWindShift, readPlaceWind, readVisibility,
                       readCeiling, readVariableSky, readObscuration, readDensityAltitude,
-                      readCorrection, readSnowIncrease, readHailSize, readBirdHazard, readLayers}) {
+                      readCorrection, readSnowIncrease, readHailSize, readBirdHazard,
+                      readRecentWeather, readPrecipitationMillimetres, readLayers}) {
     if ((n = reader(gs, out)) != 0) return n;
   }
   if ((n = readBeginEnd(s, out)) != 0) return n;
