@@ -311,8 +311,10 @@ std::size_t readPlaces(Groups gs, std::size_t i, std::string& out) {
       appendText(out, joint, rw::kInTheVicinity);
     } else if (is(s, "OHD") || is(s, "OVHD")) {
       appendText(out, joint, rw::kOverhead);
+      direction = true;  // a direction after it is a second place: "overhead and to the north"
     } else if (is(s, "ALQDS") || is(s, "ALQS")) {
       appendText(out, joint, rw::kAllQuadrants);
+      direction = true;
     } else if (const string_view both = wordPair(s, at(gs, i + 1)); !both.empty()) {
       appendText(out, lead, both);
       direction = true;
