@@ -14,7 +14,6 @@ namespace vantrel::cli {
 namespace {
 
 using test::Outcome;
-using test::ProgramStreams;
 
 // What the program prints through its real streams is what run() prints on string streams.
 TEST(ProcessTest, PrintsWhatRunPrints) {
@@ -53,16 +52,15 @@ TEST(ProcessTest, FullDiskIsAWriteError) {
     SCOPED_TRACE(format.empty() ? "text" : "json");
     std::vector<std::string> args = {"EGLL 121220Z 24008KT CAVOK 21/09 Q1021"};
     if (!format.empty()) args.emplace_back(format);
-    const Outcome got = test::runProgram(VANTREL_TRANSLATE_BIN, args,
-                                         ProgramStreams{"/dev/null", "/dev/full", false});
+    const Outcome got = test::runProgram(VANTREL_TRANSLATE_BIN, args, "", {"", "/dev/full"});
     EXPECT_EQ(got.err, "vantrel-translate: write error: No space left on device\n");
     EXPECT_EQ(got.status, 2);
   }
 }
 
 TEST(ProcessTest, UnreadableInputIsAReadError) {
-  const Outcome got = test::runProgram(VANTREL_TRANSLATE_BIN, {"--json"},
-                                       ProgramStreams{::testing::TempDir(), {}, false});
+  const Outcome got =
+      test::runProgram(VANTREL_TRANSLATE_BIN, {"--json"}, "", {::testing::TempDir(), ""});
   EXPECT_EQ(got.out, "");
   EXPECT_EQ(got.err, "vantrel-translate: standard input: Is a directory\n");
   EXPECT_EQ(got.status, 2);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <optional>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -11,6 +13,9 @@
 #include "cli/command_line.hpp"
 #include "cli/json.hpp"
 #include "metar/translate.hpp"
+#include "support/files.hpp"
+#include "support/json_reader.hpp"
+#include "support/lines.hpp"
 #include "support/runs.hpp"
 
 namespace vantrel::cli {
@@ -316,6 +321,48 @@ TEST(RunTest, OutputIsPassedOnBeforeWaitingForInput) {
     EXPECT_EQ(out.str(), first + second);
     EXPECT_EQ(slow.outputSeen,
               (std::vector<std::size_t>{0, first.size(), first.size() + second.size()}));
+  }
+}
+
+// Cases as data: every *.jsonl in tests/cli/data, one file per behaviour, holds rows
+//   {"note": "...", "args": ["...", ...], "input": "...", "out": "...", "err": "...", "status": N}
+// ("note" and "err" optional), each run on string streams and compared exactly.
+void replayRow(std::string_view row) {
+  const std::optional<test::JsonValue> value = test::JsonReader::parse(row);
+  ASSERT_TRUE(value && value->kind == test::JsonValue::Kind::kObject) << "not an object";
+  std::vector<std::string_view> args;
+  std::string_view input;
+  test::Outcome expected{"", "", -1};
+  for (const auto& [key, member] : value->members) {
+    if (key == "args" && member.kind == test::JsonValue::Kind::kArray) {
+      for (const test::JsonValue& arg : member.items) args.emplace_back(arg.text);
+    } else if (key == "status" && member.kind == test::JsonValue::Kind::kNumber) {
+      expected.status = std::stoi(member.text);
+    } else if (key == "input") {
+      input = member.text;
+    } else if (key == "out") {
+      expected.out = member.text;
+    } else if (key == "err") {
+      expected.err = member.text;
+    } else if (key != "note") {
+      FAIL() << "unknown key " << key;
+    }
+  }
+  const test::Outcome got = test::runOnStreams(args, input);
+  EXPECT_EQ(got.out, expected.out);
+  EXPECT_EQ(got.err, expected.err);
+  EXPECT_EQ(got.status, expected.status);
+}
+
+TEST(RunTest, CasesOfTheDataFiles) {
+  for (const auto& entry : std::filesystem::directory_iterator(VANTREL_CLI_TEST_DATA_DIR)) {
+    if (entry.path().extension() != ".jsonl") continue;
+    const std::string text = test::readFile(entry.path()).value_or("");
+    std::size_t number = 0;
+    for (const std::string_view row : test::splitLines(text)) {
+      SCOPED_TRACE(entry.path().filename().string() + ":" + std::to_string(++number));
+      replayRow(row);
+    }
   }
 }
 

@@ -1,10 +1,9 @@
 // The golden corpus: every report of the JSON Lines files under tests/data, translated by the
 // library and by the vantrel-translate program (--json), compared exactly with its expected lines
-// or refusal, and with its unread groups when the row names them. A row reads
-//   {"report": "...", "lines": ["...", ...], "unread": ["...", ...]} or {"report": "...", "error":
-//   "..."}
-// with "unread" optional, an optional "note", and "reading": "full" for the full reading.
-// A failure names the file, the line number and the report.
+// or refusal, and with its unread groups when the row names them. A row is
+//   {"report": "...", "lines": ["...", ...], "unread": ["...", ...]}  or  {"report": "...",
+//   "error": "..."}, "unread" optional, with an optional "note" and "reading": "full" for the
+// full reading. A failure names the file, the line number and the report.
 
 #include <algorithm>
 #include <filesystem>
@@ -59,8 +58,9 @@ std::optional<Record> readRecord(std::string_view text) {
   bool hasReport = false;
   for (const auto& [key, member] : value->members) {
     if (key == "lines" || key == "unread") {
-      (key == "lines" ? record.lines : record.unread) = stringArray(member);
-      if (!(key == "lines" ? record.lines : record.unread)) return std::nullopt;
+      std::optional<Strings>& strings = key == "lines" ? record.lines : record.unread;
+      strings = stringArray(member);
+      if (!strings) return std::nullopt;
     } else if (member.kind != JsonValue::Kind::kString) {
       return std::nullopt;
     } else if (key == "report") {
@@ -221,10 +221,7 @@ TEST_P(GoldenFileTest, Library) {
   if (sent.empty()) return;
   std::vector<std::string> args = {"--json"};
   if (reading == Reading::kFull) args.emplace_back("--full");
-  test::TempFile in;
-  ASSERT_TRUE(test::writeFile(in.path(), input));
-  const test::Outcome got =
-      test::runProgram(VANTREL_TRANSLATE_BIN, args, test::ProgramStreams{in.path(), {}, true});
+  const test::Outcome got = test::runProgram(VANTREL_TRANSLATE_BIN, args, input);
   ASSERT_NE(got.status, -1) << "could not run " << VANTREL_TRANSLATE_BIN;
 
   const bool anyRefused = std::any_of(

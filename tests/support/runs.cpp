@@ -5,13 +5,30 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <memory>
 #include <sstream>
-
-#include "support/files.hpp"
 
 extern char** environ;
 
 namespace vantrel::test {
+namespace {
+
+// An unnamed temporary file, gone once closed.
+using TempFile = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// Everything written to `file`, from its start.
+std::string contents(std::FILE* file) {
+  std::string text;
+  std::rewind(file);
+  char block[1 << 16];
+  for (std::size_t got = 0; (got = std::fread(block, 1, sizeof block, file)) > 0;) {
+    text.append(block, got);
+  }
+  return text;
+}
+
+}  // namespace
 
 Outcome runOnStreams(std::span<const std::string_view> args, std::string_view input,
                      const cli::RunSettings& settings) {
@@ -26,22 +43,30 @@ Outcome runOnStreams(std::span<const std::string_view> args, std::string_view in
 }
 
 Outcome runProgram(const std::string& program, const std::vector<std::string>& args,
-                   const ProgramStreams& streams) {
-  const TempFile out;
-  const TempFile err;
-  const std::string& outPath = streams.outputPath.empty() ? out.path() : streams.outputPath;
-  const std::string errPath = streams.dropErrors ? std::string("/dev/null") : err.path();
-  const std::string inPath = streams.inputPath.empty() ? "/dev/null" : streams.inputPath;
+                   std::string_view input, const ProgramFiles& files) {
+  const TempFile in(std::tmpfile(), std::fclose);
+  const TempFile out(std::tmpfile(), std::fclose);
+  const TempFile err(std::tmpfile(), std::fclose);
   Outcome outcome;
-  if (outPath.empty() || errPath.empty()) return outcome;
+  if (!in || !out || !err) return outcome;
+  std::fwrite(input.data(), 1, input.size(), in.get());
+  std::fflush(in.get());
+  std::rewind(in.get());
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, inPath.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (files.input.empty()) {
+    posix_spawn_file_actions_adddup2(&actions, fileno(in.get()), STDIN_FILENO);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, files.input.c_str(), O_RDONLY, 0);
+  }
+  if (files.output.empty()) {
+    posix_spawn_file_actions_adddup2(&actions, fileno(out.get()), STDOUT_FILENO);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, files.output.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  }
+  posix_spawn_file_actions_adddup2(&actions, fileno(err.get()), STDERR_FILENO);
   std::vector<std::string> argvText = {program};
   argvText.insert(argvText.end(), args.begin(), args.end());
   std::vector<char*> argv;
@@ -50,20 +75,12 @@ Outcome runProgram(const std::string& program, const std::vector<std::string>& a
   pid_t pid = 0;
   const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return outcome;
   int wstatus = 0;
-  if (waitpid(pid, &wstatus, 0) != pid || !WIFEXITED(wstatus)) return outcome;
+  if (spawned != 0 || waitpid(pid, &wstatus, 0) != pid || !WIFEXITED(wstatus)) return outcome;
   outcome.status = WEXITSTATUS(wstatus);
-  if (streams.outputPath.empty()) outcome.out = readFile(outPath).value_or("");
-  if (!streams.dropErrors) outcome.err = readFile(errPath).value_or("");
+  outcome.out = contents(out.get());
+  outcome.err = contents(err.get());
   return outcome;
-}
-
-Outcome runProgram(const std::string& program, const std::vector<std::string>& args,
-                   std::string_view input) {
-  const TempFile in;
-  if (in.path().empty() || !writeFile(in.path(), input)) return {};
-  return runProgram(program, args, ProgramStreams{in.path(), {}, false});
 }
 
 }  // namespace vantrel::test

@@ -22,21 +22,14 @@ struct Outcome {
 Outcome runOnStreams(std::span<const std::string_view> args, std::string_view input,
                      const cli::RunSettings& settings = {});
 
-// Where a program's standard streams go.
-struct ProgramStreams {
-  // Standard input is read from this file; /dev/null when empty.
-  std::string inputPath;
-  // Standard output goes to this file instead of being captured, when set.
-  std::string outputPath;
-  // Standard error goes to /dev/null instead of being captured.
-  bool dropErrors = false;
+// Files opened as the program's standard streams instead of the usual ones.
+struct ProgramFiles {
+  std::string input;   // instead of `input`
+  std::string output;  // instead of capturing standard output
 };
 
-// Runs `program` with `args` and waits for it to end.
+// Runs `program` with `args` and `input` on standard input, and waits for it to end.
 Outcome runProgram(const std::string& program, const std::vector<std::string>& args,
-                   const ProgramStreams& streams);
-// The same with `input` on standard input (through a temporary file).
-Outcome runProgram(const std::string& program, const std::vector<std::string>& args,
-                   std::string_view input);
+                   std::string_view input, const ProgramFiles& files = {});
 
 }  // namespace vantrel::test
