@@ -73,6 +73,9 @@ inline constexpr std::array<Word, 8> kColourStates{{
     {"RED", "Colour state red: visibility below 800 metres or the lowest significant cloud below 200 feet. "},
 }};
 // clang-format on
+// A colour state after TEMPO or BECMG, the trend of the report; the colour sentence follows.
+inline constexpr std::string_view kTemporarily = "Temporarily ";
+inline constexpr std::string_view kBecoming = "Becoming ";
 // A colour state with BLACK before it: the aerodrome is closed as well.
 inline constexpr std::string_view kBlackPrefix = "BLACK";
 inline constexpr std::string_view kAerodromeClosed =
@@ -523,7 +526,7 @@ constexpr bool sentencesWellFormed() {
     if (!endsInOneSpace(w.words)) return false;
   }
   for (const Word& w : kColourStates) {
-    if (!endsInOneSpace(w.words)) return false;
+    if (!endsInOneSpace(w.words) || !w.words.starts_with("Colour")) return false;  // TEMPO lowers C
   }
   for (const Phrase& p : kPhrases) {
     if (!endsInOneSpace(p.words) || !safe(p.words)) return false;
@@ -548,6 +551,8 @@ static_assert(safeTexts(kTendency) && safeTexts(kLowCloudTypes) && safeTexts(kMi
               safeTexts(kHighCloudTypes));
 static_assert(safe({kBlackPrefix,
                     kAerodromeClosed,
+                    kTemporarily,
+                    kBecoming,
                     kDecimalPoint,
                     kMinus,
                     kHundreds,

@@ -458,6 +458,16 @@ std::size_t readKeyword(Groups gs, std::string& out) {
     out += w->words;
     return 1;
   }
+  // TEMPO WHT, BECMG GRN: the colour state of the trend.
+  if (is(s, "TEMPO") || is(s, "BECMG")) {
+    if (const rw::Word* w = find(rw::kColourStates, at(gs, 1))) {
+      const std::size_t colour =
+          out.size() + (is(s, "TEMPO") ? rw::kTemporarily : rw::kBecoming).size();
+      appendText(out, is(s, "TEMPO") ? rw::kTemporarily : rw::kBecoming, w->words);
+      out[colour] = static_cast<char>(out[colour] - 'A' + 'a');
+      return 2;
+    }
+  }
   if (startsWith(s, rw::kBlackPrefix)) {
     if (const rw::Word* w = find(rw::kColourStates, s.substr(rw::kBlackPrefix.size()))) {
       appendText(out, w->words, rw::kAerodromeClosed);
@@ -1072,9 +1082,9 @@ bool appendPhenomenon(std::string& out, string_view s) {
 // A phenomenon or cloud and where it is: TS DSNT NW, CB DSNT N MOV E, VIRGA N, CB AND RA TO S.
 std::size_t readPlacedPhenomenon(Groups gs, std::string& out) {
   const string_view next = at(gs, 1);
-  if (!isPlaceWord(next) && !isDirection(next) && !is(next, "AND") && !is(next, "TO") &&
-      !is(next, "AT") && !is(next, "OVER") && !is(next, "IN") && !isKilometres(next) &&
-      wordPair(next, at(gs, 2)).empty()) {
+  if (!is(at(gs, 0), "VIRGA") && !isPlaceWord(next) && !isDirection(next) && !is(next, "AND") &&
+      !is(next, "TO") && !is(next, "AT") && !is(next, "OVER") && !is(next, "IN") &&
+      !isKilometres(next) && wordPair(next, at(gs, 2)).empty()) {
     return 0;
   }
   const std::size_t mark = out.size();
@@ -1090,7 +1100,7 @@ std::size_t readPlacedPhenomenon(Groups gs, std::string& out) {
   }
   capitaliseFrom(out, mark);
   const std::size_t places = readPlaces(gs, n, out);
-  if (places == 0) {
+  if (places == 0 && !(n == 1 && is(at(gs, 0), "VIRGA"))) {  // FMH-1: VIRGA [direction]
     out.resize(mark);
     return 0;
   }
@@ -1284,10 +1294,10 @@ std::size_t readSnowIncrease(Groups gs, std::string& out) {
     return 0;
   }
   out += rw::kSnowIncreasing;
-  appendInteger(out, s.substr(0, slash));
-  appendText(out, rw::kInches, rw::kInTheLastHour);
-  appendInteger(out, s.substr(slash + 1));
-  appendText(out, rw::kInches, rw::kOnTheGround);
+  appendCount(out, s.substr(0, slash), rw::kInch, rw::kInches);
+  out += rw::kInTheLastHour;
+  appendCount(out, s.substr(slash + 1), rw::kInch, rw::kInches);
+  out += rw::kOnTheGround;
   return 2;
 }
 
