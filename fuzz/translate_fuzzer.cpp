@@ -15,7 +15,14 @@
 //   - a refused report has no lines; an accepted one has at least the three body lines that
 //     are always written (visibility, sky, temperature);
 //   - when the report is valid UTF-8, every output line is valid UTF-8 too (slices never cut a
-//     character in two).
+//     character in two);
+//   - the unread groups are groups of the report (never empty, never holding a space), in
+//     report order;
+// and for the full reading:
+//   - the same properties of determinism, line breaks and UTF-8;
+//   - the last line names exactly the unread groups ("Not translated: A B."), a closing "="
+//     left off, and there is no such line when every group was read: no group is both unread
+//     and the source of a sentence.
 // A violated property aborts with a message, which libFuzzer and the replay runner both report.
 
 #include <cstddef>
@@ -83,9 +90,61 @@ std::string repairedUtf8(std::string_view bytes) {
   return out;
 }
 
+// The unread groups are views into the report, in order, each a whole non-empty group.
+void checkUnread(std::string_view report, const vantrel::Translation& t) {
+  const char* last = report.data();
+  for (const std::string_view group : t.unread()) {
+    require(!group.empty() && group.find(' ') == std::string_view::npos && group.data() >= last &&
+                group.data() + group.size() <= report.data() + report.size(),
+            "an unread group is not a group of the report in order", report);
+    const std::size_t at = static_cast<std::size_t>(group.data() - report.data());
+    require((at == 0 || report[at - 1] == ' ') &&
+                (at + group.size() == report.size() || report[at + group.size()] == ' '),
+            "an unread group is part of a group", report);
+    last = group.data() + group.size();
+  }
+}
+
+void checkFullReading(std::string_view report) {
+  vantrel::Translator translator;
+  const vantrel::Translation& first = translator.translate(report, vantrel::Reading::kFull);
+  const std::vector<std::string> lines = linesOf(first);
+  const std::vector<std::string_view> unread(first.unread().begin(), first.unread().end());
+  checkUnread(report, first);
+  translator.translate(kFullReport, vantrel::Reading::kFull);
+  const vantrel::Translation& again = translator.translate(report, vantrel::Reading::kFull);
+  require(again.refused() == first.refused() && linesOf(again) == lines,
+          "the full reading gives different lines the second time", report);
+  for (const std::string& line : lines) {
+    require(line.find_first_of("\r\n") == std::string::npos,
+            "a line of the full reading holds a line break", report);
+    if (vantrel::isValidUtf8(report)) {
+      require(vantrel::isValidUtf8(line), "valid UTF-8 in, invalid UTF-8 out (full)", report);
+    }
+  }
+  std::string named;
+  for (std::string_view group : unread) {
+    while (!group.empty() && group.back() == '=') group.remove_suffix(1);
+    named += named.empty() ? "Not translated: " : " ";
+    for (const char c : group) {
+      if (c == '\n' || c == '\r') {
+        named += "\uFFFD";  // as every line writes a line break typed inside a group
+      } else {
+        named += c;
+      }
+    }
+  }
+  if (!named.empty()) named += '.';
+  const bool hasLastLine = !lines.empty() && lines.back().starts_with("Not translated: ");
+  require(named.empty() ? !hasLastLine : (hasLastLine && lines.back() == named),
+          "the last line does not name exactly the unread groups", report);
+}
+
 void checkReport(std::string_view report, const std::vector<std::string>& fullLines) {
   const vantrel::Translation first = vantrel::translate(report);
   const std::vector<std::string> lines = linesOf(first);
+  checkUnread(report, first);
+  checkFullReading(report);
 
   const vantrel::Translation second = vantrel::translate(report);
   require(second.refused() == first.refused() && linesOf(second) == lines,

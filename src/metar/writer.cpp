@@ -14,8 +14,7 @@ void Writer::begin(std::string_view report, Translation& out) {
 
 void Writer::write(const LineText& line) {
   append(line.text_);
-  read_.insert(read_.end(), line.sources_.begin(),
-               line.sources_.begin() + static_cast<std::ptrdiff_t>(line.sourceCount_));
+  read_.insert(read_.end(), line.sources_.begin(), line.sources_.end());
 }
 
 void Writer::write(std::string_view text, const Group* source) {

@@ -3,7 +3,6 @@
 // the groups whose text it holds; writing a LineText as a line marks those groups read. When the
 // reading is done, every group of the report that no written line holds is listed as unread.
 
-#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -30,34 +29,30 @@ class LineText {
   // Appends the text and the groups of `other`.
   void append(const LineText& other) {
     text_ += other.text_;
-    for (std::size_t k = 0; k < other.sourceCount_; ++k) credit({other.sources_[k], 1});
+    sources_.insert(sources_.end(), other.sources_.begin(), other.sources_.end());
   }
   // Takes the text and the groups of `other`, replacing its own.
   void assign(const LineText& other) {
     text_ = other.text_;
     sources_ = other.sources_;
-    sourceCount_ = other.sourceCount_;
   }
   void clear() noexcept {
     text_.clear();
-    sourceCount_ = 0;
+    sources_.clear();
   }
 
   std::string_view text() const noexcept { return text_; }
   bool empty() const noexcept { return text_.empty(); }
   std::string& text() noexcept { return text_; }
-  void credit(std::string_view group) noexcept {
-    if (!group.empty() && sourceCount_ < sources_.size()) sources_[sourceCount_++] = group.data();
+  void credit(std::string_view group) {
+    if (!group.empty()) sources_.push_back(group.data());
   }
 
  private:
   friend class Writer;
-  // More than any one line of either reading can take from a report.
-  static constexpr std::size_t kMaxSources = 48;
 
   std::string text_;
-  std::array<const char*, kMaxSources> sources_{};
-  std::size_t sourceCount_ = 0;
+  std::vector<const char*> sources_;  // where each group that gave text begins in the report
 };
 
 // Writes the lines of one translation into a Translation.
