@@ -23,9 +23,6 @@ using std::string_view;
 constexpr bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
-constexpr bool isLetter(char c) {
-  return asciiUpper(c) >= 'A' && asciiUpper(c) <= 'Z';
-}
 
 bool allDigits(string_view s) {
   if (s.empty()) return false;
@@ -157,12 +154,12 @@ void appendHundredsOfFeet(std::string& out, string_view digits) {
   }
 }
 
-// hhmm as "15.47 GMT", mm as "47 minutes past the hour".
+// A time of the remarks: hhmm, or mm within the hour of the report.
 bool isTime(string_view s) {
   return (s.size() == 2 || s.size() == 4) && allDigits(s);
 }
 
-// tenths of a degree with a sign digit (1 below zero): "1089" gives "-8.9°Celsius".
+// Tenths of a degree with a sign digit (1 below zero): "1089" gives "-8.9°Celsius".
 void appendCelsius(std::string& out, char sign, string_view tenths) {
   if (sign == '1' && !allZeros(tenths)) out += rw::kMinus;
   appendScaled(out, tenths, 1);
@@ -944,7 +941,7 @@ std::size_t readVisibilityValue(Groups gs, std::size_t i, string_view subject, s
   return i + n - start;
 }
 
-// VIS ..., TWR VIS ..., SFC VIS ..., VIS MIN mmmm, VIS MAR nn KM.
+// VIS ..., TWR VIS ..., SFC VIS ..., and VIS MIN mmmm (the minimum visibility, in metres).
 std::size_t readVisibility(Groups gs, std::string& out) {
   const string_view s = at(gs, 0);
   if ((is(s, "TWR") || is(s, "SFC")) && is(at(gs, 1), "VIS")) {
