@@ -227,7 +227,7 @@ inline constexpr std::string_view kMinimum24h = ", the minimum ";
 
 struct Amount {
   std::string_view amount;   // "Precipitation in the last hour is "
-  std::string_view trace;    // the whole sentence for a trace
+  std::string_view trace;    // the whole sentence for a trace (all zeros); empty: zero is zero
   std::string_view missing;  // the whole sentence for a missing value
 };
 inline constexpr std::string_view kInches = " inches";
@@ -240,14 +240,12 @@ inline constexpr Amount kPeriodPrecipitation{
     "There was a trace of precipitation in the last 3 or 6 hours. ",
     "The amount of precipitation in the last 3 or 6 hours could not be determined. "};
 inline constexpr Amount kDailyPrecipitation{
-    "Precipitation in the last 24 hours is ",
-    "There was a trace of precipitation in the last 24 hours. ",
+    "Precipitation in the last 24 hours is ", "",
     "The amount of precipitation in the last 24 hours could not be determined. "};
 inline constexpr Amount kSnowfall6h{"Snowfall in the last 6 hours is ",
                                     "There was a trace of snowfall in the last 6 hours. ",
                                     "Snowfall in the last 6 hours is not reported. "};
-inline constexpr Amount kSnowWater{"Water equivalent of the snow on the ground is ",
-                                   "There is a trace of water in the snow on the ground. ",
+inline constexpr Amount kSnowWater{"Water equivalent of the snow on the ground is ", "",
                                    "Water equivalent of the snow on the ground is not reported. "};
 inline constexpr std::array<Amount, 3> kIceAccretion{{
     {"Ice accretion in the last hour is ", "There was a trace of ice accretion in the last hour. ",
@@ -537,7 +535,10 @@ constexpr bool sentencesWellFormed() {
   for (const Amount* a :
        {&kHourlyPrecipitation, &kPeriodPrecipitation, &kDailyPrecipitation, &kSnowfall6h,
         &kSnowWater, &kIceAccretion[0], &kIceAccretion[1], &kIceAccretion[2]}) {
-    if (!safeAmount(*a) || !endsInOneSpace(a->trace) || !endsInOneSpace(a->missing)) return false;
+    if (!safeAmount(*a) || !(a->trace.empty() || endsInOneSpace(a->trace)) ||
+        !endsInOneSpace(a->missing)) {
+      return false;
+    }
   }
   return true;
 }

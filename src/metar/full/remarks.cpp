@@ -518,7 +518,7 @@ std::size_t readTenthsTemperature(string_view s, std::string& out) {
 void appendAmount(std::string& out, const rw::Amount& a, string_view digits, std::size_t decimals) {
   if (allSolidus(digits)) {
     out += a.missing;
-  } else if (allZeros(digits)) {
+  } else if (allZeros(digits) && !a.trace.empty()) {
     out += a.trace;
   } else {
     out += a.amount;
