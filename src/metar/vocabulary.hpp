@@ -8,6 +8,7 @@
 // report body end in a bare full stop, which is why the wording takes the section.
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -244,6 +245,18 @@ void appendRainfall(std::string& out, std::string_view lastTenMinutes, std::stri
 inline constexpr std::string_view kRecentWeatherNotReported = "Recent weather is not reported. ";
 // A second visibility in metres without a direction: the minimum visibility.
 void appendMinimumVisibility(std::string& out, std::string_view metres);
+
+// "Cumulonimbus to the south-east, south and south-west. ": a CB or TCU group followed by
+// the directions where the clouds stand, written in the body by some stations.
+void appendCloudDirections(std::string& out, CloudType type, bool distant,
+                           std::span<const Compass> directions);
+// A lone M or /// in place of a group whose value is missing; which group cannot be told.
+inline constexpr std::string_view kElementNotReported =
+    "One element of the report is not reported. ";
+inline constexpr std::string_view kVariationNotReported =
+    " The variation of the wind direction is not reported.";
+// An Australian trend section from a time on: "FROM 02.00 GMT:".
+void appendFromHeading(std::string& out, std::string_view hour, std::string_view minute);
 
 // The remarks line opens with this; the last line names what could not be read.
 inline constexpr std::string_view kRemarks = "Remarks: ";

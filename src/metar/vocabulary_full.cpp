@@ -197,6 +197,12 @@ constexpr std::string_view kRainfall = "Rainfall is ";
 constexpr std::string_view kMillimetresLastTen = " millimetres in the last 10 minutes and ";
 constexpr std::string_view kMillimetresSince9 = " millimetres since 9 a.m. local time. ";
 constexpr std::string_view kMinimumVisibility = "Minimum visibility is ";
+constexpr std::array<std::string_view, 4> kCloudNames = {"Clouds", "Cumulonimbus",
+                                                         "Towering cumulus", "Clouds"};
+constexpr std::string_view kInTheDistance = " in the distance";
+constexpr std::string_view kToThe = " to the ";
+constexpr std::string_view kFromHeading = "FROM ";
+constexpr std::string_view kGmtHeading = " GMT:";
 constexpr std::string_view kSpace = " ";
 
 constexpr bool jsonSafe(std::initializer_list<std::string_view> texts) {
@@ -669,6 +675,22 @@ void appendRainfall(std::string& out, std::string_view lastTenMinutes, std::stri
 
 void appendMinimumVisibility(std::string& out, std::string_view metres) {
   appendText(out, kMinimumVisibility, metres, kMetres, kStop);
+}
+
+void appendCloudDirections(std::string& out, CloudType type, bool distant,
+                           std::span<const Compass> directions) {
+  out += kCloudNames[static_cast<std::size_t>(type)];
+  if (distant) out += kInTheDistance;
+  out += kToThe;
+  for (std::size_t i = 0; i < directions.size(); ++i) {
+    if (i != 0) out += i + 1 == directions.size() ? kAnd : kComma;
+    out += kCompass[static_cast<std::size_t>(directions[i])];
+  }
+  out += kStop;
+}
+
+void appendFromHeading(std::string& out, std::string_view hour, std::string_view minute) {
+  appendText(out, kFromHeading, hour, kDecimalPoint, minute, kGmtHeading);
 }
 
 void appendNotTranslated(std::string& out, std::string_view group, bool first) {

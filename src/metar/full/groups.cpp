@@ -162,6 +162,10 @@ bool readWind(const Group& g, std::string_view u, Section section, LineText& win
 }
 
 bool readVariation(const Group& g, std::string_view u, Section section, LineText& wind) {
+  if (u == "///V///") {
+    wind.add(g) += words::kVariationNotReported;
+    return true;
+  }
   if (u.size() != 7 || u[3] != 'V' || !allDigits(u.substr(0, 3)) || !allDigits(u.substr(4))) {
     return false;
   }
@@ -614,7 +618,8 @@ bool readRunwayState(const Group& g, std::string_view u, LineText& supplementary
   const std::string_view typed = g.bytes();
   words::RunwayState state;
   std::string_view rest;
-  if (u.size() == 8 && allDigits(u)) {
+  if (u.size() == 8 && (allDigits(u) || (allDigits(u.substr(0, 2)) && u.substr(2, 4) == "CLRD" &&
+                                         allDigits(u.substr(6))))) {
     state.runway = typed.substr(0, 2);
     rest = u.substr(2);
   } else {
@@ -658,6 +663,10 @@ bool readSea(const Group& g, std::string_view u, LineText& supplementary) {
     words::appendSea(supplementary.add(g), t->belowZero, t->digits, rest[1], "");
     return true;
   }
+  if (rest == "H///" || rest == "H//") {
+    words::appendSea(supplementary.add(g), t->belowZero, t->digits, '/', "");
+    return true;
+  }
   if (rest.size() >= 2 && rest.size() <= 4 && rest[0] == 'H' && allDigits(rest.substr(1))) {
     words::appendSea(supplementary.add(g), t->belowZero, t->digits, 0, typed.substr(slash + 2));
     return true;
@@ -687,6 +696,67 @@ bool readRainfall(const Group& g, std::string_view u, LineText& supplementary) {
   return true;
 }
 
+// [CB|TCU] [TO|DSNT] D [D ...] [AND D]: where the clouds stand.
+std::size_t readCloudDirections(std::span<const Group> groups, std::size_t i, std::string_view u,
+                                LineText& sky) {
+  if (u != "CB" && u != "TCU") return 0;
+  std::size_t n = 1;
+  bool distant = false;
+  std::array<words::Compass, 8> directions{};
+  std::size_t count = 0;
+  for (; i + n < groups.size(); ++n) {
+    const std::optional<Upper> next = upper(groups[i + n]);
+    if (!next) break;
+    const std::string_view v = next->view();
+    if (count == 0 && (v == "TO" || v == "DSNT")) {
+      distant = distant || v == "DSNT";
+      continue;
+    }
+    if (count != 0 && v == "AND") continue;
+    const words::Compass c = compassOf(v);
+    if (c == words::Compass::kNone || count == directions.size()) break;
+    directions[count++] = c;
+  }
+  // A closing AND or TO without a direction after it stays with the next group.
+  while (n > 1 && count != 0) {
+    const std::optional<Upper> last = upper(groups[i + n - 1]);
+    if (last && compassOf(last->view()) != words::Compass::kNone) break;
+    --n;
+  }
+  if (count == 0) return 0;
+  std::string& out = sky.add(groups[i]);
+  for (std::size_t k = 1; k < n; ++k) sky.credit(groups[i + k].bytes());
+  words::appendCloudDirections(
+      out, u == "CB" ? words::CloudType::kCumulonimbus : words::CloudType::kToweringCumulus,
+      distant, std::span<const words::Compass>(directions.data(), count));
+  return n;
+}
+
+// FEW 019, Q 1009: a code and its value written apart.
+std::size_t readSplitGroup(std::span<const Group> groups, std::size_t i, std::string_view u,
+                           SectionText& text) {
+  if (i + 1 >= groups.size()) return 0;
+  const std::string_view next = groups[i + 1].bytes();
+  const words::CloudAmount* amount = nullptr;
+  for (const words::CloudCode& c : words::kCloudCodes) {
+    if (u == c.code) amount = &c.amount;
+  }
+  if (amount != nullptr && next.size() == 3 && allDigits(next)) {
+    std::string& out = text.sky.add(groups[i]);
+    text.sky.credit(next);
+    words::appendCloudLayer(out, *amount, next);
+    text.cloudFound = true;
+    return 2;
+  }
+  if (u == "Q" && next.size() == 4 && allDigits(next)) {
+    std::string& out = text.temperature.add(groups[i]);
+    text.temperature.credit(next);
+    words::appendQnh(out, next);
+    return 2;
+  }
+  return 0;
+}
+
 }  // namespace
 
 std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section section,
@@ -701,7 +771,9 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   if (const std::size_t n = readVisibility(groups, i, u, section, text)) return n;
   if (readRunwayRange(g, u, text.visibility)) return 1;
   if (readWeather(g, u, text)) return 1;
+  if (const std::size_t n = readCloudDirections(groups, i, u, text.sky)) return n;
   if (readSky(g, u, text)) return 1;
+  if (const std::size_t n = readSplitGroup(groups, i, u, text)) return n;
   if (readTemperature(g, u, text.temperature)) return 1;
   if (readPressure(g, u, text.temperature)) return 1;
   if (readRecentWeather(g, u, supplementary)) return 1;
@@ -711,6 +783,10 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   // A colour state of a trend section is forecast with the section's visibility.
   if (readColourState(g, u, section == Section::kBody ? supplementary : text.visibility)) return 1;
   if (readRainfall(g, u, supplementary)) return 1;
+  if (u == "M" || u == "/" || u == "///") {
+    supplementary.add(g) += words::kElementNotReported;
+    return 1;
+  }
   return 0;
 }
 

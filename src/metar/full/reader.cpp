@@ -18,8 +18,14 @@ bool isRemarks(const Group& g) {
 }
 
 bool isTrendKeyword(const Group& g) {
-  return g.upperIs("NOSIG") || g.upperIs("BECMG") || g.upperIs("TEMPO") || g.upperIs("PROB30") ||
-         g.upperIs("PROB40");
+  return g.upperIs("BECMG") || g.upperIs("TEMPO") || g.upperIs("PROB30") || g.upperIs("PROB40");
+}
+
+bool isDigits(std::string_view s);
+
+// FMhhmm where a trend section may begin: the Australian form of a trend from a time on.
+bool isFromTime(const Group& g) {
+  return g.size() == 6 && g.upperSliceIs(1, "FM") && isDigits(g.bytes().substr(2));
 }
 
 bool isDigits(std::string_view s) {
@@ -78,11 +84,7 @@ void FullReader::read(std::string_view report, Writer& writer) {
   writer.write(body_.sky);
   writer.write(body_.temperature);
 
-  // The trend: NOSIG (also glued to the pressure, Q1008NOSIG), then any number of sections.
-  if (i < groups_.size() && groups_[i].upperIs("NOSIG")) {
-    nosig_.add(groups_[i]) += words::kNosig;
-    ++i;
-  }
+  // The trend: any number of sections (NOSIG was read with the body).
   bool sectionWritten = false;
   TrendKind lastKind = TrendKind::kBecoming;
   bool weatherFound = body_.weatherFound;
@@ -96,6 +98,9 @@ void FullReader::read(std::string_view report, Writer& writer) {
       heading.add(keyword) += words::kBecomingHeading;
     } else if (keyword.upperIs("TEMPO")) {
       heading.add(keyword) += words::kTemporaryHeading;
+    } else if (isFromTime(keyword)) {
+      words::appendFromHeading(heading.add(keyword), keyword.bytes().substr(2, 2),
+                               keyword.bytes().substr(4, 2));
     } else if (keyword.upperIs("PROB30") || keyword.upperIs("PROB40")) {
       const bool temporary = i + 1 < groups_.size() && groups_[i + 1].upperIs("TEMPO");
       words::appendProbabilityHeading(heading.add(keyword), keyword.slice(5, 2), temporary);
@@ -227,8 +232,14 @@ void FullReader::readSection(std::size_t& i, Section section) {
   const std::span<const Group> all(groups_);
   while (i < groups_.size()) {
     const Group& g = groups_[i];
-    if (isRemarks(g) || isTrendKeyword(g)) return;
+    if (isRemarks(g) || isTrendKeyword(g) || (section == Section::kBody && isFromTime(g))) return;
     if (section == Section::kTrend && readTrendTime(g, text.time)) {
+      ++i;
+      continue;
+    }
+    // NOSIG, and the groups some stations write after it, are read with the body.
+    if (section == Section::kBody && g.upperIs("NOSIG")) {
+      nosig_.add(g) += words::kNosig;
       ++i;
       continue;
     }
