@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -23,7 +24,7 @@ class ReadingStats {
   void add(std::string_view report);
 
   // True when some report was refused or was not valid UTF-8.
-  bool anyRejected() const noexcept { return refused_ + undecodable_ != 0; }
+  [[nodiscard]] bool anyRejected() const noexcept { return refused_ + undecodable_ != 0; }
 
   // Appends the summary, each line ending in a newline. The full reading's summary also splits
   // the groups into those of the body and trend sections and those of the remarks.

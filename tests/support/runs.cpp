@@ -9,8 +9,6 @@
 #include <memory>
 #include <sstream>
 
-extern char** environ;
-
 namespace vantrel::test {
 namespace {
 
@@ -70,6 +68,7 @@ Outcome runProgram(const std::string& program, const std::vector<std::string>& a
   std::vector<std::string> argvText = {program};
   argvText.insert(argvText.end(), args.begin(), args.end());
   std::vector<char*> argv;
+  argv.reserve(argvText.size() + 1);
   for (std::string& arg : argvText) argv.push_back(arg.data());
   argv.push_back(nullptr);
   pid_t pid = 0;
