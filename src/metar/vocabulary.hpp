@@ -248,8 +248,17 @@ void appendMinimumVisibility(std::string& out, std::string_view metres);
 
 // "Cumulonimbus to the south-east, south and south-west. ": a CB or TCU group followed by
 // the directions where the clouds stand, written in the body by some stations.
-void appendCloudDirections(std::string& out, CloudType type, bool distant,
-                           std::span<const Compass> directions);
+// A subject placed by directions: clouds of a type, or a weather phenomenon ("RA TO N").
+struct PlaceSubject {
+  CloudType cloud = CloudType::kNone;
+  const WeatherCode* weather = nullptr;
+};
+// With `overField` and no direction: over the aerodrome.
+void appendDirections(std::string& out, std::span<const PlaceSubject> subjects, bool distant,
+                      std::span<const Compass> directions, bool overField);
+// NIL where the present weather stands: none to report.
+inline constexpr std::string_view kNoWeatherToReport = "No weather to report. ";
+inline constexpr std::string_view kNoRemarks = "none. ";
 // A lone M or /// in place of a group whose value is missing; which group cannot be told.
 inline constexpr std::string_view kElementNotReported =
     "One element of the report is not reported. ";

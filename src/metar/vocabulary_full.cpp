@@ -201,6 +201,7 @@ constexpr std::array<std::string_view, 4> kCloudNames = {"Clouds", "Cumulonimbus
                                                          "Towering cumulus", "Clouds"};
 constexpr std::string_view kInTheDistance = " in the distance";
 constexpr std::string_view kToThe = " to the ";
+constexpr std::string_view kOverTheAerodrome = " over the aerodrome";
 constexpr std::string_view kFromHeading = "FROM ";
 constexpr std::string_view kGmtHeading = " GMT:";
 constexpr std::string_view kSpace = " ";
@@ -677,9 +678,22 @@ void appendMinimumVisibility(std::string& out, std::string_view metres) {
   appendText(out, kMinimumVisibility, metres, kMetres, kStop);
 }
 
-void appendCloudDirections(std::string& out, CloudType type, bool distant,
-                           std::span<const Compass> directions) {
-  out += kCloudNames[static_cast<std::size_t>(type)];
+void appendDirections(std::string& out, std::span<const PlaceSubject> subjects, bool distant,
+                      std::span<const Compass> directions, bool overField) {
+  const std::size_t start = out.size();
+  for (std::size_t i = 0; i < subjects.size(); ++i) {
+    if (i != 0) out += kAnd;
+    if (subjects[i].weather != nullptr) {
+      appendWeatherPhrase(out, *subjects[i].weather);
+    } else {
+      out += kCloudNames[static_cast<std::size_t>(subjects[i].cloud)];
+    }
+  }
+  out[start] = asciiUpper(out[start]);
+  if (directions.empty() && overField) {
+    appendText(out, kOverTheAerodrome, kStop);
+    return;
+  }
   if (distant) out += kInTheDistance;
   out += kToThe;
   for (std::size_t i = 0; i < directions.size(); ++i) {

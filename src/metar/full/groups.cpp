@@ -212,7 +212,8 @@ std::size_t readVisibility(std::span<const Group> groups, std::size_t i, std::st
   }
   if (u.size() >= 4 && allDigits(u.substr(0, 4))) {
     const std::string_view metres = g.bytes().substr(0, 4);
-    const std::string_view rest = u.substr(4);
+    std::string_view rest = u.substr(4);
+    if (rest == "M") rest = {};  // 4000M: metres written out
     if (rest.empty() && text.visibilityFound) {
       // A second value without a direction, below the first: the minimum visibility.
       if (text.visibilityMetres.size() != 4 || metres >= text.visibilityMetres) return 0;
@@ -696,39 +697,70 @@ bool readRainfall(const Group& g, std::string_view u, LineText& supplementary) {
   return true;
 }
 
-// [CB|TCU] [TO|DSNT] D [D ...] [AND D]: where the clouds stand.
-std::size_t readCloudDirections(std::span<const Group> groups, std::size_t i, std::string_view u,
-                                LineText& sky) {
-  if (u != "CB" && u != "TCU") return 0;
-  std::size_t n = 1;
-  bool distant = false;
+// SUBJECT [AND SUBJECT] [TO|DSNT] D [D ...] [AND|+ D] [AREA], a subject being CB, TCU or a
+// weather code without intensity (RA TO N, CB AND RA TO S + SW): where they stand.
+std::size_t readDirections(std::span<const Group> groups, std::size_t i, LineText& sky) {
+  std::array<words::PlaceSubject, 2> subjects{};
+  std::array<words::WeatherCode, 2> codes{};
+  std::array<Upper, 2> codeText{};  // the codes point into these
   std::array<words::Compass, 8> directions{};
-  std::size_t count = 0;
+  std::size_t subjectCount = 0, count = 0, n = 0, lastDirection = 0;
+  bool distant = false, overField = false;
   for (; i + n < groups.size(); ++n) {
     const std::optional<Upper> next = upper(groups[i + n]);
     if (!next) break;
     const std::string_view v = next->view();
-    if (count == 0 && (v == "TO" || v == "DSNT")) {
-      distant = distant || v == "DSNT";
-      continue;
+    if (count == 0) {
+      if (subjectCount != 0 && (v == "TO" || v == "DSNT" || v == "AND")) {
+        distant = distant || v == "DSNT";
+        continue;
+      }
+      if (subjectCount < subjects.size() && (v == "CB" || v == "TCU")) {
+        subjects[subjectCount++].cloud =
+            v == "CB" ? words::CloudType::kCumulonimbus : words::CloudType::kToweringCumulus;
+        continue;
+      }
+      if (subjectCount < subjects.size()) {
+        codeText[subjectCount] = *next;
+        if (const std::optional<words::WeatherCode> code =
+                parseWeather(codeText[subjectCount].view(), false)) {
+          codes[subjectCount] = *code;
+          subjects[subjectCount].weather = &codes[subjectCount];
+          ++subjectCount;
+          continue;
+        }
+      }
     }
-    if (count != 0 && v == "AND") continue;
+    if (count != 0 && (v == "AND" || v == "+")) continue;
+    if (count != 0 && v == "AREA") {
+      lastDirection = n + 1;
+      break;
+    }
+    // OTF, or OVER THE FIELD: over the aerodrome.
+    if (subjectCount != 0 && count == 0 && v == "OTF") {
+      overField = true;
+      lastDirection = n + 1;
+      break;
+    }
+    if (subjectCount != 0 && count == 0 && v == "OVER" && i + n + 2 < groups.size() &&
+        groups[i + n + 1].upperIs("THE") && groups[i + n + 2].upperIs("FIELD")) {
+      overField = true;
+      lastDirection = n + 3;
+      break;
+    }
     const words::Compass c = compassOf(v);
-    if (c == words::Compass::kNone || count == directions.size()) break;
+    if (subjectCount == 0 || c == words::Compass::kNone || count == directions.size()) break;
     directions[count++] = c;
+    lastDirection = n + 1;
   }
-  // A closing AND or TO without a direction after it stays with the next group.
-  while (n > 1 && count != 0) {
-    const std::optional<Upper> last = upper(groups[i + n - 1]);
-    if (last && compassOf(last->view()) != words::Compass::kNone) break;
-    --n;
-  }
-  if (count == 0) return 0;
+  if (count == 0 && !overField) return 0;
+  // A closing AND after the last direction stays with the next group.
+  n = lastDirection;
   std::string& out = sky.add(groups[i]);
   for (std::size_t k = 1; k < n; ++k) sky.credit(groups[i + k].bytes());
-  words::appendCloudDirections(
-      out, u == "CB" ? words::CloudType::kCumulonimbus : words::CloudType::kToweringCumulus,
-      distant, std::span<const words::Compass>(directions.data(), count));
+  words::appendDirections(out, std::span<const words::PlaceSubject>(subjects.data(), subjectCount),
+                          distant, std::span<const words::Compass>(directions.data(), count),
+                          overField);
   return n;
 }
 
@@ -771,7 +803,7 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   if (const std::size_t n = readVisibility(groups, i, u, section, text)) return n;
   if (readRunwayRange(g, u, text.visibility)) return 1;
   if (readWeather(g, u, text)) return 1;
-  if (const std::size_t n = readCloudDirections(groups, i, u, text.sky)) return n;
+  if (const std::size_t n = readDirections(groups, i, text.sky)) return n;
   if (readSky(g, u, text)) return 1;
   if (const std::size_t n = readSplitGroup(groups, i, u, text)) return n;
   if (readTemperature(g, u, text.temperature)) return 1;
@@ -783,6 +815,12 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   // A colour state of a trend section is forecast with the section's visibility.
   if (readColourState(g, u, section == Section::kBody ? supplementary : text.visibility)) return 1;
   if (readRainfall(g, u, supplementary)) return 1;
+  if (u == "NIL" && section == Section::kBody && !text.weatherFound && !text.cloudFound) {
+    // NIL where the present weather stands, after the visibility.
+    text.weather.add(g) += words::kNoWeatherToReport;
+    text.weatherFound = true;
+    return 1;
+  }
   if (u == "M" || u == "/" || u == "///") {
     supplementary.add(g) += words::kElementNotReported;
     return 1;

@@ -135,6 +135,11 @@ void FullReader::read(std::string_view report, Writer& writer) {
     while (i < groups_.size()) {
       const std::size_t before = remarks_.text().size();
       const std::size_t n = readRemark(all, i, remarks_.text());
+      if (n == 0 && groups_[i].upperIs("NIL") && i + 1 == groups_.size() &&
+          remarks_.text().size() == words::kRemarks.size()) {
+        remarks_.add(groups_[i++]) += words::kNoRemarks;  // RMK NIL: no remarks
+        continue;
+      }
       if (n == 0) {
         remarks_.text().resize(before);
         notRead(groups_[i]);
@@ -237,8 +242,9 @@ void FullReader::readSection(std::size_t& i, Section section) {
       ++i;
       continue;
     }
-    // NOSIG, and the groups some stations write after it, are read with the body.
-    if (section == Section::kBody && g.upperIs("NOSIG")) {
+    // NOSIG (N0SIG with a zero), and the groups some stations write after it, are read with
+    // the body.
+    if (section == Section::kBody && (g.upperIs("NOSIG") || g.upperIs("N0SIG"))) {
       nosig_.add(g) += words::kNosig;
       ++i;
       continue;
