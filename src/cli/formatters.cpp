@@ -1,6 +1,7 @@
 #include "cli/formatters.hpp"
 
 #include <cstddef>
+#include <cstring>
 #include <span>
 #include <string>
 
@@ -32,6 +33,34 @@ void appendLongJson(OutputSink& sink, std::string_view text) {
 template <class At>
 void appendJsonArray(OutputSink& sink, std::size_t count, const At& at, bool plain) {
   std::string& buffer = sink.buffer();
+  if (plain) {
+    // Short plain strings, the usual case: the buffer grows once and each is copied into place.
+    std::size_t total = 2 + (count == 0 ? 0 : 2 * (count - 1));
+    bool small = true;
+    for (std::size_t i = 0; i < count; ++i) {
+      total += at(i).size() + 2;
+      small = small && at(i).size() < sink.flushSize();
+    }
+    if (small) {
+      const std::size_t old = buffer.size();
+      buffer.resize(old + total);
+      char* out = buffer.data() + old;
+      *out++ = '[';
+      for (std::size_t i = 0; i < count; ++i) {
+        if (i != 0) {
+          *out++ = ',';
+          *out++ = ' ';
+        }
+        const std::string_view text = at(i);
+        *out++ = '"';
+        if (!text.empty()) std::memcpy(out, text.data(), text.size());
+        out += text.size();
+        *out++ = '"';
+      }
+      *out = ']';
+      return;
+    }
+  }
   buffer += '[';
   for (std::size_t i = 0; i < count; ++i) {
     if (i != 0) buffer += ", ";
@@ -59,6 +88,25 @@ void TextFormatter::write(OutputSink& sink, std::string_view report,
     buffer += " <==\n";
   }
   blockWritten_ = true;
+  // The lines lie end to end in the translation: with short lines, the buffer grows once.
+  std::size_t total = translation.size();
+  bool small = true;
+  for (std::size_t i = 0; i < translation.size(); ++i) {
+    total += translation.line(i).size();
+    small = small && translation.line(i).size() < sink.flushSize();
+  }
+  if (small) {
+    const std::size_t old = buffer.size();
+    buffer.resize(old + total);
+    char* out = buffer.data() + old;
+    for (std::size_t i = 0; i < translation.size(); ++i) {
+      const std::string_view line = translation.line(i);
+      if (!line.empty()) std::memcpy(out, line.data(), line.size());
+      out += line.size();
+      *out++ = '\n';
+    }
+    return;
+  }
   for (std::size_t i = 0; i < translation.size(); ++i) {
     sink.appendLong(translation.line(i));
     buffer += '\n';
@@ -68,12 +116,18 @@ void TextFormatter::write(OutputSink& sink, std::string_view report,
 void JsonFormatter::write(OutputSink& sink, std::string_view report,
                           const Translation& translation) {
   std::string& buffer = sink.buffer();
-  buffer += "{\"report\": ";
-  appendLongJson(sink, report);
   // A line holds the translation's own sentence fragments, which never need escaping, and
   // characters copied from the report, and an unread group is a piece of the report: when the
   // report needs no escaping, neither do they.
   const bool plain = !needsJsonEscape(report);
+  buffer += "{\"report\": ";
+  if (plain && report.size() < sink.flushSize()) {
+    buffer += '"';
+    buffer += report;
+    buffer += '"';
+  } else {
+    appendLongJson(sink, report);
+  }
   buffer += ", \"lines\": ";
   appendJsonArray(
       sink, translation.size(), [&](std::size_t i) { return translation.line(i); }, plain);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -36,10 +37,20 @@ std::size_t byteOffsetOfCharacter(std::string_view utf8, std::size_t index) noex
 // first ill-formed sequence, or the size of the text when it is all well-formed.
 std::size_t findInvalidUtf8(std::string_view bytes) noexcept;
 
-// Sentence building: replace or extend a buffer with fragments, without temporaries.
+// Sentence building: replace or extend a buffer with fragments, without temporaries, growing
+// the buffer once for all of them.
 template <class... Parts>
 void appendText(std::string& buffer, const Parts&... parts) {
-  (buffer.append(std::string_view(parts)), ...);
+  const std::string_view views[] = {std::string_view(parts)...};
+  std::size_t total = 0;
+  for (const std::string_view v : views) total += v.size();
+  const std::size_t old = buffer.size();
+  buffer.resize(old + total);
+  char* out = buffer.data() + old;
+  for (const std::string_view v : views) {
+    if (!v.empty()) std::memcpy(out, v.data(), v.size());
+    out += v.size();
+  }
 }
 template <class... Parts>
 void assignText(std::string& buffer, const Parts&... parts) {

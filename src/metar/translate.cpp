@@ -13,6 +13,14 @@ std::vector<std::string> Translation::lines() const {
   return out;
 }
 
+std::span<const std::string_view> Translation::unread() const {
+  if (!unreadListed_ && !refused_) {
+    listUnread(report_, read_, unread_);
+  }
+  unreadListed_ = true;
+  return unread_;
+}
+
 struct Translator::Readers {
   Translation out;
   Writer writer;
@@ -34,7 +42,6 @@ const Translation& Translator::translate(std::string_view report, Reading readin
       r.full.read(report, r.writer);
       break;
   }
-  r.writer.finish();
   return r.out;
 }
 

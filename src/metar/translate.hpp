@@ -36,28 +36,36 @@ class Translation {
   std::vector<std::string> lines() const;
 
   // The groups (space-separated, never empty) that no written line holds text of, in report
-  // order and as typed. Empty for a refused report.
-  std::span<const std::string_view> unread() const noexcept { return unread_; }
+  // order and as typed. Empty for a refused report. Listed on the first call, so a caller that
+  // never asks pays nothing for them.
+  std::span<const std::string_view> unread() const;
 
-  // Building, for the output writer.
-  void clear() noexcept {
+  // Building, for the output writer: the report, the lines, and where each group that gave
+  // text to a written line begins.
+  void clear(std::string_view report) noexcept {
     refused_ = false;
+    report_ = report;
     text_.clear();
     ends_.clear();
+    read_.clear();
     unread_.clear();
+    unreadListed_ = false;
   }
   void refuse() noexcept { refused_ = true; }
   void appendLine(std::string_view line) {
     text_.append(line);
     ends_.push_back(text_.size());
   }
-  void appendUnread(std::string_view group) { unread_.push_back(group); }
+  std::vector<const char*>& readGroups() noexcept { return read_; }
 
  private:
   bool refused_ = false;
+  std::string_view report_;
   std::string text_;
   std::vector<std::size_t> ends_;
-  std::vector<std::string_view> unread_;
+  mutable std::vector<const char*> read_;  // sorted when the unread groups are listed
+  mutable std::vector<std::string_view> unread_;
+  mutable bool unreadListed_ = false;
 };
 
 // Translates reports one after the other, reusing its buffers, so a long run of reports

@@ -177,9 +177,9 @@ std::string_view daySuffix(std::string_view d1, std::string_view d2) {
 }
 
 void appendStation(std::string& out, std::string_view station) {
-  out += kFor;
-  for (const char c : station) out += asciiUpper(c);
-  out += kStationEnd;
+  const std::size_t at = out.size() + kFor.size();
+  appendText(out, kFor, station, kStationEnd);
+  for (std::size_t i = at; i < at + station.size(); ++i) out[i] = asciiUpper(out[i]);
 }
 
 void appendWind(std::string& out, std::string_view direction, std::string_view speed,

@@ -1,25 +1,28 @@
 #include "metar/writer.hpp"
 
-#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace vantrel {
 
 void Writer::begin(std::string_view report, Translation& out) {
   out_ = &out;
-  out_->clear();
-  report_ = report;
-  reportHasLineBreak_ = report.find_first_of("\n\r") != std::string_view::npos;
-  read_.clear();
+  out_->clear(report);
+  // Two scans for one byte each: find_first_of would test every byte against the set.
+  reportHasLineBreak_ =
+      report.find('\n') != std::string_view::npos || report.find('\r') != std::string_view::npos;
 }
 
 void Writer::write(const LineText& line) {
   append(line.text_);
-  read_.insert(read_.end(), line.sources_.begin(), line.sources_.end());
+  std::vector<const char*>& read = out_->readGroups();
+  read.insert(read.end(), line.sources_.begin(), line.sources_.end());
 }
 
 void Writer::write(std::string_view text, const Group* source) {
   append(text);
-  if (source != nullptr) read_.push_back(source->bytes().data());
+  if (source != nullptr) out_->readGroups().push_back(source->bytes().data());
 }
 
 void Writer::append(std::string_view line) {
@@ -38,18 +41,50 @@ void Writer::append(std::string_view line) {
   out_->appendLine(lineWithoutBreaks_);
 }
 
-void Writer::finish() {
-  if (out_->refused()) return;
-  std::sort(read_.begin(), read_.end());
-  auto next = read_.begin();
-  std::string_view rest = report_;
-  while (!rest.empty()) {
-    const std::size_t space = rest.find(' ');
-    const std::string_view group = rest.substr(0, space);
-    rest.remove_prefix(space == std::string_view::npos ? rest.size() : space + 1);
-    if (group.empty()) continue;
-    while (next != read_.end() && *next < group.data()) ++next;
-    if (next == read_.end() || *next != group.data()) out_->appendUnread(group);
+namespace {
+
+// The first space at or after `p`, or `end`: eight bytes at a time while whole words remain.
+const char* nextSpace(const char* p, const char* const end) noexcept {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kSpaces = kOnes * ' ';
+  constexpr std::uint64_t kHighs = kOnes * 0x80U;
+  while (end - p >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    const std::uint64_t x = word ^ kSpaces;  // a zero byte where a space was
+    const std::uint64_t zeros = (x - kOnes) & ~x & kHighs;
+    if (zeros != 0) return p + std::countr_zero(zeros) / 8;  // little-endian byte order
+    p += 8;
+  }
+  while (p != end && *p != ' ') ++p;
+  return p;
+}
+
+}  // namespace
+
+void listUnread(std::string_view report, std::vector<const char*>& read,
+                std::vector<std::string_view>& unread) {
+  // The groups are credited nearly in report order: an insertion sort is all but free.
+  for (std::size_t i = 1; i < read.size(); ++i) {
+    const char* const key = read[i];
+    std::size_t j = i;
+    for (; j > 0 && key < read[j - 1]; --j) read[j] = read[j - 1];
+    read[j] = key;
+  }
+  auto next = read.begin();
+  const char* p = report.data();
+  const char* const end = p + report.size();
+  while (p != end) {
+    if (*p == ' ') {
+      ++p;
+      continue;
+    }
+    const char* const start = p;
+    p = nextSpace(p, end);
+    while (next != read.end() && *next < start) ++next;
+    if (next == read.end() || *next != start) {
+      unread.emplace_back(start, static_cast<std::size_t>(p - start));
+    }
   }
 }
 

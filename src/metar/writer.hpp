@@ -68,19 +68,18 @@ class Writer {
   void write(std::string_view text, const Group* source = nullptr);
 
   // Counts `group` as read without a line of its own (a closing "=").
-  void markRead(std::string_view group) { read_.push_back(group.data()); }
-
-  // Lists the groups that no written line holds. Call once, after the last line.
-  void finish();
+  void markRead(std::string_view group) { out_->readGroups().push_back(group.data()); }
 
  private:
   void append(std::string_view line);
 
   Translation* out_ = nullptr;
-  std::string_view report_;
   bool reportHasLineBreak_ = false;
   std::string lineWithoutBreaks_;
-  std::vector<const char*> read_;
 };
+
+// The groups of `report` whose first byte is none of `read` (which it sorts), in order.
+void listUnread(std::string_view report, std::vector<const char*>& read,
+                std::vector<std::string_view>& unread);
 
 }  // namespace vantrel
