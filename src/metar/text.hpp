@@ -37,6 +37,22 @@ std::size_t byteOffsetOfCharacter(std::string_view utf8, std::size_t index) noex
 // first ill-formed sequence, or the size of the text when it is all well-formed.
 std::size_t findInvalidUtf8(std::string_view bytes) noexcept;
 
+// Byte-wise comparisons for short codes: a loop the compiler keeps inline, where == on views
+// would call memcmp for two or three bytes.
+constexpr bool sameCode(std::string_view a, std::string_view b) noexcept {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+constexpr bool startsWithCode(std::string_view s, std::string_view code) noexcept {
+  return s.size() >= code.size() && sameCode(s.substr(0, code.size()), code);
+}
+constexpr bool endsWithCode(std::string_view s, std::string_view code) noexcept {
+  return s.size() >= code.size() && sameCode(s.substr(s.size() - code.size()), code);
+}
+
 // Sentence building: replace or extend a buffer with fragments, without temporaries, growing
 // the buffer once for all of them.
 template <class... Parts>

@@ -57,6 +57,9 @@ class Translation {
     ends_.push_back(text_.size());
   }
   std::vector<const char*>& readGroups() noexcept { return read_; }
+  // For a reader that knows its unread groups itself: they are these, in report order.
+  void listUnreadGroups() noexcept { unreadListed_ = true; }
+  void appendUnread(std::string_view group) { unread_.push_back(group); }
 
  private:
   bool refused_ = false;

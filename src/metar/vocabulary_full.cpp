@@ -367,14 +367,14 @@ std::string_view bounded(Bound bound) {
 
 const WeatherWord* findNoun(std::string_view code) {
   for (const WeatherWord& w : kWeatherNouns) {
-    if (w.code == code) return &w;
+    if (sameCode(w.code, code)) return &w;
   }
   return nullptr;
 }
 
 const DescriptorWord* findDescriptor(std::string_view code) {
   for (const DescriptorWord& d : kDescriptorWords) {
-    if (d.code == code) return &d;
+    if (sameCode(d.code, code)) return &d;
   }
   return nullptr;
 }
@@ -662,7 +662,7 @@ void appendSea(std::string& out, bool belowZero, std::string_view temperature, c
 
 bool appendColourState(std::string& out, std::string_view code, bool black) {
   for (const Colour& c : kColours) {
-    if (c.code == code) {
+    if (sameCode(c.code, code)) {
       appendText(out, kColourState, c.name, black ? kBlack : "", kStop);
       return true;
     }

@@ -67,6 +67,11 @@ class Writer {
   // Writes a fixed text as a line, chosen by the group `source` (none for an empty line).
   void write(std::string_view text, const Group* source = nullptr);
 
+  // For a reader that names its unread groups itself, in report order, instead of leaving them
+  // to be found from the groups its lines hold: call first, then once for each.
+  void listUnreadGroups() noexcept { out_->listUnreadGroups(); }
+  void unread(std::string_view group) { out_->appendUnread(group); }
+
   // Counts `group` as read without a line of its own (a closing "=").
   void markRead(std::string_view group) { out_->readGroups().push_back(group.data()); }
 

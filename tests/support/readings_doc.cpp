@@ -38,14 +38,17 @@ std::optional<ReadingsDoc> readReadingsDoc(const std::filesystem::path& path) {
   const std::optional<std::string> text = readFile(path);
   if (!text) return std::nullopt;
   ReadingsDoc doc;
-  enum class Table { kNone, kForms, kDifferences } table = Table::kNone;
+  enum class Table { kNone, kForms, kRemarks, kDifferences } table = Table::kNone;
   for (const std::string_view line : splitLines(*text)) {
     if (line.starts_with("## Forms")) table = Table::kForms;
+    if (line.starts_with("## Remarks")) table = Table::kRemarks;
     if (line.starts_with("## Where")) table = Table::kDifferences;
     if (!line.starts_with("| `") && !(table == Table::kForms && line.starts_with("| "))) continue;
     const std::vector<std::string> cells = cellsOf(line);
     if (table == Table::kForms && cells.size() == 4 && !codeOf(cells[2]).empty()) {
       doc.forms.push_back({codeOf(cells[2]), codeOf(cells[3])});
+    } else if (table == Table::kRemarks && cells.size() == 3 && !codeOf(cells[1]).empty()) {
+      doc.forms.push_back({codeOf(cells[1]), codeOf(cells[2])});
     } else if (table == Table::kDifferences && !cells.empty()) {
       doc.differences.emplace_back(codeOf(cells[0]));
     }

@@ -14,6 +14,7 @@
 #include "metar/full/groups.hpp"
 
 #include <array>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -67,11 +68,11 @@ std::optional<Upper> upper(const Group& g) {
   return u;
 }
 
-bool startsWith(std::string_view s, std::string_view p) {
-  return s.substr(0, p.size()) == p;
+constexpr bool startsWith(std::string_view s, std::string_view p) {
+  return startsWithCode(s, p);
 }
-bool endsWith(std::string_view s, std::string_view p) {
-  return s.size() >= p.size() && s.substr(s.size() - p.size()) == p;
+constexpr bool endsWith(std::string_view s, std::string_view p) {
+  return endsWithCode(s, p);
 }
 
 // ---- wind -------------------------------------------------------------------------------
@@ -180,7 +181,7 @@ words::Compass compassOf(std::string_view s) {
   constexpr std::array<std::string_view, 9> kPoints = {"",  "N",  "NE", "E", "SE",
                                                        "S", "SW", "W",  "NW"};
   for (std::size_t i = 1; i < kPoints.size(); ++i) {
-    if (s == kPoints[i]) return static_cast<Compass>(i);
+    if (sameCode(s, kPoints[i])) return static_cast<Compass>(i);
   }
   return Compass::kNone;
 }
@@ -341,6 +342,10 @@ constexpr std::array<std::string_view, 8> kDescriptorCodes = {"MI", "PR", "BC", 
 
 // Splits [-|+|VC]DD?PP* into its parts; nothing for a group that is not a weather code.
 std::optional<words::WeatherCode> parseWeather(std::string_view u, bool allowIntensity) {
+  // Weather codes are letters, after a sign: anything else is some other group.
+  for (const char c : u) {
+    if ((c < 'A' || c > 'Z') && c != '-' && c != '+') return std::nullopt;
+  }
   words::WeatherCode code;
   if (allowIntensity) {
     if (startsWith(u, "-")) {
@@ -587,6 +592,10 @@ std::size_t readWindShear(std::span<const Group> groups, std::size_t i, std::str
         i + n + 1 < groups.size() ? upper(groups[i + n + 1]) : std::nullopt;
     if (!b || b->view() != "RWY") return 0;
     n += 2;
+  } else if (v == "RWY" && i + n + 1 < groups.size() && groups[i + n + 1].size() >= 2 &&
+             groups[i + n + 1].size() <= 3 && allDigits(groups[i + n + 1].bytes().substr(0, 2))) {
+    runway = groups[i + n + 1].bytes();  // WS RWY 06: the runway written apart
+    n += 2;
   } else {
     const std::size_t digitsAt = startsWith(v, "RWY") ? 3 : startsWith(v, "R") ? 1 : 0;
     const std::string_view r = v.substr(digitsAt);
@@ -675,31 +684,44 @@ bool readSea(const Group& g, std::string_view u, LineText& supplementary) {
   return false;
 }
 
-bool readColourState(const Group& g, std::string_view u, LineText& supplementary) {
+bool readColourState(const Group& g, std::string_view u, LineText& line) {
   const bool black = startsWith(u, "BLACK");
   const std::string_view code = black ? u.substr(5) : u;
   if (code.size() < 3 || code.size() > 4) return false;
-  std::string& out = supplementary.add(g);
-  const std::size_t before = out.size();
-  if (words::appendColourState(out, code, black)) return true;
-  out.resize(before);
-  return false;
+  // appendColourState writes nothing for a code of no colour: the group is credited after.
+  if (!words::appendColourState(line.text(), code, black)) return false;
+  line.credit(g.bytes());
+  return true;
 }
 
-// RFmm.m/mmm.m (Australia).
+// RFmm.m/mmm.m (Australia), also written RFmm/m/mmm/m with a slash for each decimal point.
 bool readRainfall(const Group& g, std::string_view u, LineText& supplementary) {
-  if (u.size() != 12 || !startsWith(u, "RF") || u[4] != '.' || u[6] != '/' || u[10] != '.' ||
-      !allDigits(u.substr(2, 2)) || !isDigit(u[5]) || !allDigits(u.substr(7, 3)) ||
-      !isDigit(u[11])) {
+  if (u.size() != 12 || !startsWith(u, "RF") || (u[4] != '.' && u[4] != '/') || u[6] != '/' ||
+      (u[10] != '.' && u[10] != '/') || !allDigits(u.substr(2, 2)) || !isDigit(u[5]) ||
+      !allDigits(u.substr(7, 3)) || !isDigit(u[11])) {
     return false;
   }
-  words::appendRainfall(supplementary.add(g), g.bytes().substr(2, 4), g.bytes().substr(7, 5));
+  std::array<char, 12> value{};
+  std::memcpy(value.data(), g.bytes().data(), value.size());
+  value[4] = value[10] = '.';
+  words::appendRainfall(supplementary.add(g), std::string_view(value.data() + 2, 4),
+                        std::string_view(value.data() + 7, 5));
   return true;
 }
 
 // SUBJECT [AND SUBJECT] [TO|DSNT] D [D ...] [AND|+ D] [AREA], a subject being CB, TCU or a
 // weather code without intensity (RA TO N, CB AND RA TO S + SW): where they stand.
 std::size_t readDirections(std::span<const Group> groups, std::size_t i, LineText& sky) {
+  // Most groups are no subject: look at the word after them first, which must place them.
+  if (i + 1 >= groups.size()) return 0;
+  if (groups[i + 1].size() > 4) return 0;
+  const std::optional<Upper> after = upper(groups[i + 1]);
+  if (!after) return 0;
+  const std::string_view a = after->view();
+  if (!(sameCode(a, "TO") || sameCode(a, "DSNT") || sameCode(a, "AND") || sameCode(a, "OTF") ||
+        sameCode(a, "OVER") || compassOf(a) != words::Compass::kNone)) {
+    return 0;
+  }
   std::array<words::PlaceSubject, 2> subjects{};
   std::array<words::WeatherCode, 2> codes{};
   std::array<Upper, 2> codeText{};  // the codes point into these
@@ -786,7 +808,33 @@ std::size_t readSplitGroup(std::span<const Group> groups, std::size_t i, std::st
     words::appendQnh(out, next);
     return 2;
   }
+  // Q1 020, Q101 6: the four digits of the QNH broken by a space.
+  const std::string_view head = groups[i].bytes();
+  if (u.size() >= 2 && u.size() <= 4 && u[0] == 'Q' && allDigits(head.substr(1)) &&
+      allDigits(next) && head.size() - 1 + next.size() == 4) {
+    std::array<char, 4> digits{};
+    std::memcpy(digits.data(), head.data() + 1, head.size() - 1);
+    std::memcpy(digits.data() + head.size() - 1, next.data(), next.size());
+    std::string& out = text.temperature.add(groups[i]);
+    text.temperature.credit(next);
+    words::appendQnh(out, std::string_view(digits.data(), digits.size()));
+    return 2;
+  }
   return 0;
+}
+
+// RE SHRA: the recent weather written apart from its code.
+std::size_t readSplitRecentWeather(std::span<const Group> groups, std::size_t i, std::string_view u,
+                                   LineText& supplementary) {
+  if (u != "RE" || i + 1 >= groups.size()) return 0;
+  const std::optional<Upper> next = upper(groups[i + 1]);
+  if (!next) return 0;
+  const std::optional<words::WeatherCode> code = parseWeather(next->view(), false);
+  if (!code) return 0;
+  std::string& out = supplementary.add(groups[i]);
+  supplementary.credit(groups[i + 1].bytes());
+  words::appendRecentWeather(out, *code);
+  return 2;
 }
 
 }  // namespace
@@ -809,6 +857,7 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   if (readTemperature(g, u, text.temperature)) return 1;
   if (readPressure(g, u, text.temperature)) return 1;
   if (readRecentWeather(g, u, supplementary)) return 1;
+  if (const std::size_t n = readSplitRecentWeather(groups, i, u, supplementary)) return n;
   if (const std::size_t n = readWindShear(groups, i, u, supplementary)) return n;
   if (readRunwayState(g, u, supplementary)) return 1;
   if (readSea(g, u, supplementary)) return 1;

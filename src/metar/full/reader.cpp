@@ -40,26 +40,30 @@ bool isDigits(std::string_view s) {
 
 void FullReader::notRead(const Group& g) {
   words::appendNotTranslated(notTranslated_, g.bytes(), notTranslated_.empty());
+  writer_->unread(g.bytes());
 }
 
 void FullReader::read(std::string_view report, Writer& writer) {
+  // Every group this reading cannot read is named where it is met: those are the unread ones.
+  writer_ = &writer;
+  writer.listUnreadGroups();
   // The groups; a "=" ends the report, alone or glued to the last group.
   groups_.clear();
-  std::string_view rest = report;
-  while (!rest.empty()) {
-    const std::size_t space = rest.find(' ');
-    std::string_view bytes = rest.substr(0, space);
-    rest.remove_prefix(space == std::string_view::npos ? rest.size() : space + 1);
-    if (bytes.empty()) continue;
-    if (rest.find_first_not_of(' ') == std::string_view::npos) {
-      const std::string_view whole = bytes;
+  for (GroupCursor cursor(report); !cursor.remaining().empty(); cursor.advance()) {
+    const Group& g = cursor.group();
+    if (g.empty()) continue;
+    std::string_view bytes = g.bytes();
+    if (bytes.back() == '=' &&
+        cursor.remaining().substr(bytes.size()).find_first_not_of(' ') == std::string_view::npos) {
       while (!bytes.empty() && bytes.back() == '=') bytes.remove_suffix(1);
       if (bytes.empty()) {
-        writer.markRead(whole);
-        continue;
+        writer.markRead(g.bytes());
+      } else {
+        groups_.emplace_back(bytes);
       }
+      continue;
     }
-    groups_.emplace_back(bytes);
+    groups_.push_back(g);
   }
   notTranslated_.clear();
 
@@ -242,9 +246,10 @@ void FullReader::readSection(std::size_t& i, Section section) {
       ++i;
       continue;
     }
-    // NOSIG (N0SIG with a zero), and the groups some stations write after it, are read with
-    // the body.
-    if (section == Section::kBody && (g.upperIs("NOSIG") || g.upperIs("N0SIG"))) {
+    // NOSIG (N0SIG with a zero, NOSIC with a C), and the groups some stations write after it, are
+    // read with the body.
+    if (section == Section::kBody &&
+        (g.upperIs("NOSIG") || g.upperIs("N0SIG") || g.upperIs("NOSIC"))) {
       nosig_.add(g) += words::kNosig;
       ++i;
       continue;

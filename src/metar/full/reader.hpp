@@ -30,6 +30,7 @@ class FullReader {
   SectionText body_, section_;
   std::string notTranslated_;
   bool reportMissing_ = false;
+  Writer* writer_ = nullptr;
 };
 
 }  // namespace vantrel::full
