@@ -114,10 +114,12 @@ bool checkObject(std::string_view outLine, std::string_view inLine, bool ended, 
   const auto unread = object.members.find("unread");
   require(unread != object.members.end() && isStringArray(unread->second),
           "a translated report has no \"unread\" array", outLine);
-  require(unread->second.items.size() == expected.unread().size(), "\"unread\" has the wrong count",
+  const vantrel::UnreadGroups groups = expected.unread();
+  const std::vector<std::string_view> expectedUnread(groups.begin(), groups.end());
+  require(unread->second.items.size() == expectedUnread.size(), "\"unread\" has the wrong count",
           outLine);
-  for (std::size_t i = 0; i < expected.unread().size(); ++i) {
-    require(unread->second.items[i].text == expected.unread()[i],
+  for (std::size_t i = 0; i < expectedUnread.size(); ++i) {
+    require(unread->second.items[i].text == expectedUnread[i],
             "\"unread\" differs from the translation", outLine);
   }
   return false;

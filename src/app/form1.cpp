@@ -357,7 +357,8 @@ void TForm1::BtTransClick() {
     return;
   }
   Memo1->setPlainText(memoText(translation));
-  showUnread(translation.unread());
+  const UnreadGroups unread = translation.unread();
+  showUnread(std::vector<std::string_view>(unread.begin(), unread.end()));
 }
 
 void TForm1::CbFullClick() {

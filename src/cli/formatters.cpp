@@ -132,10 +132,25 @@ void JsonFormatter::write(OutputSink& sink, std::string_view report,
   appendJsonArray(
       sink, translation.size(), [&](std::size_t i) { return translation.line(i); }, plain);
   buffer += ", \"unread\": ";
-  const std::span<const std::string_view> unread = translation.unread();
-  appendJsonArray(
-      sink, unread.size(), [&](std::size_t i) { return unread[i]; }, plain);
-  buffer += "}\n";
+  // The unread groups are found as they are written: a huge report never holds them all.
+  buffer += '[';
+  bool first = true;
+  for (const std::string_view group : translation.unread()) {
+    if (!first) buffer += ", ";
+    first = false;
+    if (plain && group.size() < sink.flushSize()) {
+      const std::size_t old = buffer.size();
+      buffer.resize(old + group.size() + 2);
+      char* out = buffer.data() + old;
+      *out++ = '"';
+      std::memcpy(out, group.data(), group.size());
+      out[group.size()] = '"';
+      sink.flushIfFull();
+    } else {
+      appendLongJson(sink, group);
+    }
+  }
+  buffer += "]}\n";
 }
 
 void JsonFormatter::writeRefused(OutputSink& sink, std::string_view report,

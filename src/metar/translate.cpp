@@ -13,12 +13,36 @@ std::vector<std::string> Translation::lines() const {
   return out;
 }
 
-std::span<const std::string_view> Translation::unread() const {
-  if (!unreadListed_ && !refused_) {
-    listUnread(report_, read_, unread_);
+UnreadGroups Translation::unread() const {
+  if (refused_) return {{}, nullptr, nullptr};
+  if (!readSorted_) {
+    sortGroupStarts(read_);
+    readSorted_ = true;
   }
-  unreadListed_ = true;
-  return unread_;
+  return {report_, read_.data(), read_.data() + read_.size()};
+}
+
+void UnreadGroups::iterator::find() noexcept {
+  while (p_ != end_) {
+    if (*p_ == ' ') {
+      ++p_;
+      continue;
+    }
+    const char* const start = p_;
+    p_ = nextSpace(p_, end_);
+    while (read_ != readEnd_ && *read_ < start) ++read_;
+    if (read_ == readEnd_ || *read_ != start) {
+      group_ = std::string_view(start, static_cast<std::size_t>(p_ - start));
+      return;
+    }
+  }
+  group_ = {};
+}
+
+std::size_t UnreadGroups::size() const noexcept {
+  std::size_t n = 0;
+  for (auto it = begin(); it != end(); ++it) ++n;
+  return n;
 }
 
 struct Translator::Readers {

@@ -3,8 +3,8 @@
 // groups of the report that gave no text.
 
 #include <cstddef>
+#include <iterator>
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +21,68 @@ inline constexpr std::string_view kNotValidMetar = "It is not a valid METAR.";
 //             sections, remarks), with the supplementary groups and the common remarks.
 enum class Reading { kClassic, kFull };
 
+// The groups of a translated report that no written line holds text of, found as they are
+// walked: no list is built, so a report of a million unread groups costs no memory for them.
+// A forward range of views into the report, in report order; valid while its Translation is.
+class UnreadGroups {
+ public:
+  class iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = std::string_view;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const std::string_view*;
+    using reference = const std::string_view&;
+
+    iterator() = default;
+    reference operator*() const noexcept { return group_; }
+    pointer operator->() const noexcept { return &group_; }
+    iterator& operator++() noexcept {
+      find();
+      return *this;
+    }
+    iterator operator++(int) noexcept {
+      iterator before = *this;
+      find();
+      return before;
+    }
+    friend bool operator==(const iterator& a, const iterator& b) noexcept {
+      return a.group_.data() == b.group_.data();
+    }
+
+   private:
+    friend class UnreadGroups;
+    iterator(const char* p, const char* end, const char* const* read, const char* const* readEnd)
+        : p_(p), end_(end), read_(read), readEnd_(readEnd) {
+      find();
+    }
+    void find() noexcept;
+
+    const char* p_ = nullptr;
+    const char* end_ = nullptr;
+    const char* const* read_ = nullptr;  // the sorted starts of the groups that gave text
+    const char* const* readEnd_ = nullptr;
+    std::string_view group_;  // empty (null) at the end
+  };
+
+  iterator begin() const noexcept {
+    return {report_.data(), report_.data() + report_.size(), read_, readEnd_};
+  }
+  iterator end() const noexcept { return {}; }
+  bool empty() const noexcept { return begin() == end(); }
+  // Counted by walking them.
+  std::size_t size() const noexcept;
+
+ private:
+  friend class Translation;
+  UnreadGroups(std::string_view report, const char* const* read, const char* const* readEnd)
+      : report_(report), read_(read), readEnd_(readEnd) {}
+
+  std::string_view report_;
+  const char* const* read_ = nullptr;
+  const char* const* readEnd_ = nullptr;
+};
+
 // The lines of one translation, kept in one buffer, and the groups that gave no text. Lines
 // never hold a line break; an empty line is a line like any other. The unread groups are views
 // into the report that was translated.
@@ -36,9 +98,9 @@ class Translation {
   std::vector<std::string> lines() const;
 
   // The groups (space-separated, never empty) that no written line holds text of, in report
-  // order and as typed. Empty for a refused report. Listed on the first call, so a caller that
+  // order and as typed. Empty for a refused report. Found only when walked, so a caller that
   // never asks pays nothing for them.
-  std::span<const std::string_view> unread() const;
+  UnreadGroups unread() const;
 
   // Building, for the output writer: the report, the lines, and where each group that gave
   // text to a written line begins.
@@ -48,8 +110,7 @@ class Translation {
     text_.clear();
     ends_.clear();
     read_.clear();
-    unread_.clear();
-    unreadListed_ = false;
+    readSorted_ = false;
   }
   void refuse() noexcept { refused_ = true; }
   void appendLine(std::string_view line) {
@@ -57,18 +118,14 @@ class Translation {
     ends_.push_back(text_.size());
   }
   std::vector<const char*>& readGroups() noexcept { return read_; }
-  // For a reader that knows its unread groups itself: they are these, in report order.
-  void listUnreadGroups() noexcept { unreadListed_ = true; }
-  void appendUnread(std::string_view group) { unread_.push_back(group); }
 
  private:
   bool refused_ = false;
   std::string_view report_;
   std::string text_;
   std::vector<std::size_t> ends_;
-  mutable std::vector<const char*> read_;  // sorted when the unread groups are listed
-  mutable std::vector<std::string_view> unread_;
-  mutable bool unreadListed_ = false;
+  mutable std::vector<const char*> read_;  // sorted when the unread groups are first walked
+  mutable bool readSorted_ = false;
 };
 
 // Translates reports one after the other, reusing its buffers, so a long run of reports

@@ -41,14 +41,12 @@ void Writer::append(std::string_view line) {
   out_->appendLine(lineWithoutBreaks_);
 }
 
-namespace {
-
-// The first space at or after `p`, or `end`: eight bytes at a time while whole words remain.
+// Eight bytes at a time while whole words remain.
 const char* nextSpace(const char* p, const char* const end) noexcept {
   constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
   constexpr std::uint64_t kSpaces = kOnes * ' ';
   constexpr std::uint64_t kHighs = kOnes * 0x80U;
-  while (end - p >= 8) {
+  while (std::endian::native == std::endian::little && end - p >= 8) {
     std::uint64_t word;
     std::memcpy(&word, p, sizeof word);
     const std::uint64_t x = word ^ kSpaces;  // a zero byte where a space was
@@ -60,31 +58,13 @@ const char* nextSpace(const char* p, const char* const end) noexcept {
   return p;
 }
 
-}  // namespace
-
-void listUnread(std::string_view report, std::vector<const char*>& read,
-                std::vector<std::string_view>& unread) {
-  // The groups are credited nearly in report order: an insertion sort is all but free.
-  for (std::size_t i = 1; i < read.size(); ++i) {
-    const char* const key = read[i];
+void sortGroupStarts(std::vector<const char*>& starts) noexcept {
+  // An insertion sort: all but free on a list that is nearly in order.
+  for (std::size_t i = 1; i < starts.size(); ++i) {
+    const char* const key = starts[i];
     std::size_t j = i;
-    for (; j > 0 && key < read[j - 1]; --j) read[j] = read[j - 1];
-    read[j] = key;
-  }
-  auto next = read.begin();
-  const char* p = report.data();
-  const char* const end = p + report.size();
-  while (p != end) {
-    if (*p == ' ') {
-      ++p;
-      continue;
-    }
-    const char* const start = p;
-    p = nextSpace(p, end);
-    while (next != read.end() && *next < start) ++next;
-    if (next == read.end() || *next != start) {
-      unread.emplace_back(start, static_cast<std::size_t>(p - start));
-    }
+    for (; j > 0 && key < starts[j - 1]; --j) starts[j] = starts[j - 1];
+    starts[j] = key;
   }
 }
 

@@ -67,11 +67,6 @@ class Writer {
   // Writes a fixed text as a line, chosen by the group `source` (none for an empty line).
   void write(std::string_view text, const Group* source = nullptr);
 
-  // For a reader that names its unread groups itself, in report order, instead of leaving them
-  // to be found from the groups its lines hold: call first, then once for each.
-  void listUnreadGroups() noexcept { out_->listUnreadGroups(); }
-  void unread(std::string_view group) { out_->appendUnread(group); }
-
   // Counts `group` as read without a line of its own (a closing "=").
   void markRead(std::string_view group) { out_->readGroups().push_back(group.data()); }
 
@@ -83,8 +78,10 @@ class Writer {
   std::string lineWithoutBreaks_;
 };
 
-// The groups of `report` whose first byte is none of `read` (which it sorts), in order.
-void listUnread(std::string_view report, std::vector<const char*>& read,
-                std::vector<std::string_view>& unread);
+// Sorts the starts of the groups that gave text; they come nearly in report order.
+void sortGroupStarts(std::vector<const char*>& starts) noexcept;
+
+// The first space at or after `p`, or `end`.
+const char* nextSpace(const char* p, const char* end) noexcept;
 
 }  // namespace vantrel

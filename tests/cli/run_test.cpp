@@ -45,9 +45,11 @@ std::string jsonRecord(std::string_view report, Reading reading = Reading::kClas
     appendJsonString(out, translation.line(i));
   }
   out += "], \"unread\": [";
-  for (std::size_t i = 0; i < translation.unread().size(); ++i) {
-    if (i != 0) out += ", ";
-    appendJsonString(out, translation.unread()[i]);
+  bool first = true;
+  for (const std::string_view group : translation.unread()) {
+    if (!first) out += ", ";
+    first = false;
+    appendJsonString(out, group);
   }
   return out + "]}\n";
 }

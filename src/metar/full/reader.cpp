@@ -40,13 +40,9 @@ bool isDigits(std::string_view s) {
 
 void FullReader::notRead(const Group& g) {
   words::appendNotTranslated(notTranslated_, g.bytes(), notTranslated_.empty());
-  writer_->unread(g.bytes());
 }
 
 void FullReader::read(std::string_view report, Writer& writer) {
-  // Every group this reading cannot read is named where it is met: those are the unread ones.
-  writer_ = &writer;
-  writer.listUnreadGroups();
   // The groups; a "=" ends the report, alone or glued to the last group.
   groups_.clear();
   for (GroupCursor cursor(report); !cursor.remaining().empty(); cursor.advance()) {

@@ -30,7 +30,6 @@ class FullReader {
   SectionText body_, section_;
   std::string notTranslated_;
   bool reportMissing_ = false;
-  Writer* writer_ = nullptr;
 };
 
 }  // namespace vantrel::full
