@@ -483,19 +483,12 @@ inline void appendCount(std::string& out, std::string_view digits, std::string_v
 
 namespace check {
 
-// A JSON string holds these bytes only escaped; the command line copies lines unescaped when
-// the report needs no escaping, so no fragment may hold one.
+// No fragment may hold a byte that JSON must escape (see jsonSafe in text.hpp).
 constexpr bool safe(std::string_view t) {
-  for (const char c : t) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\') return false;
-  }
-  return true;
+  return jsonSafe(t);
 }
 constexpr bool safe(std::initializer_list<std::string_view> texts) {
-  for (const std::string_view t : texts) {
-    if (!safe(t)) return false;
-  }
-  return true;
+  return allJsonSafe(texts);
 }
 template <class Table>
 constexpr bool safeWords(const Table& table) {

@@ -53,77 +53,67 @@ constexpr std::string_view kDegreesCelsiusSpaced = "\u00B0 Celsius. ";
 constexpr std::string_view kQnhIs = "QNH is ";
 constexpr std::string_view kMillibars = " millibars. ";
 
-// A JSON string holds these bytes only escaped; the command line's fast path copies lines
-// unescaped when the report itself needs no escaping, so no fragment of ours may hold one.
-constexpr bool jsonSafe(std::initializer_list<std::string_view> texts) {
-  for (const std::string_view t : texts) {
-    for (const char c : t) {
-      if (static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\') return false;
-    }
-  }
-  return true;
-}
-
-static_assert(jsonSafe({kIssued[0],
-                        kIssued[1],
-                        kIssuedAt,
-                        kIssuedOnThe,
-                        kTimeSeparator,
-                        kGmt,
-                        kFor,
-                        kStationEnd,
-                        kDaySuffixes[0],
-                        kDaySuffixes[1],
-                        kDaySuffixes[2],
-                        kDaySuffixes[3],
-                        kCalm,
-                        kWindFrom,
-                        kDegreeAt,
-                        kWithGustsAt,
-                        kVariableWindAt,
-                        kVaryingFrom,
-                        kVaryingTo,
-                        kDegrees,
-                        kBodyStop,
-                        kTrendStop,
-                        kSpeedUnits[0],
-                        kSpeedUnits[1],
-                        kSpeedUnits[2],
-                        kNoVisibility,
-                        kVisibilityTenKilometres,
-                        kCavok,
-                        kVisibilityIs,
-                        kMetres,
-                        kRunwayVisualRange,
-                        kIs,
-                        kCloudCover[0],
-                        kCloudCover[1],
-                        kCloudCover[2],
-                        kCloudCover[3],
-                        kSkyClear,
-                        kVerticalVisibilityUnknown,
-                        kVerticalVisibilityIs,
-                        kThousands,
-                        kHundredsOfFeet,
-                        kTemperatureIs,
-                        kDewPointIs,
-                        kBelowZero,
-                        kDegreesCelsius,
-                        kDegreesCelsiusSpaced,
-                        kQnhIs,
-                        kMillibars,
-                        kNosig,
-                        kBecomingHeading,
-                        kTemporaryHeading}));
+static_assert(allJsonSafe({kIssued[0],
+                           kIssued[1],
+                           kIssuedAt,
+                           kIssuedOnThe,
+                           kTimeSeparator,
+                           kGmt,
+                           kFor,
+                           kStationEnd,
+                           kDaySuffixes[0],
+                           kDaySuffixes[1],
+                           kDaySuffixes[2],
+                           kDaySuffixes[3],
+                           kCalm,
+                           kWindFrom,
+                           kDegreeAt,
+                           kWithGustsAt,
+                           kVariableWindAt,
+                           kVaryingFrom,
+                           kVaryingTo,
+                           kDegrees,
+                           kBodyStop,
+                           kTrendStop,
+                           kSpeedUnits[0],
+                           kSpeedUnits[1],
+                           kSpeedUnits[2],
+                           kNoVisibility,
+                           kVisibilityTenKilometres,
+                           kCavok,
+                           kVisibilityIs,
+                           kMetres,
+                           kRunwayVisualRange,
+                           kIs,
+                           kCloudCover[0],
+                           kCloudCover[1],
+                           kCloudCover[2],
+                           kCloudCover[3],
+                           kSkyClear,
+                           kVerticalVisibilityUnknown,
+                           kVerticalVisibilityIs,
+                           kThousands,
+                           kHundredsOfFeet,
+                           kTemperatureIs,
+                           kDewPointIs,
+                           kBelowZero,
+                           kDegreesCelsius,
+                           kDegreesCelsiusSpaced,
+                           kQnhIs,
+                           kMillibars,
+                           kNosig,
+                           kBecomingHeading,
+                           kTemporaryHeading}));
 
 constexpr bool weatherJsonSafe() {
   for (const weather::Phenomenon& p : weather::kPhenomena) {
-    if (!jsonSafe({p.plain, p.light, p.heavy})) return false;
+    if (!allJsonSafe({p.plain, p.light, p.heavy})) return false;
   }
   for (std::size_t i = 0; i < weather::kDescriptors.size(); ++i) {
     for (std::size_t j = 0; j < weather::kDescriptors[i].count; ++j) {
-      if (!jsonSafe({weather::kDescriptors[i].sentences[j], weather::kLightSentences[i][j].view(),
-                     weather::kHeavySentences[i][j].view()})) {
+      if (!allJsonSafe({weather::kDescriptors[i].sentences[j],
+                        weather::kLightSentences[i][j].view(),
+                        weather::kHeavySentences[i][j].view()})) {
         return false;
       }
     }

@@ -78,6 +78,25 @@ class Writer {
   std::string lineWithoutBreaks_;
 };
 
+// The closing lines of the trend: those of the last section read, or NOSIG alone when no
+// section was. Both readings write them in this one order.
+struct ClosingLines {
+  const LineText* time = nullptr;  // FM, TL and AT of the full reading
+  const LineText* wind = nullptr;
+  const LineText* visibility = nullptr;
+  const LineText* nosig = nullptr;  // with the first section only
+  const LineText* sky = nullptr;
+  const LineText* weather = nullptr;  // none: the body's, already written and emptied
+  const LineText* temperature = nullptr;
+  bool skyBeforeWeather = false;  // a BECMG section's sky comes before its weather
+  bool weatherFound = false;      // the last weather step took a group
+};
+
+// Each line is written only when it holds text, except the weather line, which is written
+// whenever the last weather step took a group: after a body with weather and no section, that
+// is an empty line.
+void writeClosingLines(Writer& writer, const ClosingLines& lines);
+
 // Sorts the starts of the groups that gave text; they come nearly in report order.
 void sortGroupStarts(std::vector<const char*>& starts) noexcept;
 

@@ -270,27 +270,22 @@ void FullReader::readSection(std::size_t& i, Section section) {
   }
 }
 
-// As in the classic reading: a section's wind and visibility, NOSIG with the first section, a
-// BECMG section's sky before its weather and a TEMPO section's after it, then the temperature.
-// With no section, the weather line is the body's, already written: an empty line.
+// In the classic reading's order, the section's times first.
 void FullReader::writeClosingLines(Writer& writer, const SectionText* section, TrendKind kind,
                                    bool weatherFound) {
-  auto writeIfAny = [&writer](const LineText& line) {
-    if (!line.empty()) writer.write(line);
-  };
-  if (section == nullptr) {
-    writeIfAny(nosig_);
-    if (weatherFound) writer.write("");
-    return;
+  ClosingLines lines;
+  lines.nosig = &nosig_;
+  lines.weatherFound = weatherFound;
+  if (section != nullptr) {
+    lines.time = &section->time;
+    lines.wind = &section->wind;
+    lines.visibility = &section->visibility;
+    lines.sky = &section->sky;
+    lines.weather = &section->weather;
+    lines.temperature = &section->temperature;
+    lines.skyBeforeWeather = kind == TrendKind::kBecoming;
   }
-  writeIfAny(section->time);
-  writeIfAny(section->wind);
-  writeIfAny(section->visibility);
-  writeIfAny(nosig_);
-  if (kind == TrendKind::kBecoming) writeIfAny(section->sky);
-  if (weatherFound) writer.write(section->weather);
-  if (kind == TrendKind::kTemporary) writeIfAny(section->sky);
-  writeIfAny(section->temperature);
+  vantrel::writeClosingLines(writer, lines);
 }
 
 }  // namespace vantrel::full

@@ -143,26 +143,20 @@ void PositionalReader::readSection(GroupCursor& cursor, TrendKind kind, Writer& 
   readPressure(cursor, section.temperature);
 }
 
-// The closing lines of the trend, each only when it holds text, except the weather line, which
-// is written whenever the last weather call took a group. NOSIG stands after the visibility;
-// a BECMG section's sky comes before its weather, a TEMPO section's after it.
 void PositionalReader::writeClosingLines(Writer& writer, const SectionText* section, TrendKind kind,
                                          bool weatherFound) {
-  auto writeIfAny = [&writer](const LineText& line) {
-    if (!line.empty()) writer.write(line);
-  };
-  if (section == nullptr) {
-    writeIfAny(nosig_);
-    if (weatherFound) writer.write(noText_);
-    return;
+  ClosingLines lines;
+  lines.nosig = &nosig_;
+  lines.weatherFound = weatherFound;
+  if (section != nullptr) {
+    lines.wind = &section->wind;
+    lines.visibility = &section->visibility;
+    lines.sky = &section->sky;
+    lines.weather = &section->weather;
+    lines.temperature = &section->temperature;
+    lines.skyBeforeWeather = kind == TrendKind::kBecoming;
   }
-  writeIfAny(section->wind);
-  writeIfAny(section->visibility);
-  writeIfAny(nosig_);
-  if (kind == TrendKind::kBecoming) writeIfAny(section->sky);
-  if (weatherFound) writer.write(section->weather);
-  if (kind == TrendKind::kTemporary) writeIfAny(section->sky);
-  writeIfAny(section->temperature);
+  vantrel::writeClosingLines(writer, lines);
 }
 
 }  // namespace vantrel::positional
