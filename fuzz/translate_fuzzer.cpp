@@ -124,7 +124,11 @@ void checkFullReading(std::string_view report) {
   }
   std::string named;
   for (std::string_view group : unread) {
-    while (!group.empty() && group.back() == '=') group.remove_suffix(1);
+    // A closing "=" ends the report; the last group is named without it.
+    const std::size_t after = static_cast<std::size_t>(group.data() - report.data()) + group.size();
+    if (report.find_first_not_of(' ', after) == std::string_view::npos) {
+      while (!group.empty() && group.back() == '=') group.remove_suffix(1);
+    }
     named += named.empty() ? "Not translated: " : " ";
     for (const char c : group) {
       if (c == '\n' || c == '\r') {
