@@ -69,8 +69,12 @@ void FullReader::read(std::string_view report, Writer& writer) {
     return;
   }
 
-  // A missing report (NIL) has nothing but its header.
-  if (reportMissing_) return;
+  // A missing report (NIL) has nothing but its header; whatever follows it is not read.
+  if (reportMissing_) {
+    for (; i < groups_.size(); ++i) notRead(groups_[i]);
+    writeNotTranslated(writer);
+    return;
+  }
 
   // The body: every group up to the trend or the remarks.
   body_.clear();
@@ -151,10 +155,13 @@ void FullReader::read(std::string_view report, Writer& writer) {
     }
     writer.write(remarks_);
   }
-  if (!notTranslated_.empty()) {
-    notTranslated_ += words::kNotTranslatedEnd;
-    writer.write(notTranslated_);
-  }
+  writeNotTranslated(writer);
+}
+
+void FullReader::writeNotTranslated(Writer& writer) {
+  if (notTranslated_.empty()) return;
+  notTranslated_ += words::kNotTranslatedEnd;
+  writer.write(notTranslated_);
 }
 
 // [METAR|SPECI] [COR|AMD] CCCC [DDHHMMZ|HHMMZ] [AUTO] [COR] [AMD] [NIL].

@@ -23,6 +23,8 @@ class FullReader {
   void writeClosingLines(Writer& writer, const SectionText* section, TrendKind kind,
                          bool weatherFound);
   void notRead(const Group& g);
+  // The last line, naming the groups not read, when there are any.
+  void writeNotTranslated(Writer& writer);
 
   // Kept between reports so that their storage is reused.
   std::vector<Group> groups_;
