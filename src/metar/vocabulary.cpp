@@ -2,10 +2,13 @@
 
 #include <initializer_list>
 
+#include "metar/fragments.hpp"
 #include "metar/text.hpp"
 
 namespace vantrel::words {
 namespace {
+
+using namespace fragments;
 
 // The fragments the wording functions put together.
 constexpr std::array<std::string_view, 2> kIssued = {"METAR report issued ",
@@ -18,92 +21,25 @@ constexpr std::string_view kFor = "for ";
 constexpr std::string_view kStationEnd = ":";
 constexpr std::array<std::string_view, 4> kDaySuffixes = {"st at ", "nd at ", "rd at ", "th at "};
 
-constexpr std::string_view kWindFrom = "Wind blowing from ";
-constexpr std::string_view kDegreeAt = " degree at ";
-constexpr std::string_view kWithGustsAt = " with gusts at ";
-constexpr std::string_view kVariableWindAt = "Variable direction wind blowing at ";
 constexpr std::string_view kVaryingFrom = " Wind direction is varying from ";
 constexpr std::string_view kVaryingTo = " to ";
 constexpr std::string_view kDegrees = " degrees";
-constexpr std::string_view kBodyStop = ".";
-constexpr std::string_view kTrendStop = ". ";
-constexpr std::array<std::string_view, 3> kSpeedUnits = {" knots", " kilometres per hour",
-                                                         " metres per second"};
 
-constexpr std::string_view kVisibilityIs = "Visibility is ";
-constexpr std::string_view kMetres = " metres. ";
-constexpr std::string_view kRunwayVisualRange = "Runway Visual Range for runway ";
-constexpr std::string_view kIs = " is ";
-
-constexpr std::array<std::string_view, 4> kCloudCover = {
-    "Few cloud cover (1/8 to 2/8) at ",
-    "Scattered cloud cover (3/8 to 4/8) at ",
-    "Broken cloud cover (5/8 to 7/8) at ",
-    "Overcast cloud cover (8/8) at ",
-};
 constexpr std::string_view kVerticalVisibilityIs = "Vertical Visibility is ";
 constexpr std::string_view kThousands = ",";
 constexpr std::string_view kHundredsOfFeet = "00 feet. ";
 
-constexpr std::string_view kTemperatureIs = "Temperature is ";
-constexpr std::string_view kDewPointIs = "Dew point is ";
-constexpr std::string_view kBelowZero = "-";
-constexpr std::string_view kDegreesCelsius = "\u00B0Celsius. ";
 constexpr std::string_view kDegreesCelsiusSpaced = "\u00B0 Celsius. ";
 constexpr std::string_view kQnhIs = "QNH is ";
 constexpr std::string_view kMillibars = " millibars. ";
 
-static_assert(allJsonSafe({kIssued[0],
-                           kIssued[1],
-                           kIssuedAt,
-                           kIssuedOnThe,
-                           kTimeSeparator,
-                           kGmt,
-                           kFor,
-                           kStationEnd,
-                           kDaySuffixes[0],
-                           kDaySuffixes[1],
-                           kDaySuffixes[2],
-                           kDaySuffixes[3],
-                           kCalm,
-                           kWindFrom,
-                           kDegreeAt,
-                           kWithGustsAt,
-                           kVariableWindAt,
-                           kVaryingFrom,
-                           kVaryingTo,
-                           kDegrees,
-                           kBodyStop,
-                           kTrendStop,
-                           kSpeedUnits[0],
-                           kSpeedUnits[1],
-                           kSpeedUnits[2],
-                           kNoVisibility,
-                           kVisibilityTenKilometres,
-                           kCavok,
-                           kVisibilityIs,
-                           kMetres,
-                           kRunwayVisualRange,
-                           kIs,
-                           kCloudCover[0],
-                           kCloudCover[1],
-                           kCloudCover[2],
-                           kCloudCover[3],
-                           kSkyClear,
-                           kVerticalVisibilityUnknown,
-                           kVerticalVisibilityIs,
-                           kThousands,
-                           kHundredsOfFeet,
-                           kTemperatureIs,
-                           kDewPointIs,
-                           kBelowZero,
-                           kDegreesCelsius,
-                           kDegreesCelsiusSpaced,
-                           kQnhIs,
-                           kMillibars,
-                           kNosig,
-                           kBecomingHeading,
-                           kTemporaryHeading}));
+static_assert(allJsonSafe({kIssued[0], kIssued[1], kIssuedAt, kIssuedOnThe, kTimeSeparator, kGmt,
+                           kFor, kStationEnd, kDaySuffixes[0], kDaySuffixes[1], kDaySuffixes[2],
+                           kDaySuffixes[3], kCalm, kVaryingFrom, kVaryingTo, kDegrees,
+                           kNoVisibility, kVisibilityTenKilometres, kCavok, kSkyClear,
+                           kVerticalVisibilityUnknown, kVerticalVisibilityIs, kThousands,
+                           kHundredsOfFeet, kDegreesCelsiusSpaced, kQnhIs, kMillibars, kNosig,
+                           kBecomingHeading, kTemporaryHeading}));
 
 constexpr bool weatherJsonSafe() {
   for (const weather::Phenomenon& p : weather::kPhenomena) {
@@ -123,7 +59,7 @@ constexpr bool weatherJsonSafe() {
 static_assert(weatherJsonSafe());
 
 std::string_view stopOf(Section section) {
-  return section == Section::kTrend ? kTrendStop : kBodyStop;
+  return section == Section::kTrend ? kStop : kBodyStop;
 }
 
 std::string_view unitWords(SpeedUnit unit) {
@@ -190,15 +126,15 @@ void appendVariation(std::string& out, std::string_view from, std::string_view t
 }
 
 void appendVisibilityMetres(std::string& out, std::string_view metres) {
-  appendText(out, kVisibilityIs, metres, kMetres);
+  appendText(out, kVisibilityIs, metres, kMetres, kStop);
 }
 
 void appendRunwayVisualRange(std::string& out, std::string_view runway, std::string_view value) {
-  appendText(out, kRunwayVisualRange, runway, kIs, value, kMetres);
+  appendText(out, kRunwayVisualRange, runway, kIs, value, kMetres, kStop);
 }
 
 void appendCloudLayer(std::string& out, CloudAmount amount, std::string_view height) {
-  out += kCloudCover[static_cast<std::size_t>(amount)];
+  appendText(out, kCloudCover[static_cast<std::size_t>(amount)], kAt);
   appendHeight(out, height);
 }
 
@@ -228,8 +164,8 @@ void appendTemperature(std::string& out, bool temperatureBelowZero, std::string_
                        bool dewPointBelowZero, std::string_view dewPoint, DegreeStyle style) {
   const std::string_view degrees =
       style == DegreeStyle::kSpaced ? kDegreesCelsiusSpaced : kDegreesCelsius;
-  appendText(out, kTemperatureIs, temperatureBelowZero ? kBelowZero : "", temperature, degrees,
-             kDewPointIs, dewPointBelowZero ? kBelowZero : "", dewPoint, degrees);
+  appendText(out, kTemperatureIs, temperatureBelowZero ? kMinus : "", temperature, degrees,
+             kDewPointIs, dewPointBelowZero ? kMinus : "", dewPoint, degrees);
 }
 
 void appendQnh(std::string& out, std::string_view hectopascals) {

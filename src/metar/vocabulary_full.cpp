@@ -3,11 +3,14 @@
 
 #include <initializer_list>
 
+#include "metar/fragments.hpp"
 #include "metar/text.hpp"
 #include "metar/vocabulary.hpp"
 
 namespace vantrel::words {
 namespace {
+
+using namespace fragments;
 
 constexpr std::array<std::string_view, 2> kReportFor = {"METAR report ", "SPECI report "};
 constexpr std::array<std::string_view, 5> kHeaderNotes = {
@@ -16,29 +19,18 @@ constexpr std::array<std::string_view, 5> kHeaderNotes = {
 
 constexpr std::string_view kMoreThan = "more than ";
 constexpr std::string_view kLessThan = "less than ";
-constexpr std::array<std::string_view, 3> kUnits = {" knots", " kilometres per hour",
-                                                    " metres per second"};
-constexpr std::string_view kWindFrom = "Wind blowing from ";
-constexpr std::string_view kDegreeAt = " degree at ";
-constexpr std::string_view kWithGustsAt = " with gusts at ";
-constexpr std::string_view kVariableWindAt = "Variable direction wind blowing at ";
 constexpr std::string_view kWindNotReported = "Wind is not reported";
 constexpr std::string_view kWindFromUnreported = "Wind blowing from an unreported direction at ";
 constexpr std::string_view kSpeedNotReported = " degree, speed not reported";
 
-constexpr std::string_view kVisibilityIs = "Visibility is ";
 constexpr std::string_view kMinimumVisibilityIs = "Minimum visibility is ";
-constexpr std::string_view kMetres = " metres";
 constexpr std::string_view kFeet = " feet";
 constexpr std::string_view kTowards = " towards the ";
 constexpr std::array<std::string_view, 9> kCompass = {
     "", "north", "north-east", "east", "south-east", "south", "south-west", "west", "north-west"};
 constexpr std::string_view kStatuteMile = " statute mile";
 constexpr std::string_view kStatuteMiles = " statute miles";
-constexpr std::string_view kStop = ". ";
 
-constexpr std::string_view kRunwayVisualRange = "Runway Visual Range for runway ";
-constexpr std::string_view kIs = " is ";
 constexpr std::string_view kVariesFrom = " varies from ";
 constexpr std::string_view kTo = " to ";
 constexpr std::string_view kNotReported = "not reported";
@@ -105,11 +97,7 @@ constexpr std::string_view kComma = ", ";
 constexpr std::string_view kInTheVicinity = " in the vicinity";
 constexpr std::string_view kTornado = "There is a tornado or waterspout";
 
-constexpr std::array<std::string_view, 4> kCloudCover = {
-    "Few cloud cover (1/8 to 2/8)", "Scattered cloud cover (3/8 to 4/8)",
-    "Broken cloud cover (5/8 to 7/8)", "Overcast cloud cover (8/8)"};
 constexpr std::string_view kCloudOfUnreportedAmount = "Cloud cover of unreported amount";
-constexpr std::string_view kAt = " at ";
 constexpr std::string_view kHeightNotReported = ", height not reported";
 constexpr std::array<std::string_view, 4> kCloudTypes = {"", ", cumulonimbus", ", towering cumulus",
                                                          ", cloud type not reported"};
@@ -117,12 +105,8 @@ constexpr std::array<std::string_view, 4> kLayerTypes = {
     "", "The clouds of that layer are cumulonimbus. ",
     "The clouds of that layer are towering cumulus. ", ""};
 
-constexpr std::string_view kTemperatureIs = "Temperature is ";
-constexpr std::string_view kDewPointIs = "Dew point is ";
 constexpr std::string_view kTemperatureNotReported = "Temperature is not reported. ";
 constexpr std::string_view kDewPointNotReported = "Dew point is not reported. ";
-constexpr std::string_view kMinus = "-";
-constexpr std::string_view kDegreesCelsius = "\u00B0Celsius. ";
 constexpr std::string_view kAltimeterIs = "Altimeter setting is ";
 constexpr std::string_view kDecimalPoint = ".";
 constexpr std::string_view kInchesOfMercury = " inches of mercury. ";
@@ -206,29 +190,20 @@ constexpr std::string_view kFromHeading = "FROM ";
 constexpr std::string_view kGmtHeading = " GMT:";
 constexpr std::string_view kSpace = " ";
 
-static_assert(allJsonSafe(kReportFor) && allJsonSafe(kHeaderNotes) && allJsonSafe(kUnits) &&
-              allJsonSafe(kCompass) && allJsonSafe(kCloudCover) && allJsonSafe(kCloudTypes) &&
-              allJsonSafe(kLayerTypes) && allJsonSafe(kTrendTimes) && allJsonSafe(kDeposits) &&
-              allJsonSafe(kBraking) && allJsonSafe(kSeaStates));
+static_assert(allJsonSafe(kReportFor) && allJsonSafe(kHeaderNotes) && allJsonSafe(kSpeedUnits) &&
+              allJsonSafe(kCompass) && allJsonSafe(kCloudTypes) && allJsonSafe(kLayerTypes) &&
+              allJsonSafe(kTrendTimes) && allJsonSafe(kDeposits) && allJsonSafe(kBraking) &&
+              allJsonSafe(kSeaStates));
 static_assert(allJsonSafe({kMoreThan,
                            kLessThan,
-                           kWindFrom,
-                           kDegreeAt,
-                           kWithGustsAt,
-                           kVariableWindAt,
                            kWindNotReported,
                            kWindFromUnreported,
                            kSpeedNotReported,
-                           kVisibilityIs,
                            kMinimumVisibilityIs,
-                           kMetres,
                            kFeet,
                            kTowards,
                            kStatuteMile,
                            kStatuteMiles,
-                           kStop,
-                           kRunwayVisualRange,
-                           kIs,
                            kVariesFrom,
                            kTo,
                            kNotReported,
@@ -246,14 +221,9 @@ static_assert(allJsonSafe({kMoreThan,
                            kInTheVicinity,
                            kTornado,
                            kCloudOfUnreportedAmount,
-                           kAt,
                            kHeightNotReported,
-                           kTemperatureIs,
-                           kDewPointIs,
                            kTemperatureNotReported,
                            kDewPointNotReported,
-                           kMinus,
-                           kDegreesCelsius,
                            kAltimeterIs,
                            kDecimalPoint,
                            kInchesOfMercury,
@@ -400,7 +370,7 @@ void appendHeaderNote(std::string& out, HeaderNote note) {
 
 void appendWindNotReported(std::string& out, std::string_view direction, Speed speed,
                            SpeedUnit unit, Section section) {
-  const std::string_view words = kUnits[static_cast<std::size_t>(unit)];
+  const std::string_view words = kSpeedUnits[static_cast<std::size_t>(unit)];
   if (direction.empty() && speed.digits.empty()) {
     out += kWindNotReported;
   } else if (direction.empty()) {
@@ -415,7 +385,7 @@ void appendWindNotReported(std::string& out, std::string_view direction, Speed s
 
 void appendWindFull(std::string& out, std::string_view direction, Speed speed, Speed gust,
                     SpeedUnit unit, Section section) {
-  const std::string_view words = kUnits[static_cast<std::size_t>(unit)];
+  const std::string_view words = kSpeedUnits[static_cast<std::size_t>(unit)];
   if (direction.empty()) {
     out += kVariableWindAt;
   } else {

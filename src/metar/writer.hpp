@@ -92,6 +92,26 @@ struct ClosingLines {
   bool weatherFound = false;      // the last weather step took a group
 };
 
+// The closing lines of `section`, a reader's section text (wind, visibility, sky, weather and
+// temperature lines, and the full reading's times), or of no section at all.
+template <class SectionText>
+ClosingLines closingLinesOf(const SectionText* section, bool skyBeforeWeather,
+                            const LineText& nosig, bool weatherFound) {
+  ClosingLines lines;
+  lines.nosig = &nosig;
+  lines.weatherFound = weatherFound;
+  if (section != nullptr) {
+    if constexpr (requires { section->time; }) lines.time = &section->time;
+    lines.wind = &section->wind;
+    lines.visibility = &section->visibility;
+    lines.sky = &section->sky;
+    lines.weather = &section->weather;
+    lines.temperature = &section->temperature;
+    lines.skyBeforeWeather = skyBeforeWeather;
+  }
+  return lines;
+}
+
 // Each line is written only when it holds text, except the weather line, which is written
 // whenever the last weather step took a group: after a body with weather and no section, that
 // is an empty line.

@@ -116,7 +116,8 @@ void FullReader::read(std::string_view report, Writer& writer) {
     }
     ++i;
     if (sectionWritten) {
-      writeClosingLines(writer, &section_, lastKind, section_.weatherFound);
+      writeClosingLines(writer, closingLinesOf(&section_, lastKind == TrendKind::kBecoming, nosig_,
+                                               section_.weatherFound));
       nosig_.clear();
     }
     writer.write("");
@@ -127,7 +128,8 @@ void FullReader::read(std::string_view report, Writer& writer) {
     sectionWritten = true;
     lastKind = kind;
   }
-  writeClosingLines(writer, sectionWritten ? &section_ : nullptr, lastKind, weatherFound);
+  writeClosingLines(writer, closingLinesOf(sectionWritten ? &section_ : nullptr,
+                                           lastKind == TrendKind::kBecoming, nosig_, weatherFound));
 
   // Supplementary groups, the remarks, and what could not be read.
   if (!supplementary_.empty()) writer.write(supplementary_);
@@ -275,24 +277,6 @@ void FullReader::readSection(std::size_t& i, Section section) {
       i += n;
     }
   }
-}
-
-// In the classic reading's order, the section's times first.
-void FullReader::writeClosingLines(Writer& writer, const SectionText* section, TrendKind kind,
-                                   bool weatherFound) {
-  ClosingLines lines;
-  lines.nosig = &nosig_;
-  lines.weatherFound = weatherFound;
-  if (section != nullptr) {
-    lines.time = &section->time;
-    lines.wind = &section->wind;
-    lines.visibility = &section->visibility;
-    lines.sky = &section->sky;
-    lines.weather = &section->weather;
-    lines.temperature = &section->temperature;
-    lines.skyBeforeWeather = kind == TrendKind::kBecoming;
-  }
-  vantrel::writeClosingLines(writer, lines);
 }
 
 }  // namespace vantrel::full

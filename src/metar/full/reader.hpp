@@ -20,8 +20,6 @@ class FullReader {
 
   bool readHeader(Writer& writer, std::size_t& i);
   void readSection(std::size_t& i, Section section);
-  void writeClosingLines(Writer& writer, const SectionText* section, TrendKind kind,
-                         bool weatherFound);
   void notRead(const Group& g);
   // The last line, naming the groups not read, when there are any.
   void writeNotTranslated(Writer& writer);

@@ -42,7 +42,8 @@ void PositionalReader::read(std::string_view report, Writer& writer) {
     // A BECMG section is closed before the TEMPO section opens, so that each section's lines
     // stand under its own heading; NOSIG goes with the first section.
     if (last != nullptr) {
-      writeClosingLines(writer, last, lastKind, weatherFound);
+      writeClosingLines(
+          writer, closingLinesOf(last, lastKind == TrendKind::kBecoming, nosig_, weatherFound));
       nosig_.clear();
     }
     readSection(cursor, TrendKind::kTemporary, writer, temporary_);
@@ -50,7 +51,8 @@ void PositionalReader::read(std::string_view report, Writer& writer) {
     lastKind = TrendKind::kTemporary;
     weatherFound = temporary_.weatherFound;
   }
-  writeClosingLines(writer, last, lastKind, weatherFound);
+  writeClosingLines(writer,
+                    closingLinesOf(last, lastKind == TrendKind::kBecoming, nosig_, weatherFound));
 }
 
 void PositionalReader::readBody(GroupCursor& cursor, Writer& writer, BodyText& body) {
@@ -141,22 +143,6 @@ void PositionalReader::readSection(GroupCursor& cursor, TrendKind kind, Writer& 
   readSky(cursor, section.sky);
   readTemperature(cursor, section.temperature);
   readPressure(cursor, section.temperature);
-}
-
-void PositionalReader::writeClosingLines(Writer& writer, const SectionText* section, TrendKind kind,
-                                         bool weatherFound) {
-  ClosingLines lines;
-  lines.nosig = &nosig_;
-  lines.weatherFound = weatherFound;
-  if (section != nullptr) {
-    lines.wind = &section->wind;
-    lines.visibility = &section->visibility;
-    lines.sky = &section->sky;
-    lines.weather = &section->weather;
-    lines.temperature = &section->temperature;
-    lines.skyBeforeWeather = kind == TrendKind::kBecoming;
-  }
-  vantrel::writeClosingLines(writer, lines);
 }
 
 }  // namespace vantrel::positional

@@ -28,8 +28,6 @@ class PositionalReader {
 
   void readBody(GroupCursor& cursor, Writer& writer, BodyText& body);
   void readSection(GroupCursor& cursor, TrendKind kind, Writer& writer, SectionText& section);
-  void writeClosingLines(Writer& writer, const SectionText* section, TrendKind kind,
-                         bool weatherFound);
 
   // Kept between reports so that their storage is reused.
   LineText header_;
