@@ -33,13 +33,36 @@ constexpr std::string_view kDegreesCelsiusSpaced = "\u00B0 Celsius. ";
 constexpr std::string_view kQnhIs = "QNH is ";
 constexpr std::string_view kMillibars = " millibars. ";
 
-static_assert(allJsonSafe({kIssued[0], kIssued[1], kIssuedAt, kIssuedOnThe, kTimeSeparator, kGmt,
-                           kFor, kStationEnd, kDaySuffixes[0], kDaySuffixes[1], kDaySuffixes[2],
-                           kDaySuffixes[3], kCalm, kVaryingFrom, kVaryingTo, kDegrees,
-                           kNoVisibility, kVisibilityTenKilometres, kCavok, kSkyClear,
-                           kVerticalVisibilityUnknown, kVerticalVisibilityIs, kThousands,
-                           kHundredsOfFeet, kDegreesCelsiusSpaced, kQnhIs, kMillibars, kNosig,
-                           kBecomingHeading, kTemporaryHeading}));
+static_assert(allJsonSafe({kIssued[0],
+                           kIssued[1],
+                           kIssuedAt,
+                           kIssuedOnThe,
+                           kTimeSeparator,
+                           kGmt,
+                           kFor,
+                           kStationEnd,
+                           kDaySuffixes[0],
+                           kDaySuffixes[1],
+                           kDaySuffixes[2],
+                           kDaySuffixes[3],
+                           kCalm,
+                           kVaryingFrom,
+                           kVaryingTo,
+                           kDegrees,
+                           kNoVisibility,
+                           kVisibilityTenKilometres,
+                           kCavok,
+                           kSkyClear,
+                           kVerticalVisibilityUnknown,
+                           kVerticalVisibilityIs,
+                           kThousands,
+                           kHundredsOfFeet,
+                           kDegreesCelsiusSpaced,
+                           kQnhIs,
+                           kMillibars,
+                           kNosig,
+                           kBecomingHeading,
+                           kTemporaryHeading}));
 
 constexpr bool weatherJsonSafe() {
   for (const weather::Phenomenon& p : weather::kPhenomena) {
