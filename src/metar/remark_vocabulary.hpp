@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "metar/fragments.hpp"
 #include "metar/text.hpp"
 
 namespace vantrel::remark_words {
@@ -214,7 +215,7 @@ inline constexpr std::string_view kTendencyNotReported = "Pressure tendency is n
 
 // --- Temperature ----------------------------------------------------------------------------
 
-inline constexpr std::string_view kTemperatureIs = "Temperature is ";
+inline constexpr std::string_view kTemperatureIs = words::fragments::kTemperatureIs;
 inline constexpr std::string_view kDewPointIs = ", dew point is ";
 inline constexpr std::string_view kDewPointNotReported = ", dew point is not reported";
 inline constexpr std::string_view kCelsius = "\u00B0Celsius";
