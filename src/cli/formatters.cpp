@@ -28,6 +28,19 @@ void appendLongJson(OutputSink& sink, std::string_view text) {
   buffer += '"';
 }
 
+// One JSON string. `plain`: it holds no byte that JSON must escape, so a short one is copied as
+// it is.
+void appendJsonText(OutputSink& sink, std::string_view text, bool plain) {
+  if (plain && text.size() < sink.flushSize()) {
+    std::string& buffer = sink.buffer();
+    buffer += '"';
+    buffer += text;
+    buffer += '"';
+  } else {
+    appendLongJson(sink, text);
+  }
+}
+
 // A JSON array of the `count` strings `at(i)` gives. `plain`: they hold no byte that JSON must
 // escape, so they are copied as they are.
 template <class At>
@@ -64,14 +77,7 @@ void appendJsonArray(OutputSink& sink, std::size_t count, const At& at, bool pla
   buffer += '[';
   for (std::size_t i = 0; i < count; ++i) {
     if (i != 0) buffer += ", ";
-    const std::string_view text = at(i);
-    if (plain && text.size() < sink.flushSize()) {
-      buffer += '"';
-      buffer += text;
-      buffer += '"';
-    } else {
-      appendLongJson(sink, text);
-    }
+    appendJsonText(sink, at(i), plain);
   }
   buffer += ']';
 }
@@ -121,13 +127,7 @@ void JsonFormatter::write(OutputSink& sink, std::string_view report,
   // report needs no escaping, neither do they.
   const bool plain = !needsJsonEscape(report);
   buffer += "{\"report\": ";
-  if (plain && report.size() < sink.flushSize()) {
-    buffer += '"';
-    buffer += report;
-    buffer += '"';
-  } else {
-    appendLongJson(sink, report);
-  }
+  appendJsonText(sink, report, plain);
   buffer += ", \"lines\": ";
   appendJsonArray(
       sink, translation.size(), [&](std::size_t i) { return translation.line(i); }, plain);
@@ -138,17 +138,8 @@ void JsonFormatter::write(OutputSink& sink, std::string_view report,
   for (const std::string_view group : translation.unread()) {
     if (!first) buffer += ", ";
     first = false;
-    if (plain && group.size() < sink.flushSize()) {
-      const std::size_t old = buffer.size();
-      buffer.resize(old + group.size() + 2);
-      char* out = buffer.data() + old;
-      *out++ = '"';
-      std::memcpy(out, group.data(), group.size());
-      out[group.size()] = '"';
-      sink.flushIfFull();
-    } else {
-      appendLongJson(sink, group);
-    }
+    appendJsonText(sink, group, plain);
+    sink.flushIfFull();
   }
   buffer += "]}\n";
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "metar/text.hpp"
+#include "metar/vocabulary.hpp"
 
 namespace vantrel::words::fragments {
 
@@ -39,6 +40,12 @@ inline constexpr std::string_view kDegreesCelsius = "\u00B0Celsius. ";
 // The end of a sentence, and the end of a wind sentence of the report body.
 inline constexpr std::string_view kStop = ". ";
 inline constexpr std::string_view kBodyStop = ".";
+
+// The wind sentences of the report body end in a bare full stop, those of a trend section in a
+// full stop and a space.
+constexpr std::string_view stopOf(Section section) {
+  return section == Section::kTrend ? kStop : kBodyStop;
+}
 
 static_assert(allJsonSafe(kSpeedUnits) && allJsonSafe(kCloudCover) &&
               allJsonSafe({kWindFrom, kDegreeAt, kWithGustsAt, kVariableWindAt, kVisibilityIs,

@@ -81,10 +81,6 @@ constexpr bool weatherJsonSafe() {
 }
 static_assert(weatherJsonSafe());
 
-std::string_view stopOf(Section section) {
-  return section == Section::kTrend ? kStop : kBodyStop;
-}
-
 std::string_view unitWords(SpeedUnit unit) {
   return kSpeedUnits[static_cast<std::size_t>(unit)];
 }

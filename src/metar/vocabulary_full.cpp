@@ -299,10 +299,6 @@ static_assert(allJsonSafe([] {
   return all;
 }()));
 
-std::string_view stopOf(Section section) {
-  return section == Section::kTrend ? ". " : ".";
-}
-
 void appendSpeed(std::string& out, Speed speed) {
   if (speed.above) out += kMoreThan;
   out += speed.digits;
