@@ -94,30 +94,64 @@ void TextFormatter::write(OutputSink& sink, std::string_view report,
     buffer += " <==\n";
   }
   blockWritten_ = true;
-  // The lines lie end to end in the translation: with short lines, the buffer grows once.
-  std::size_t total = translation.size();
-  bool small = true;
-  for (std::size_t i = 0; i < translation.size(); ++i) {
-    total += translation.line(i).size();
-    small = small && translation.line(i).size() < sink.flushSize();
-  }
-  if (small) {
-    const std::size_t old = buffer.size();
-    buffer.resize(old + total);
-    char* out = buffer.data() + old;
-    for (std::size_t i = 0; i < translation.size(); ++i) {
-      const std::string_view line = translation.line(i);
-      if (!line.empty()) std::memcpy(out, line.data(), line.size());
-      out += line.size();
-      *out++ = '\n';
-    }
-    return;
-  }
-  for (std::size_t i = 0; i < translation.size(); ++i) {
-    sink.appendLong(translation.line(i));
-    buffer += '\n';
-  }
+  // The translation keeps its lines end to end, each with its line feed: one copy, or, for a
+  // huge report, one piece at a time.
+  sink.appendLong(translation.text());
 }
+
+namespace {
+
+// Copies `text` to `out` and returns the end of the copy.
+char* put(char* out, std::string_view text) noexcept {
+  if (!text.empty()) std::memcpy(out, text.data(), text.size());
+  return out + text.size();
+}
+
+// A JSON string of plain text: no byte of it needs escaping.
+char* putPlainString(char* out, std::string_view text) noexcept {
+  *out++ = '"';
+  out = put(out, text);
+  *out++ = '"';
+  return out;
+}
+
+constexpr std::string_view kReportKey = "{\"report\": ";
+constexpr std::string_view kLinesKey = ", \"lines\": [";
+constexpr std::string_view kUnreadKey = "], \"unread\": [";
+constexpr std::string_view kRecordEnd = "]}\n";
+constexpr std::string_view kSeparator = ", ";
+
+// The usual record: a report that needs no escaping, small beside the sink's buffer. The buffer
+// grows once, by a bound on the record's size, and everything is copied into place: the unread
+// groups are at most the report's groups, each with its two quotes and its separator, which
+// makes at most three bytes for each byte of the report.
+void writePlainRecord(std::string& buffer, std::string_view report, const Translation& translation,
+                      std::size_t linesSize) {
+  const std::size_t old = buffer.size();
+  const std::size_t bound = kReportKey.size() + report.size() + 2 + kLinesKey.size() + linesSize +
+                            4 * translation.size() + kUnreadKey.size() + 3 * report.size() + 2 +
+                            kRecordEnd.size();
+  buffer.resize(old + bound);
+  char* const start = buffer.data() + old;
+  char* out = put(start, kReportKey);
+  out = putPlainString(out, report);
+  out = put(out, kLinesKey);
+  for (std::size_t i = 0; i < translation.size(); ++i) {
+    if (i != 0) out = put(out, kSeparator);
+    out = putPlainString(out, translation.line(i));
+  }
+  out = put(out, kUnreadKey);
+  bool first = true;
+  for (const std::string_view group : translation.unread()) {
+    if (!first) out = put(out, kSeparator);
+    first = false;
+    out = putPlainString(out, group);
+  }
+  out = put(out, kRecordEnd);
+  buffer.resize(old + static_cast<std::size_t>(out - start));
+}
+
+}  // namespace
 
 void JsonFormatter::write(OutputSink& sink, std::string_view report,
                           const Translation& translation) {
@@ -125,7 +159,14 @@ void JsonFormatter::write(OutputSink& sink, std::string_view report,
   // A line holds the translation's own sentence fragments, which never need escaping, and
   // characters copied from the report, and an unread group is a piece of the report: when the
   // report needs no escaping, neither do they.
-  const bool plain = !needsJsonEscape(report);
+  const bool plain = !translation.reportScan().needsJsonEscape;
+  if (plain) {
+    const std::size_t linesSize = translation.text().size() - translation.size();
+    if (4 * report.size() + linesSize < sink.flushSize()) {
+      writePlainRecord(buffer, report, translation, linesSize);
+      return;
+    }
+  }
   buffer += "{\"report\": ";
   appendJsonText(sink, report, plain);
   buffer += ", \"lines\": ";

@@ -43,21 +43,6 @@ inline bool hasByteToEscape(const char* bytes) noexcept {
 
 }  // namespace
 
-bool needsJsonEscape(std::string_view text) noexcept {
-  const char* const data = text.data();
-  const std::size_t size = text.size();
-  std::size_t i = 0;
-  for (; i + kStride <= size; i += kStride) {
-    if (hasByteToEscape(data + i)) return true;
-  }
-  if (i == size) return false;
-  if (size >= kStride) return hasByteToEscape(data + size - kStride);
-  for (; i < size; ++i) {
-    if (kEscapes[static_cast<unsigned char>(data[i])] != 0) return true;
-  }
-  return false;
-}
-
 void appendJsonEscaped(std::string& out, std::string_view text) {
   const char* const data = text.data();
   const std::size_t size = text.size();

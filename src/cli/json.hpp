@@ -12,10 +12,6 @@ namespace vantrel::cli {
 // byte, so a text may be escaped in pieces cut anywhere.
 void appendJsonEscaped(std::string& out, std::string_view text);
 
-// True when `text` holds a byte that a JSON string must escape: a quote, a backslash or a
-// control character.
-bool needsJsonEscape(std::string_view text) noexcept;
-
 // Appends `text` as a whole JSON string: opening quote, escaped text, closing quote.
 void appendJsonString(std::string& out, std::string_view text);
 

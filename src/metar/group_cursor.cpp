@@ -16,19 +16,19 @@ std::string_view Group::sliceOfCharacters(std::size_t pos, std::size_t count) co
   return tail.substr(0, byteOffsetOfCharacter(tail, count));
 }
 
-GroupCursor::GroupCursor(std::string_view report) noexcept : remaining_(report) {
+GroupCursor::GroupCursor(std::string_view report, bool asciiReport) noexcept
+    : asciiReport_(asciiReport) {
+  take(report);
+}
+
+void GroupCursor::takeAnyText(std::string_view rest) noexcept {
   // One pass to the first space, noting whether the group is plain ASCII on the way.
   unsigned high = 0;
   std::size_t end = 0;
-  for (; end < remaining_.size() && remaining_[end] != ' '; ++end) {
-    high |= static_cast<unsigned char>(remaining_[end]);
+  for (; end < rest.size() && rest[end] != ' '; ++end) {
+    high |= static_cast<unsigned char>(rest[end]);
   }
-  group_ = Group(remaining_.substr(0, end), (high & 0x80U) == 0);
-}
-
-void GroupCursor::advance() noexcept {
-  const std::size_t past = group_.bytes().size() + 1;  // the group and the space behind it
-  *this = GroupCursor(past >= remaining_.size() ? std::string_view() : remaining_.substr(past));
+  group_ = Group(rest.substr(0, end), (high & 0x80U) == 0);
 }
 
 }  // namespace vantrel

@@ -74,21 +74,39 @@ class Group {
 class GroupCursor {
  public:
   constexpr GroupCursor() = default;
-  explicit GroupCursor(std::string_view report) noexcept;
+  // `asciiReport`: the report is known to be plain ASCII, so no group is checked for other
+  // characters.
+  explicit GroupCursor(std::string_view report, bool asciiReport = false) noexcept;
 
   const Group& group() const noexcept { return group_; }
   std::string_view remaining() const noexcept { return remaining_; }
 
   // Moves past the current group and the space behind it.
-  void advance() noexcept;
+  void advance() noexcept {
+    const std::size_t past = group_.bytes().size() + 1;  // the group and the space behind it
+    take(past >= remaining_.size() ? std::string_view() : remaining_.substr(past));
+  }
 
   friend bool operator==(const GroupCursor& a, const GroupCursor& b) noexcept {
     return a.remaining_ == b.remaining_;
   }
 
  private:
+  void take(std::string_view rest) noexcept {
+    remaining_ = rest;
+    if (asciiReport_) {
+      const char* const begin = rest.data();
+      const char* const end = nextSpace(begin, begin + rest.size());
+      group_ = Group(rest.substr(0, static_cast<std::size_t>(end - begin)), true);
+    } else {
+      takeAnyText(rest);
+    }
+  }
+  void takeAnyText(std::string_view rest) noexcept;
+
   std::string_view remaining_;
   Group group_;
+  bool asciiReport_ = false;
 };
 
 }  // namespace vantrel

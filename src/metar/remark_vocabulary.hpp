@@ -453,7 +453,7 @@ inline constexpr std::string_view kCloudBaseIs = "Cloud base is ";
 // --- Wording functions ----------------------------------------------------------------------
 
 // Digits without their leading zeros (one zero stays for zero).
-inline void appendInteger(std::string& out, std::string_view digits) {
+inline void appendInteger(TextBuffer& out, std::string_view digits) {
   std::size_t i = 0;
   while (i + 1 < digits.size() && digits[i] == '0') ++i;
   out += digits.substr(i);
@@ -461,7 +461,7 @@ inline void appendInteger(std::string& out, std::string_view digits) {
 
 // A time of the remarks: hhmm as "15.47 GMT", mm as "47 minutes past the hour", 00 as "the top
 // of the hour".
-inline void appendTime(std::string& out, std::string_view time) {
+inline void appendTime(TextBuffer& out, std::string_view time) {
   if (time.size() == 4) {
     appendText(out, time.substr(0, 2), kTimeSeparator, time.substr(2), kGmt);
   } else if (time == "00") {
@@ -473,7 +473,7 @@ inline void appendTime(std::string& out, std::string_view time) {
 }
 
 // A count and its unit, singular for 1: "1 knot", "12 knots" (digits as typed: "012").
-inline void appendCount(std::string& out, std::string_view digits, std::string_view one,
+inline void appendCount(TextBuffer& out, std::string_view digits, std::string_view one,
                         std::string_view many) {
   appendInteger(out, digits);
   const bool single = digits.find_first_not_of('0') == digits.size() - 1 && digits.back() == '1';

@@ -67,3 +67,54 @@ std::size_t findInvalidUtf8(std::string_view bytes) noexcept {
 }
 
 }  // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+// Sixteen bytes at a time: GCC and Clang turn these vector operations into SSE2 or NEON compares.
+using Bytes16 = unsigned char __attribute__((vector_size(16)));
+
+}  // namespace
+
+TextScan scanText(std::string_view text) noexcept {
+  const auto* const s = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  Bytes16 high{};
+  Bytes16 special{};
+  std::size_t i = 0;
+  for (; i + sizeof(Bytes16) <= n; i += sizeof(Bytes16)) {
+    Bytes16 v;
+    std::memcpy(&v, s + i, sizeof v);
+    high |= v;
+    special |= static_cast<Bytes16>((v < 0x20) | (v == '"') | (v == '\\'));
+  }
+  unsigned highTail = 0;
+  bool specialTail = false;
+  if (i != n && n >= sizeof(Bytes16)) {
+    // The last few bytes, tested together with some already passed over.
+    Bytes16 v;
+    std::memcpy(&v, s + n - sizeof v, sizeof v);
+    high |= v;
+    special |= static_cast<Bytes16>((v < 0x20) | (v == '"') | (v == '\\'));
+    i = n;
+  }
+  for (; i < n; ++i) {
+    highTail |= s[i];
+    specialTail = specialTail || s[i] < 0x20 || s[i] == '"' || s[i] == '\\';
+  }
+  std::uint64_t words[4];
+  std::memcpy(words, &high, sizeof high);
+  std::memcpy(words + 2, &special, sizeof special);
+
+  TextScan scan;
+  scan.invalidUtf8At = n;
+  scan.ascii = ((words[0] | words[1]) & 0x8080808080808080ULL) == 0 && (highTail & 0x80U) == 0;
+  scan.needsJsonEscape = (words[2] | words[3]) != 0 || specialTail;
+  if (scan.needsJsonEscape) {
+    scan.lineBreak = std::memchr(s, '\n', n) != nullptr || std::memchr(s, '\r', n) != nullptr;
+  }
+  if (!scan.ascii) scan.invalidUtf8At = findInvalidUtf8(text);
+  return scan;
+}
+
+}  // namespace vantrel

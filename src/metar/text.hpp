@@ -2,12 +2,15 @@
 // Character helpers. Reports are UTF-8; positions and lengths count characters (code points),
 // and only the ASCII letters a-z are ever upper-cased.
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+
+#include "metar/text_buffer.hpp"
 
 namespace vantrel {
 
@@ -80,26 +83,54 @@ constexpr bool allJsonSafe(std::initializer_list<std::string_view> texts) noexce
 // Sentence building: replace or extend a buffer with fragments, without temporaries, growing
 // the buffer once for all of them.
 template <class... Parts>
-void appendText(std::string& buffer, const Parts&... parts) {
+void appendText(TextBuffer& buffer, const Parts&... parts) {
   const std::string_view views[] = {std::string_view(parts)...};
   std::size_t total = 0;
   for (const std::string_view v : views) total += v.size();
-  const std::size_t old = buffer.size();
-  buffer.resize(old + total);
-  char* out = buffer.data() + old;
+  char* out = buffer.extend(total);
   for (const std::string_view v : views) {
-    if (!v.empty()) std::memcpy(out, v.data(), v.size());
+    copyBytes(out, v.data(), v.size());
     out += v.size();
   }
 }
 template <class... Parts>
-void assignText(std::string& buffer, const Parts&... parts) {
+void assignText(TextBuffer& buffer, const Parts&... parts) {
   buffer.clear();
   appendText(buffer, parts...);
 }
 
 inline bool isValidUtf8(std::string_view bytes) noexcept {
   return findInvalidUtf8(bytes) == bytes.size();
+}
+
+// What one pass over a text finds: whether it is plain ASCII, whether JSON must escape a byte of
+// it, whether it holds a line break, and where it first stops being valid UTF-8. A plain-ASCII
+// text is passed over sixteen bytes at a time; the slower checks run only for the rare text that
+// needs them.
+struct TextScan {
+  std::size_t invalidUtf8At = 0;  // the size of the text when it is all valid UTF-8
+  bool ascii = true;
+  bool needsJsonEscape = false;  // a control byte, '"' or '\\'
+  bool lineBreak = false;        // '\n' or '\r'
+};
+TextScan scanText(std::string_view text) noexcept;
+
+// The first space at or after `p`, or `end`: eight bytes at a time while whole words remain,
+// never reading past `end`.
+inline const char* nextSpace(const char* p, const char* const end) noexcept {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kSpaces = kOnes * ' ';
+  constexpr std::uint64_t kHighs = kOnes * 0x80U;
+  while (std::endian::native == std::endian::little && end - p >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    const std::uint64_t x = word ^ kSpaces;  // a zero byte where a space was
+    const std::uint64_t zeros = (x - kOnes) & ~x & kHighs;
+    if (zeros != 0) return p + std::countr_zero(zeros) / 8;  // little-endian byte order
+    p += 8;
+  }
+  while (p != end && *p != ' ') ++p;
+  return p;
 }
 
 }  // namespace vantrel

@@ -57,13 +57,14 @@ Translator::~Translator() = default;
 
 const Translation& Translator::translate(std::string_view report, Reading reading) {
   Readers& r = *readers_;
-  r.writer.begin(report, r.out);
+  const TextScan scan = scanText(report);
+  r.writer.begin(report, scan, r.out);
   switch (reading) {
     case Reading::kClassic:
-      r.positional.read(report, r.writer);
+      r.positional.read(report, scan.ascii, r.writer);
       break;
     case Reading::kFull:
-      r.full.read(report, r.writer);
+      r.full.read(report, scan.ascii, r.writer);
       break;
   }
   return r.out;

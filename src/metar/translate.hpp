@@ -9,6 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "metar/text.hpp"
+#include "metar/text_buffer.hpp"
+
 namespace vantrel {
 
 // The one message a reader ever gets: a report that cannot be read at all.
@@ -93,8 +96,10 @@ class Translation {
   bool empty() const noexcept { return ends_.empty(); }
   std::string_view line(std::size_t i) const noexcept {
     const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
-    return std::string_view(text_).substr(begin, ends_[i] - begin);
+    return text_.view().substr(begin, ends_[i] - 1 - begin);
   }
+  // All the lines, each followed by a line feed, as text output writes them.
+  std::string_view text() const noexcept { return text_.view(); }
   std::vector<std::string> lines() const;
 
   // The groups (space-separated, never empty) that no written line holds text of, in report
@@ -102,11 +107,18 @@ class Translation {
   // never asks pays nothing for them.
   UnreadGroups unread() const;
 
+  // What one pass over the report found: whether it is valid UTF-8 (a front end may refuse it
+  // then), and whether JSON must escape any of its bytes. When it needs no escaping, neither do
+  // the lines and the unread groups: the lines are built of the report's characters and of
+  // sentence fragments that are all JSON-safe.
+  const TextScan& reportScan() const noexcept { return scan_; }
+
   // Building, for the output writer: the report, the lines, and where each group that gave
   // text to a written line begins.
-  void clear(std::string_view report) noexcept {
+  void clear(std::string_view report, const TextScan& scan) noexcept {
     refused_ = false;
     report_ = report;
+    scan_ = scan;
     text_.clear();
     ends_.clear();
     read_.clear();
@@ -114,7 +126,9 @@ class Translation {
   }
   void refuse() noexcept { refused_ = true; }
   void appendLine(std::string_view line) {
-    text_.append(line);
+    char* const out = text_.extend(line.size() + 1);
+    copyBytes(out, line.data(), line.size());
+    out[line.size()] = '\n';
     ends_.push_back(text_.size());
   }
   std::vector<const char*>& readGroups() noexcept { return read_; }
@@ -122,8 +136,9 @@ class Translation {
  private:
   bool refused_ = false;
   std::string_view report_;
-  std::string text_;
-  std::vector<std::size_t> ends_;
+  TextScan scan_;
+  TextBuffer text_;
+  std::vector<std::size_t> ends_;          // where each line's line feed ends
   mutable std::vector<const char*> read_;  // sorted when the unread groups are first walked
   mutable bool readSorted_ = false;
 };

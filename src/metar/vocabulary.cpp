@@ -100,13 +100,13 @@ std::size_t findCode(const Group& g, std::size_t pos, const Table& table, std::s
 
 }  // namespace
 
-void appendIssueTime(std::string& out, std::string_view hour, std::string_view minute,
+void appendIssueTime(TextBuffer& out, std::string_view hour, std::string_view minute,
                      ReportType type) {
   appendText(out, kIssued[static_cast<std::size_t>(type)], kIssuedAt, hour, kTimeSeparator, minute,
              kGmt);
 }
 
-void appendIssueDayAndTime(std::string& out, std::string_view day, std::string_view suffix,
+void appendIssueDayAndTime(TextBuffer& out, std::string_view day, std::string_view suffix,
                            std::string_view hour, std::string_view minute, ReportType type) {
   appendText(out, kIssued[static_cast<std::size_t>(type)], kIssuedOnThe, day, suffix, hour,
              kTimeSeparator, minute, kGmt);
@@ -121,13 +121,13 @@ std::string_view daySuffix(std::string_view d1, std::string_view d2) {
   return {};
 }
 
-void appendStation(std::string& out, std::string_view station) {
+void appendStation(TextBuffer& out, std::string_view station) {
   const std::size_t at = out.size() + kFor.size();
   appendText(out, kFor, station, kStationEnd);
   for (std::size_t i = at; i < at + station.size(); ++i) out[i] = asciiUpper(out[i]);
 }
 
-void appendWind(std::string& out, std::string_view direction, std::string_view speed,
+void appendWind(TextBuffer& out, std::string_view direction, std::string_view speed,
                 std::string_view gust, SpeedUnit unit, Section section) {
   const std::string_view words = unitWords(unit);
   appendText(out, kWindFrom, direction, kDegreeAt, speed, words);
@@ -135,34 +135,33 @@ void appendWind(std::string& out, std::string_view direction, std::string_view s
   out += stopOf(section);
 }
 
-void appendVariableWind(std::string& out, std::string_view speed, SpeedUnit unit, Section section) {
+void appendVariableWind(TextBuffer& out, std::string_view speed, SpeedUnit unit, Section section) {
   appendText(out, kVariableWindAt, speed, unitWords(unit), stopOf(section));
 }
 
-void appendVariation(std::string& out, std::string_view from, std::string_view to,
-                     Section section) {
+void appendVariation(TextBuffer& out, std::string_view from, std::string_view to, Section section) {
   appendText(out, kVaryingFrom, from, kVaryingTo, to, kDegrees, stopOf(section));
 }
 
-void appendVisibilityMetres(std::string& out, std::string_view metres) {
+void appendVisibilityMetres(TextBuffer& out, std::string_view metres) {
   appendText(out, kVisibilityIs, metres, kMetres, kStop);
 }
 
-void appendRunwayVisualRange(std::string& out, std::string_view runway, std::string_view value) {
+void appendRunwayVisualRange(TextBuffer& out, std::string_view runway, std::string_view value) {
   appendText(out, kRunwayVisualRange, runway, kIs, value, kMetres, kStop);
 }
 
-void appendCloudLayer(std::string& out, CloudAmount amount, std::string_view height) {
+void appendCloudLayer(TextBuffer& out, CloudAmount amount, std::string_view height) {
   appendText(out, kCloudCover[static_cast<std::size_t>(amount)], kAt);
   appendHeight(out, height);
 }
 
-void appendVerticalVisibility(std::string& out, std::string_view height) {
+void appendVerticalVisibility(TextBuffer& out, std::string_view height) {
   out += kVerticalVisibilityIs;
   appendHeight(out, height);
 }
 
-void appendHeight(std::string& out, std::string_view hhh) {
+void appendHeight(TextBuffer& out, std::string_view hhh) {
   // Characters, not bytes: a height may hold any character the report does.
   const std::size_t second = hhh.empty() ? 0 : byteOffsetOfCharacter(hhh, 1);
   const std::size_t third = byteOffsetOfCharacter(hhh, 2);
@@ -179,7 +178,7 @@ void appendHeight(std::string& out, std::string_view hhh) {
   out += kHundredsOfFeet;
 }
 
-void appendTemperature(std::string& out, bool temperatureBelowZero, std::string_view temperature,
+void appendTemperature(TextBuffer& out, bool temperatureBelowZero, std::string_view temperature,
                        bool dewPointBelowZero, std::string_view dewPoint, DegreeStyle style) {
   const std::string_view degrees =
       style == DegreeStyle::kSpaced ? kDegreesCelsiusSpaced : kDegreesCelsius;
@@ -187,7 +186,7 @@ void appendTemperature(std::string& out, bool temperatureBelowZero, std::string_
              kDewPointIs, dewPointBelowZero ? kMinus : "", dewPoint, degrees);
 }
 
-void appendQnh(std::string& out, std::string_view hectopascals) {
+void appendQnh(TextBuffer& out, std::string_view hectopascals) {
   appendText(out, kQnhIs, hectopascals, kMillibars);
 }
 

@@ -29,18 +29,18 @@ namespace vantrel::words {
 enum class ReportType { kMetar, kSpeci };
 
 // "METAR report issued at HH.MM GMT " (no day).
-void appendIssueTime(std::string& out, std::string_view hour, std::string_view minute,
+void appendIssueTime(TextBuffer& out, std::string_view hour, std::string_view minute,
                      ReportType type = ReportType::kMetar);
 // "METAR report issued on the DDth at HH.MM GMT ". `daySuffix` is the English suffix of the
 // day, from `daySuffix()`; `day` is written as given.
-void appendIssueDayAndTime(std::string& out, std::string_view day, std::string_view suffix,
+void appendIssueDayAndTime(TextBuffer& out, std::string_view day, std::string_view suffix,
                            std::string_view hour, std::string_view minute,
                            ReportType type = ReportType::kMetar);
 // The suffix ("st at ", "nd at ", "rd at ", "th at ") of the day d1 d2, or nothing for a day
 // that has none: 01-31, and 00 and 35-99 when they end in 0 or 4-9.
 std::string_view daySuffix(std::string_view d1, std::string_view d2);
 // "for CCCC:", the station upper-cased.
-void appendStation(std::string& out, std::string_view station);
+void appendStation(TextBuffer& out, std::string_view station);
 
 // --- Wind -----------------------------------------------------------------------------------
 
@@ -49,12 +49,12 @@ enum class SpeedUnit { kKnots, kKilometresPerHour, kMetresPerSecond };
 inline constexpr std::string_view kCalm = "Wind calm. ";
 
 // "Wind blowing from DDD degree at FF knots[ with gusts at GG knots]."
-void appendWind(std::string& out, std::string_view direction, std::string_view speed,
+void appendWind(TextBuffer& out, std::string_view direction, std::string_view speed,
                 std::string_view gust, SpeedUnit unit, Section section);
 // "Variable direction wind blowing at FF knots."
-void appendVariableWind(std::string& out, std::string_view speed, SpeedUnit unit, Section section);
+void appendVariableWind(TextBuffer& out, std::string_view speed, SpeedUnit unit, Section section);
 // " Wind direction is varying from AAA to BBB degrees."
-void appendVariation(std::string& out, std::string_view from, std::string_view to, Section section);
+void appendVariation(TextBuffer& out, std::string_view from, std::string_view to, Section section);
 
 // --- Visibility and runway visual range -----------------------------------------------------
 
@@ -65,9 +65,9 @@ inline constexpr std::string_view kCavok =
     "The visibility is more than 10 Km, no fog and no clouds below 5000 ft AGL. ";
 
 // "Visibility is VVVV metres. "
-void appendVisibilityMetres(std::string& out, std::string_view metres);
+void appendVisibilityMetres(TextBuffer& out, std::string_view metres);
 // "Runway Visual Range for runway RR is VVVV metres. "
-void appendRunwayVisualRange(std::string& out, std::string_view runway, std::string_view value);
+void appendRunwayVisualRange(TextBuffer& out, std::string_view runway, std::string_view value);
 
 // --- Sky ------------------------------------------------------------------------------------
 
@@ -91,12 +91,12 @@ inline constexpr std::string_view kVerticalVisibilityUnknown =
     "CAUTION: Vertical Visibility can not be mesured because of too dense fog.";
 
 // "Broken cloud cover (5/8 to 7/8) at 2000 feet. "
-void appendCloudLayer(std::string& out, CloudAmount amount, std::string_view height);
+void appendCloudLayer(TextBuffer& out, CloudAmount amount, std::string_view height);
 // "Vertical Visibility is 300 feet. "
-void appendVerticalVisibility(std::string& out, std::string_view height);
+void appendVerticalVisibility(TextBuffer& out, std::string_view height);
 // hhh, a height in hundreds of feet, in feet: "025" gives "2500 feet. ", "100" gives "10,000
 // feet. ". Only "0" counts as zero; any other character is copied like a digit.
-void appendHeight(std::string& out, std::string_view hhh);
+void appendHeight(TextBuffer& out, std::string_view hhh);
 
 // --- Temperature and pressure ---------------------------------------------------------------
 
@@ -104,10 +104,10 @@ void appendHeight(std::string& out, std::string_view hhh);
 // below zero.
 enum class DegreeStyle { kJoined, kSpaced };
 // "Temperature is [-]TT°Celsius. Dew point is [-]DD°Celsius. "
-void appendTemperature(std::string& out, bool temperatureBelowZero, std::string_view temperature,
+void appendTemperature(TextBuffer& out, bool temperatureBelowZero, std::string_view temperature,
                        bool dewPointBelowZero, std::string_view dewPoint, DegreeStyle style);
 // "QNH is PPPP millibars. "
-void appendQnh(std::string& out, std::string_view hectopascals);
+void appendQnh(TextBuffer& out, std::string_view hectopascals);
 
 // --- Trend ----------------------------------------------------------------------------------
 
@@ -129,9 +129,9 @@ std::string_view descriptorSentence(const Group& g, std::size_t pos, weather::In
 enum class HeaderNote { kAutomated, kCorrected, kAmended, kMissing, kDelayed };
 
 // The header of a report whose issue time is not given: "METAR report for CCCC:".
-void appendHeaderWithoutTime(std::string& out, ReportType type, std::string_view station);
+void appendHeaderWithoutTime(TextBuffer& out, ReportType type, std::string_view station);
 // " Automated report." and the like, after the header line's colon.
-void appendHeaderNote(std::string& out, HeaderNote note);
+void appendHeaderNote(TextBuffer& out, HeaderNote note);
 
 // A speed as given: "05", or "more than 99" for P99.
 struct Speed {
@@ -139,22 +139,22 @@ struct Speed {
   bool above = false;
 };
 // Wind whose direction, speed or both the report gives as missing (///, //).
-void appendWindNotReported(std::string& out, std::string_view direction, Speed speed,
-                           SpeedUnit unit, Section section);
+void appendWindNotReported(TextBuffer& out, std::string_view direction, Speed speed, SpeedUnit unit,
+                           Section section);
 // Wind with a P speed or gust, or a VRB wind with gusts, which the classic sentences cannot say.
-void appendWindFull(std::string& out, std::string_view direction, Speed speed, Speed gust,
+void appendWindFull(TextBuffer& out, std::string_view direction, Speed speed, Speed gust,
                     SpeedUnit unit, Section section);
 
 enum class Compass { kNone, kN, kNE, kE, kSE, kS, kSW, kW, kNW };
 // "Visibility is 4000 metres towards the north-east. ", or "Minimum visibility is ...".
-void appendDirectionalVisibility(std::string& out, bool minimum, std::string_view metres,
+void appendDirectionalVisibility(TextBuffer& out, bool minimum, std::string_view metres,
                                  Compass direction);
 inline constexpr std::string_view kNoDirectionalVariation =
     "No directional variation can be given. ";
 inline constexpr std::string_view kVisibilityNotReported = "Visibility is not reported. ";
 // "Visibility is 1 1/2 statute miles. ", with "less than" for M and "more than" for P.
 enum class Bound { kExact, kLessThan, kMoreThan };
-void appendVisibilityMiles(std::string& out, Bound bound, std::string_view whole,
+void appendVisibilityMiles(TextBuffer& out, Bound bound, std::string_view whole,
                            std::string_view fraction);
 
 // Runway visual range in any form: "Runway Visual Range for runway 27L is more than 1500 metres,
@@ -168,7 +168,7 @@ struct RunwayRange {
   bool feet = false;
   char tendency = 0;  // 'U', 'D', 'N', or 0
 };
-void appendRunwayRange(std::string& out, const RunwayRange& range);
+void appendRunwayRange(TextBuffer& out, const RunwayRange& range);
 
 // Present weather in any form of the code, worded from its parts.
 struct WeatherCode {
@@ -180,9 +180,9 @@ struct WeatherCode {
 };
 // "There is light rain and snow. ", "There are showers in the vicinity. ", "There is a tornado or
 // waterspout. ".
-void appendWeather(std::string& out, const WeatherCode& code);
+void appendWeather(TextBuffer& out, const WeatherCode& code);
 // "Recent thunderstorm with rain. "
-void appendRecentWeather(std::string& out, const WeatherCode& code);
+void appendRecentWeather(TextBuffer& out, const WeatherCode& code);
 // True when every code of `code` has a word.
 bool weatherHasWords(const WeatherCode& code);
 inline constexpr std::string_view kWeatherNotObserved = "Present weather is not reported. ";
@@ -191,7 +191,7 @@ inline constexpr std::string_view kNoSignificantWeather = "No significant weathe
 enum class CloudType { kNone, kCumulonimbus, kToweringCumulus, kNotReported };
 // Cloud layers with a type or missing parts: "Broken cloud cover (5/8 to 7/8) at 2500 feet,
 // cumulonimbus. ", "Broken cloud cover (5/8 to 7/8), height not reported. ".
-void appendCloudLayerFull(std::string& out, const CloudAmount* amount, std::string_view height,
+void appendCloudLayerFull(TextBuffer& out, const CloudAmount* amount, std::string_view height,
                           CloudType type);
 inline constexpr std::string_view kCloudNotReported = "Cloud cover is not reported. ";
 inline constexpr std::string_view kNoSignificantCloud = "No significant cloud. ";
@@ -199,30 +199,29 @@ inline constexpr std::string_view kNoCloudDetected = "No cloud detected. ";
 inline constexpr std::string_view kClearBelow12000 =
     "No clouds below 12,000 feet were detected by the automated station. ";
 // A lone CB or TCU group after a cloud layer.
-void appendCloudTypeOfLayer(std::string& out, CloudType type);
+void appendCloudTypeOfLayer(TextBuffer& out, CloudType type);
 
 // Temperature and dew point with a missing part: "Temperature is 15°Celsius. Dew point is not
 // reported. "
-void appendTemperatureFull(std::string& out, bool temperatureBelowZero,
-                           std::string_view temperature, bool dewPointBelowZero,
-                           std::string_view dewPoint);
+void appendTemperatureFull(TextBuffer& out, bool temperatureBelowZero, std::string_view temperature,
+                           bool dewPointBelowZero, std::string_view dewPoint);
 // "QNH is not reported. "
 inline constexpr std::string_view kQnhNotReported = "QNH is not reported. ";
 // "Altimeter setting is 29.92 inches of mercury. " from A2992.
-void appendAltimeter(std::string& out, std::string_view hundredths);
+void appendAltimeter(TextBuffer& out, std::string_view hundredths);
 inline constexpr std::string_view kAltimeterNotReported = "Altimeter setting is not reported. ";
 
 // Trend sections.
 // "PROBABILITY 30 %:" or "PROBABILITY 30 %, TEMPORARY:".
-void appendProbabilityHeading(std::string& out, std::string_view percent, bool temporary);
+void appendProbabilityHeading(TextBuffer& out, std::string_view percent, bool temporary);
 enum class TrendTime { kFrom, kUntil, kAt };
 // "From 11.00 GMT. "
-void appendTrendTime(std::string& out, TrendTime kind, std::string_view hour,
+void appendTrendTime(TextBuffer& out, TrendTime kind, std::string_view hour,
                      std::string_view minute);
 
 // Supplementary groups.
 // "Wind shear on runway 27L. ", or on all runways when `runway` is empty.
-void appendWindShear(std::string& out, std::string_view runway);
+void appendWindShear(TextBuffer& out, std::string_view runway);
 // Runway state from its digits (any of them may be "/"): deposit, extent, depth, braking.
 struct RunwayState {
   std::string_view runway;  // empty: all runways (88)
@@ -230,21 +229,21 @@ struct RunwayState {
   char deposit = '/', extent = '/';
   std::string_view depth, braking;
 };
-void appendRunwayState(std::string& out, const RunwayState& state);
+void appendRunwayState(TextBuffer& out, const RunwayState& state);
 inline constexpr std::string_view kAerodromeClosedBySnow = "The aerodrome is closed by snow. ";
 // "Sea surface temperature is 15°Celsius, state of the sea is slight (3). " or with the wave
 // height in decimetres.
-void appendSea(std::string& out, bool belowZero, std::string_view temperature, char state,
+void appendSea(TextBuffer& out, bool belowZero, std::string_view temperature, char state,
                std::string_view waveHeight);
 
 // Military colour state: BLU WHT GRN YLO YLO1 YLO2 AMB RED, after BLACK when the aerodrome is
 // unusable for another reason than the weather. Returns false for a code of no colour.
-bool appendColourState(std::string& out, std::string_view code, bool black);
+bool appendColourState(TextBuffer& out, std::string_view code, bool black);
 // RFmm.m/mmm.m: rainfall in the last ten minutes and since 9 a.m. local time, in millimetres.
-void appendRainfall(std::string& out, std::string_view lastTenMinutes, std::string_view since9);
+void appendRainfall(TextBuffer& out, std::string_view lastTenMinutes, std::string_view since9);
 inline constexpr std::string_view kRecentWeatherNotReported = "Recent weather is not reported. ";
 // A second visibility in metres without a direction: the minimum visibility.
-void appendMinimumVisibility(std::string& out, std::string_view metres);
+void appendMinimumVisibility(TextBuffer& out, std::string_view metres);
 
 // "Cumulonimbus to the south-east, south and south-west. ": a CB or TCU group followed by
 // the directions where the clouds stand, written in the body by some stations.
@@ -254,7 +253,7 @@ struct PlaceSubject {
   const WeatherCode* weather = nullptr;
 };
 // With `overField` and no direction: over the aerodrome.
-void appendDirections(std::string& out, std::span<const PlaceSubject> subjects, bool distant,
+void appendDirections(TextBuffer& out, std::span<const PlaceSubject> subjects, bool distant,
                       std::span<const Compass> directions, bool overField);
 // NIL where the present weather stands: none to report.
 inline constexpr std::string_view kNoWeatherToReport = "No weather to report. ";
@@ -265,11 +264,11 @@ inline constexpr std::string_view kElementNotReported =
 inline constexpr std::string_view kVariationNotReported =
     " The variation of the wind direction is not reported.";
 // An Australian trend section from a time on: "FROM 02.00 GMT:".
-void appendFromHeading(std::string& out, std::string_view hour, std::string_view minute);
+void appendFromHeading(TextBuffer& out, std::string_view hour, std::string_view minute);
 
 // The remarks line opens with this; the last line names what could not be read.
 inline constexpr std::string_view kRemarks = "Remarks: ";
-void appendNotTranslated(std::string& out, std::string_view group, bool first);
+void appendNotTranslated(TextBuffer& out, std::string_view group, bool first);
 inline constexpr std::string_view kNotTranslatedEnd = ".";
 
 }  // namespace vantrel::words

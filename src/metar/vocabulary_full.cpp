@@ -299,7 +299,7 @@ static_assert(allJsonSafe([] {
   return all;
 }()));
 
-void appendSpeed(std::string& out, Speed speed) {
+void appendSpeed(TextBuffer& out, Speed speed) {
   if (speed.above) out += kMoreThan;
   out += speed.digits;
 }
@@ -331,7 +331,7 @@ const DescriptorWord* findDescriptor(std::string_view code) {
 }
 
 // "light showers of rain and snow", "thunderstorm with heavy rain", "freezing drizzle".
-void appendWeatherPhrase(std::string& out, const WeatherCode& code) {
+void appendWeatherPhrase(TextBuffer& out, const WeatherCode& code) {
   const DescriptorWord* d = findDescriptor(code.descriptor);
   const std::string_view intensity = code.intensity == weather::Intensity::kLight   ? kLight
                                      : code.intensity == weather::Intensity::kHeavy ? kHeavy
@@ -355,17 +355,17 @@ void appendWeatherPhrase(std::string& out, const WeatherCode& code) {
 
 }  // namespace
 
-void appendHeaderWithoutTime(std::string& out, ReportType type, std::string_view station) {
+void appendHeaderWithoutTime(TextBuffer& out, ReportType type, std::string_view station) {
   out += kReportFor[static_cast<std::size_t>(type)];
   appendStation(out, station);
 }
 
-void appendHeaderNote(std::string& out, HeaderNote note) {
+void appendHeaderNote(TextBuffer& out, HeaderNote note) {
   out += kHeaderNotes[static_cast<std::size_t>(note)];
 }
 
-void appendWindNotReported(std::string& out, std::string_view direction, Speed speed,
-                           SpeedUnit unit, Section section) {
+void appendWindNotReported(TextBuffer& out, std::string_view direction, Speed speed, SpeedUnit unit,
+                           Section section) {
   const std::string_view words = kSpeedUnits[static_cast<std::size_t>(unit)];
   if (direction.empty() && speed.digits.empty()) {
     out += kWindNotReported;
@@ -379,7 +379,7 @@ void appendWindNotReported(std::string& out, std::string_view direction, Speed s
   out += stopOf(section);
 }
 
-void appendWindFull(std::string& out, std::string_view direction, Speed speed, Speed gust,
+void appendWindFull(TextBuffer& out, std::string_view direction, Speed speed, Speed gust,
                     SpeedUnit unit, Section section) {
   const std::string_view words = kSpeedUnits[static_cast<std::size_t>(unit)];
   if (direction.empty()) {
@@ -397,7 +397,7 @@ void appendWindFull(std::string& out, std::string_view direction, Speed speed, S
   out += stopOf(section);
 }
 
-void appendDirectionalVisibility(std::string& out, bool minimum, std::string_view metres,
+void appendDirectionalVisibility(TextBuffer& out, bool minimum, std::string_view metres,
                                  Compass direction) {
   appendText(out, minimum ? kMinimumVisibilityIs : kVisibilityIs, metres, kMetres);
   if (direction != Compass::kNone) {
@@ -406,7 +406,7 @@ void appendDirectionalVisibility(std::string& out, bool minimum, std::string_vie
   out += kStop;
 }
 
-void appendVisibilityMiles(std::string& out, Bound bound, std::string_view whole,
+void appendVisibilityMiles(TextBuffer& out, Bound bound, std::string_view whole,
                            std::string_view fraction) {
   appendText(out, kVisibilityIs, bounded(bound), whole);
   if (!whole.empty() && !fraction.empty()) out += kSpace;
@@ -417,7 +417,7 @@ void appendVisibilityMiles(std::string& out, Bound bound, std::string_view whole
   appendText(out, plural ? kStatuteMiles : kStatuteMile, kStop);
 }
 
-void appendRunwayRange(std::string& out, const RunwayRange& range) {
+void appendRunwayRange(TextBuffer& out, const RunwayRange& range) {
   out += kRunwayVisualRange;
   out += range.runway;
   if (range.low.empty()) {
@@ -449,7 +449,7 @@ bool weatherHasWords(const WeatherCode& code) {
   return true;
 }
 
-void appendWeather(std::string& out, const WeatherCode& code) {
+void appendWeather(TextBuffer& out, const WeatherCode& code) {
   if (code.intensity == weather::Intensity::kHeavy && code.descriptor.empty() && code.count == 1 &&
       code.phenomena[0] == "FC") {
     out += kTornado;
@@ -471,13 +471,13 @@ void appendWeather(std::string& out, const WeatherCode& code) {
   out += kStop;
 }
 
-void appendRecentWeather(std::string& out, const WeatherCode& code) {
+void appendRecentWeather(TextBuffer& out, const WeatherCode& code) {
   out += kRecent;
   appendWeatherPhrase(out, code);
   out += kStop;
 }
 
-void appendCloudLayerFull(std::string& out, const CloudAmount* amount, std::string_view height,
+void appendCloudLayerFull(TextBuffer& out, const CloudAmount* amount, std::string_view height,
                           CloudType type) {
   out +=
       amount == nullptr ? kCloudOfUnreportedAmount : kCloudCover[static_cast<std::size_t>(*amount)];
@@ -486,18 +486,17 @@ void appendCloudLayerFull(std::string& out, const CloudAmount* amount, std::stri
   } else {
     out += kAt;
     appendHeight(out, height);
-    out.resize(out.size() - 2);  // the height's own ". "
+    out.truncate(out.size() - 2);  // the height's own ". "
   }
   appendText(out, kCloudTypes[static_cast<std::size_t>(type)], kStop);
 }
 
-void appendCloudTypeOfLayer(std::string& out, CloudType type) {
+void appendCloudTypeOfLayer(TextBuffer& out, CloudType type) {
   out += kLayerTypes[static_cast<std::size_t>(type)];
 }
 
-void appendTemperatureFull(std::string& out, bool temperatureBelowZero,
-                           std::string_view temperature, bool dewPointBelowZero,
-                           std::string_view dewPoint) {
+void appendTemperatureFull(TextBuffer& out, bool temperatureBelowZero, std::string_view temperature,
+                           bool dewPointBelowZero, std::string_view dewPoint) {
   if (temperature.empty()) {
     out += kTemperatureNotReported;
   } else {
@@ -511,22 +510,22 @@ void appendTemperatureFull(std::string& out, bool temperatureBelowZero,
   }
 }
 
-void appendAltimeter(std::string& out, std::string_view hundredths) {
+void appendAltimeter(TextBuffer& out, std::string_view hundredths) {
   appendText(out, kAltimeterIs, hundredths.substr(0, 2), kDecimalPoint, hundredths.substr(2),
              kInchesOfMercury);
 }
 
-void appendProbabilityHeading(std::string& out, std::string_view percent, bool temporary) {
+void appendProbabilityHeading(TextBuffer& out, std::string_view percent, bool temporary) {
   appendText(out, kProbability, percent, kPercent, temporary ? kTemporaryAfter : kHeadingEnd);
 }
 
-void appendTrendTime(std::string& out, TrendTime kind, std::string_view hour,
+void appendTrendTime(TextBuffer& out, TrendTime kind, std::string_view hour,
                      std::string_view minute) {
   appendText(out, kTrendTimes[static_cast<std::size_t>(kind)], hour, kDecimalPoint, minute,
              kGmtStop);
 }
 
-void appendWindShear(std::string& out, std::string_view runway) {
+void appendWindShear(TextBuffer& out, std::string_view runway) {
   if (runway.empty()) {
     out += kWindShearAllRunways;
   } else {
@@ -534,7 +533,7 @@ void appendWindShear(std::string& out, std::string_view runway) {
   }
 }
 
-void appendRunwayState(std::string& out, const RunwayState& state) {
+void appendRunwayState(TextBuffer& out, const RunwayState& state) {
   if (state.runway.empty()) {
     appendText(out, kAllRunways, kColon);
   } else {
@@ -594,7 +593,7 @@ void appendRunwayState(std::string& out, const RunwayState& state) {
   out += kStop;
 }
 
-void appendSea(std::string& out, bool belowZero, std::string_view temperature, char state,
+void appendSea(TextBuffer& out, bool belowZero, std::string_view temperature, char state,
                std::string_view waveHeight) {
   if (temperature.empty()) {
     out += kSeaTemperatureNotReported;
@@ -611,7 +610,7 @@ void appendSea(std::string& out, bool belowZero, std::string_view temperature, c
   out += kStop;
 }
 
-bool appendColourState(std::string& out, std::string_view code, bool black) {
+bool appendColourState(TextBuffer& out, std::string_view code, bool black) {
   for (const Colour& c : kColours) {
     if (sameCode(c.code, code)) {
       appendText(out, kColourState, c.name, black ? kBlack : "", kStop);
@@ -621,15 +620,15 @@ bool appendColourState(std::string& out, std::string_view code, bool black) {
   return false;
 }
 
-void appendRainfall(std::string& out, std::string_view lastTenMinutes, std::string_view since9) {
+void appendRainfall(TextBuffer& out, std::string_view lastTenMinutes, std::string_view since9) {
   appendText(out, kRainfall, lastTenMinutes, kMillimetresLastTen, since9, kMillimetresSince9);
 }
 
-void appendMinimumVisibility(std::string& out, std::string_view metres) {
+void appendMinimumVisibility(TextBuffer& out, std::string_view metres) {
   appendText(out, kMinimumVisibility, metres, kMetres, kStop);
 }
 
-void appendDirections(std::string& out, std::span<const PlaceSubject> subjects, bool distant,
+void appendDirections(TextBuffer& out, std::span<const PlaceSubject> subjects, bool distant,
                       std::span<const Compass> directions, bool overField) {
   const std::size_t start = out.size();
   for (std::size_t i = 0; i < subjects.size(); ++i) {
@@ -654,11 +653,11 @@ void appendDirections(std::string& out, std::span<const PlaceSubject> subjects, 
   out += kStop;
 }
 
-void appendFromHeading(std::string& out, std::string_view hour, std::string_view minute) {
+void appendFromHeading(TextBuffer& out, std::string_view hour, std::string_view minute) {
   appendText(out, kFromHeading, hour, kDecimalPoint, minute, kGmtHeading);
 }
 
-void appendNotTranslated(std::string& out, std::string_view group, bool first) {
+void appendNotTranslated(TextBuffer& out, std::string_view group, bool first) {
   out += first ? kNotTranslated : kSpace;
   out += group;
 }

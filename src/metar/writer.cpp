@@ -6,12 +6,10 @@
 
 namespace vantrel {
 
-void Writer::begin(std::string_view report, Translation& out) {
+void Writer::begin(std::string_view report, const TextScan& scan, Translation& out) {
   out_ = &out;
-  out_->clear(report);
-  // Two scans for one byte each: find_first_of would test every byte against the set.
-  reportHasLineBreak_ =
-      report.find('\n') != std::string_view::npos || report.find('\r') != std::string_view::npos;
+  out_->clear(report, scan);
+  reportHasLineBreak_ = scan.lineBreak;
 }
 
 void Writer::write(const LineText& line) {
@@ -59,23 +57,6 @@ void writeClosingLines(Writer& writer, const ClosingLines& lines) {
   }
   if (!lines.skyBeforeWeather) writeIfAny(lines.sky);
   writeIfAny(lines.temperature);
-}
-
-// Eight bytes at a time while whole words remain.
-const char* nextSpace(const char* p, const char* const end) noexcept {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr std::uint64_t kSpaces = kOnes * ' ';
-  constexpr std::uint64_t kHighs = kOnes * 0x80U;
-  while (std::endian::native == std::endian::little && end - p >= 8) {
-    std::uint64_t word;
-    std::memcpy(&word, p, sizeof word);
-    const std::uint64_t x = word ^ kSpaces;  // a zero byte where a space was
-    const std::uint64_t zeros = (x - kOnes) & ~x & kHighs;
-    if (zeros != 0) return p + std::countr_zero(zeros) / 8;  // little-endian byte order
-    p += 8;
-  }
-  while (p != end && *p != ' ') ++p;
-  return p;
 }
 
 void sortGroupStarts(std::vector<const char*>& starts) noexcept {

@@ -17,12 +17,12 @@ namespace vantrel {
 class LineText {
  public:
   // The text, emptied, for the sentence of `source` that replaces what was there.
-  std::string& replace(const Group& source) {
+  TextBuffer& replace(const Group& source) {
     clear();
     return add(source);
   }
   // The text, for a sentence of `source` that goes after what is there.
-  std::string& add(const Group& source) {
+  TextBuffer& add(const Group& source) {
     credit(source.bytes());
     return text_;
   }
@@ -43,7 +43,7 @@ class LineText {
 
   std::string_view text() const noexcept { return text_; }
   bool empty() const noexcept { return text_.empty(); }
-  std::string& text() noexcept { return text_; }
+  TextBuffer& text() noexcept { return text_; }
   void credit(std::string_view group) {
     if (!group.empty()) sources_.push_back(group.data());
   }
@@ -51,15 +51,15 @@ class LineText {
  private:
   friend class Writer;
 
-  std::string text_;
+  TextBuffer text_;
   std::vector<const char*> sources_;  // where each group that gave text begins in the report
 };
 
 // Writes the lines of one translation into a Translation.
 class Writer {
  public:
-  // Starts a translation of `report` into `out`.
-  void begin(std::string_view report, Translation& out);
+  // Starts a translation of `report`, which `scan` describes, into `out`.
+  void begin(std::string_view report, const TextScan& scan, Translation& out);
 
   void refuse() { out_->refuse(); }
   // Writes `line` as a line; a line break typed inside a group is written as U+FFFD.
@@ -75,7 +75,7 @@ class Writer {
 
   Translation* out_ = nullptr;
   bool reportHasLineBreak_ = false;
-  std::string lineWithoutBreaks_;
+  TextBuffer lineWithoutBreaks_;
 };
 
 // The closing lines of the trend: those of the last section read, or NOSIG alone when no
@@ -119,8 +119,5 @@ void writeClosingLines(Writer& writer, const ClosingLines& lines);
 
 // Sorts the starts of the groups that gave text; they come nearly in report order.
 void sortGroupStarts(std::vector<const char*>& starts) noexcept;
-
-// The first space at or after `p`, or `end`.
-const char* nextSpace(const char* p, const char* end) noexcept;
 
 }  // namespace vantrel

@@ -37,9 +37,10 @@ TEST(RemarksTest, EveryRowGivesItsSentenceAndTakesItsGroups) {
     // The reader is called at its position after RMK and appends to the text before it.
     std::vector<Group> groups{Group("RMK")};
     for (const std::string_view g : split(columns[0], ' ')) groups.emplace_back(g);
-    std::string text = "Remarks: ";
+    TextBuffer text;
+    text += "Remarks: ";
     const std::size_t taken = full::readRemark(groups, 1, text);
-    EXPECT_EQ(text.substr(9), columns[1]);
+    EXPECT_EQ(text.view().substr(9), columns[1]);
     EXPECT_EQ(std::to_string(taken), columns[2]);
     ++rows;
   }

@@ -139,7 +139,7 @@ bool readWind(const Group& g, std::string_view u, Section section, LineText& win
     words::appendWindNotReported(wind.add(g), "", typedSpeedOf, unit, section);
     return true;
   }
-  std::string& out = wind.add(g);
+  TextBuffer& out = wind.add(g);
   const bool classicUnit = unit != SpeedUnit::kMetresPerSecond;
   const bool plainSpeeds = !speed->above && (!gust || !gust->above);
   if (!gust && body == "00000") {
@@ -224,7 +224,7 @@ std::size_t readVisibility(std::span<const Group> groups, std::size_t i, std::st
     if (rest.empty() || rest == "NDV") {
       if (text.visibilityFound) return 0;
       text.visibilityMetres = metres;
-      std::string& out = text.visibility.add(g);
+      TextBuffer& out = text.visibility.add(g);
       if (metres == "0000") {
         out += words::kNoVisibility;
       } else if (metres == "9999") {
@@ -268,7 +268,7 @@ std::size_t readMilesPair(std::span<const Group> groups, std::size_t i, std::str
   const Group& next = groups[i + 1];
   const std::string_view n = next.bytes();
   if (n.size() < 5 || !endsWith(n, "SM") || !isFraction(n.substr(0, n.size() - 2))) return 0;
-  std::string& out = text.visibility.add(groups[i]);
+  TextBuffer& out = text.visibility.add(groups[i]);
   text.visibility.credit(n);
   words::appendVisibilityMiles(out, Bound::kExact, groups[i].bytes(), n.substr(0, n.size() - 2));
   text.visibilityFound = true;
@@ -385,7 +385,7 @@ bool readWeather(const Group& g, std::string_view u, SectionText& text) {
   }
   const std::optional<words::WeatherCode> code = parseWeather(u, true);
   if (!code) return false;
-  std::string& out = text.weather.add(g);
+  TextBuffer& out = text.weather.add(g);
   // The forms the classic tables hold keep their sentences.
   std::string_view classic;
   if (!code->vicinity && code->count == 1 &&
@@ -479,7 +479,7 @@ bool readSky(const Group& g, std::string_view u, SectionText& text) {
       cloudType != words::CloudType::kToweringCumulus) {
     return false;
   }
-  std::string& out = sky.add(g);
+  TextBuffer& out = sky.add(g);
   if (amount != nullptr && !heightMissing && cloudType == words::CloudType::kNone) {
     words::appendCloudLayer(out, *amount, height);
   } else {
@@ -525,7 +525,7 @@ bool readTemperature(const Group& g, std::string_view u, LineText& temperature) 
   const std::optional<Degrees> t = degreesOf(u.substr(0, slash), typed.substr(0, slash));
   const std::optional<Degrees> d = degreesOf(u.substr(slash + 1), typed.substr(slash + 1));
   if (!t || !d || t->digits.empty()) return false;
-  std::string& out = temperature.add(g);
+  TextBuffer& out = temperature.add(g);
   if (d->digits.empty()) {
     words::appendTemperatureFull(out, t->belowZero, t->digits, false, "");
   } else {
@@ -541,7 +541,7 @@ bool readPressure(const Group& g, std::string_view u, LineText& temperature) {
   const std::string_view value = g.bytes().substr(1);
   const bool missing = value == "////";
   if (!missing && !allDigits(value)) return false;
-  std::string& out = temperature.add(g);
+  TextBuffer& out = temperature.add(g);
   if (u[0] == 'Q') {
     if (missing) {
       out += words::kQnhNotReported;
@@ -606,7 +606,7 @@ std::size_t readWindShear(std::span<const Group> groups, std::size_t i, std::str
     runway = groups[i + n].bytes().substr(digitsAt);
     ++n;
   }
-  std::string& out = supplementary.add(groups[i]);
+  TextBuffer& out = supplementary.add(groups[i]);
   for (std::size_t k = 1; k < n; ++k) supplementary.credit(groups[i + k].bytes());
   words::appendWindShear(out, runway);
   return n;
@@ -778,7 +778,7 @@ std::size_t readDirections(std::span<const Group> groups, std::size_t i, LineTex
   if (count == 0 && !overField) return 0;
   // A closing AND after the last direction stays with the next group.
   n = lastDirection;
-  std::string& out = sky.add(groups[i]);
+  TextBuffer& out = sky.add(groups[i]);
   for (std::size_t k = 1; k < n; ++k) sky.credit(groups[i + k].bytes());
   words::appendDirections(out, std::span<const words::PlaceSubject>(subjects.data(), subjectCount),
                           distant, std::span<const words::Compass>(directions.data(), count),
@@ -796,14 +796,14 @@ std::size_t readSplitGroup(std::span<const Group> groups, std::size_t i, std::st
     if (u == c.code) amount = &c.amount;
   }
   if (amount != nullptr && next.size() == 3 && allDigits(next)) {
-    std::string& out = text.sky.add(groups[i]);
+    TextBuffer& out = text.sky.add(groups[i]);
     text.sky.credit(next);
     words::appendCloudLayer(out, *amount, next);
     text.cloudFound = true;
     return 2;
   }
   if (u == "Q" && next.size() == 4 && allDigits(next)) {
-    std::string& out = text.temperature.add(groups[i]);
+    TextBuffer& out = text.temperature.add(groups[i]);
     text.temperature.credit(next);
     words::appendQnh(out, next);
     return 2;
@@ -815,7 +815,7 @@ std::size_t readSplitGroup(std::span<const Group> groups, std::size_t i, std::st
     std::array<char, 4> digits{};
     std::memcpy(digits.data(), head.data() + 1, head.size() - 1);
     std::memcpy(digits.data() + head.size() - 1, next.data(), next.size());
-    std::string& out = text.temperature.add(groups[i]);
+    TextBuffer& out = text.temperature.add(groups[i]);
     text.temperature.credit(next);
     words::appendQnh(out, std::string_view(digits.data(), digits.size()));
     return 2;
@@ -831,7 +831,7 @@ std::size_t readSplitRecentWeather(std::span<const Group> groups, std::size_t i,
   if (!next) return 0;
   const std::optional<words::WeatherCode> code = parseWeather(next->view(), false);
   if (!code) return 0;
-  std::string& out = supplementary.add(groups[i]);
+  TextBuffer& out = supplementary.add(groups[i]);
   supplementary.credit(groups[i + 1].bytes());
   words::appendRecentWeather(out, *code);
   return 2;

@@ -42,10 +42,10 @@ void FullReader::notRead(const Group& g) {
   words::appendNotTranslated(notTranslated_, g.bytes(), notTranslated_.empty());
 }
 
-void FullReader::read(std::string_view report, Writer& writer) {
+void FullReader::read(std::string_view report, bool asciiReport, Writer& writer) {
   // The groups; a "=" ends the report, alone or glued to the last group.
   groups_.clear();
-  for (GroupCursor cursor(report); !cursor.remaining().empty(); cursor.advance()) {
+  for (GroupCursor cursor(report, asciiReport); !cursor.remaining().empty(); cursor.advance()) {
     const Group& g = cursor.group();
     if (g.empty()) continue;
     std::string_view bytes = g.bytes();
@@ -147,7 +147,7 @@ void FullReader::read(std::string_view report, Writer& writer) {
         continue;
       }
       if (n == 0) {
-        remarks_.text().resize(before);
+        remarks_.text().truncate(before);
         notRead(groups_[i]);
         ++i;
         continue;

@@ -13,7 +13,8 @@ namespace vantrel::full {
 
 class FullReader {
  public:
-  void read(std::string_view report, Writer& writer);
+  // `asciiReport`: the report is plain ASCII.
+  void read(std::string_view report, bool asciiReport, Writer& writer);
 
  private:
   enum class TrendKind { kBecoming, kTemporary };
@@ -28,7 +29,7 @@ class FullReader {
   std::vector<Group> groups_;
   LineText header_, notes_, heading_, nosig_, supplementary_, remarks_;
   SectionText body_, section_;
-  std::string notTranslated_;
+  TextBuffer notTranslated_;
   bool reportMissing_ = false;
 };
 

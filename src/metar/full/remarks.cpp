@@ -104,7 +104,7 @@ std::uint64_t candidates(const FirstCharIndex& index, string_view s) {
 
 // --- Numbers and times ----------------------------------------------------------------------
 
-void appendUpper(std::string& out, string_view s) {
+void appendUpper(TextBuffer& out, string_view s) {
   for (const char c : s) out += asciiUpper(c);
 }
 
@@ -113,7 +113,7 @@ using rw::appendInteger;
 using rw::appendTime;
 
 // Digits read with `decimals` of them after the point: "0016", 2 gives "0.16".
-void appendScaled(std::string& out, string_view digits, std::size_t decimals) {
+void appendScaled(TextBuffer& out, string_view digits, std::size_t decimals) {
   std::array<char, 16> buffer{};
   if (digits.size() > buffer.size() - 2 || decimals == 0 || decimals >= digits.size()) {
     if (digits.size() <= decimals) out += '0';
@@ -130,7 +130,7 @@ void appendScaled(std::string& out, string_view digits, std::size_t decimals) {
   for (; i < whole; ++i) buffer[n++] = digits[i];
   buffer[n++] = rw::kDecimalPoint[0];
   for (; i < digits.size(); ++i) buffer[n++] = digits[i];
-  out.append(buffer.data(), n);
+  out.append(std::string_view(buffer.data(), n));
 }
 
 bool allZeros(string_view digits) {
@@ -138,7 +138,7 @@ bool allZeros(string_view digits) {
 }
 
 // A height in hundreds of feet in feet: "008" gives "800", "120" gives "12,000".
-void appendHundredsOfFeet(std::string& out, string_view digits) {
+void appendHundredsOfFeet(TextBuffer& out, string_view digits) {
   std::size_t i = 0;
   while (i < digits.size() && digits[i] == '0') ++i;
   const string_view value = digits.substr(i);
@@ -160,7 +160,7 @@ bool isTime(string_view s) {
 }
 
 // Tenths of a degree with a sign digit (1 below zero): "1089" gives "-8.9°Celsius".
-void appendCelsius(std::string& out, char sign, string_view tenths) {
+void appendCelsius(TextBuffer& out, char sign, string_view tenths) {
   if (sign == '1' && !allZeros(tenths)) out += rw::kMinus;
   appendScaled(out, tenths, 1);
   out += rw::kCelsius;
@@ -169,7 +169,7 @@ bool isSignedTenths(string_view s) {
   return s.size() == 4 && (s[0] == '0' || s[0] == '1') && allDigits(s);
 }
 
-void capitaliseFrom(std::string& out, std::size_t pos) {
+void capitaliseFrom(TextBuffer& out, std::size_t pos) {
   if (pos < out.size()) out[pos] = asciiUpper(out[pos]);
 }
 
@@ -206,13 +206,13 @@ Miles milesOf(string_view s) {
   }
   return m;
 }
-void appendMilesValue(std::string& out, const Miles& m) {
+void appendMilesValue(TextBuffer& out, const Miles& m) {
   if (!m.bound.empty()) out += asciiUpper(m.bound[0]) == 'M' ? rw::kLessThan : rw::kMoreThan;
   if (!m.whole.empty()) appendInteger(out, m.whole);
   if (!m.whole.empty() && !m.fraction.empty()) out += rw::kSpace;
   out += m.fraction;
 }
-void appendMilesUnit(std::string& out, const Miles& m) {
+void appendMilesUnit(TextBuffer& out, const Miles& m) {
   const bool one = m.whole.empty() || (m.fraction.empty() && m.whole == "1");
   out += one ? rw::kStatuteMile : rw::kStatuteMiles;
 }
@@ -222,7 +222,7 @@ bool isMetres(string_view s) {
   if (endsWith(s, "M") && s.size() >= 2) s.remove_suffix(1);
   return s.size() == 4 && allDigits(s);
 }
-void appendMetres(std::string& out, string_view s) {
+void appendMetres(TextBuffer& out, string_view s) {
   if (endsWith(s, "M")) s.remove_suffix(1);
   if (s == "9999") {
     out += rw::kTenKilometresOrMore;
@@ -252,7 +252,7 @@ bool isDirection(string_view s) {
     start = dash + 1;
   }
 }
-void appendDirection(std::string& out, string_view s, string_view lead) {
+void appendDirection(TextBuffer& out, string_view s, string_view lead) {
   std::size_t start = 0;
   out += lead;
   while (true) {
@@ -292,7 +292,7 @@ bool isPlaceWord(string_view s) {
   return false;
 }
 
-std::size_t readPlaces(Groups gs, std::size_t i, std::string& out) {
+std::size_t readPlaces(Groups gs, std::size_t i, TextBuffer& out) {
   const std::size_t start = i;
   bool afterDirection = false;  // the place before was a direction
   bool afterAnd = false;        // an AND joins this place to the one before
@@ -426,7 +426,7 @@ string_view phenomenonWords(string_view code) {
   return w != nullptr ? w->words : string_view{};
 }
 
-void appendWeatherName(std::string& out, const WeatherName& w) {
+void appendWeatherName(TextBuffer& out, const WeatherName& w) {
   if (w.intensity == "-") out += rw::kLight;
   if (w.intensity == "+") out += rw::kHeavy;
   const bool showers = w.descriptor != nullptr && is(w.descriptor->code, "SH");
@@ -442,7 +442,7 @@ void appendWeatherName(std::string& out, const WeatherName& w) {
 // --- The readers, one per remark form -------------------------------------------------------
 
 // A whole-sentence remark (AO2, $, PRESRR, BLU ...), or a phrase of several groups.
-std::size_t readKeyword(Groups gs, std::string& out) {
+std::size_t readKeyword(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   for (std::uint64_t m = candidates(kWholeIndex, s); m != 0; m &= m - 1) {
     const rw::Word& w = rw::kWholeRemarks[static_cast<std::size_t>(std::countr_zero(m))];
@@ -489,7 +489,7 @@ std::size_t readKeyword(Groups gs, std::string& out) {
 
 // SLPppp: tenths of a hectopascal without the thousands and hundreds (FMH-1: 9 is put before a
 // value of 500 or more, 10 before a smaller one).
-std::size_t readSeaLevelPressure(string_view s, std::string& out) {
+std::size_t readSeaLevelPressure(string_view s, TextBuffer& out) {
   if (!(s.size() == 6 && startsWith(s, "SLP") && digitsAt(s, 3, 3))) return 0;
   out += rw::kSeaLevelPressureIs;
   out += s[3] >= '5' ? rw::kSeaLevelNine : rw::kSeaLevelTen;
@@ -498,7 +498,7 @@ std::size_t readSeaLevelPressure(string_view s, std::string& out) {
 }
 
 // TsTTTsDDD, TsTTT, and TsTTT//// (dew point missing).
-std::size_t readTenthsTemperature(string_view s, std::string& out) {
+std::size_t readTenthsTemperature(string_view s, TextBuffer& out) {
   if (s.size() != 5 && s.size() != 9) return 0;
   if (asciiUpper(s[0]) != 'T' || !isSignedTenths(s.substr(1, 4))) return 0;
   const bool dewPoint = s.size() == 9 && isSignedTenths(s.substr(5, 4));
@@ -515,7 +515,7 @@ std::size_t readTenthsTemperature(string_view s, std::string& out) {
   return 1;
 }
 
-void appendAmount(std::string& out, const rw::Amount& a, string_view digits, std::size_t decimals) {
+void appendAmount(TextBuffer& out, const rw::Amount& a, string_view digits, std::size_t decimals) {
   if (allSolidus(digits)) {
     out += a.missing;
   } else if (allZeros(digits) && !a.trace.empty()) {
@@ -531,7 +531,7 @@ bool isAmount(string_view s) {
 }
 
 // Pnnnn, Innnn: hourly precipitation and ice accretion, hundredths of an inch; 0000 a trace.
-std::size_t readHundredths(string_view s, std::string& out) {
+std::size_t readHundredths(string_view s, TextBuffer& out) {
   if (s.size() != 5) return 0;
   const char c = asciiUpper(s[0]);
   if (c == 'P' && isAmount(s.substr(1))) {
@@ -547,7 +547,7 @@ std::size_t readHundredths(string_view s, std::string& out) {
 }
 
 // Apppp and App.pp: altimeter setting in inches of mercury.
-std::size_t readAltimeter(string_view s, std::string& out) {
+std::size_t readAltimeter(string_view s, TextBuffer& out) {
   if (s.size() == 5 && asciiUpper(s[0]) == 'A' && digitsAt(s, 1, 4)) {
     words::appendAltimeter(out, s.substr(1));
     return 1;
@@ -563,7 +563,7 @@ std::size_t readAltimeter(string_view s, std::string& out) {
 
 // Qpppp (QNH), QFEppp[.p][/pppp] (QFE in millimetres of mercury, then hectopascals), QBBhhh
 // (cloud base in metres).
-std::size_t readQ(string_view s, std::string& out) {
+std::size_t readQ(string_view s, TextBuffer& out) {
   if (s.size() == 5 && digitsAt(s, 1, 4)) {
     words::appendQnh(out, s.substr(1));
     return 1;
@@ -599,7 +599,7 @@ std::size_t readQ(string_view s, std::string& out) {
 
 // The groups of digits: 1snnn 2snnn 4snnnsnnn 4/sss 5appp 6RRRR 7RRRR 8/CLCMCH 98mmm 931sss
 // 933RRR, and the Japanese cloud layer NTThhh (1CU020: 1 okta of cumulus at 2000 feet).
-std::size_t readDigits(Groups gs, std::string& out) {
+std::size_t readDigits(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   const char c = s[0];
   if (s.size() == 5 && allDigits(s)) {
@@ -700,7 +700,7 @@ std::size_t readDigits(Groups gs, std::string& out) {
 }
 
 // PK WND dddff(f)/(hh)mm.
-std::size_t readPeakWind(Groups gs, std::string& out) {
+std::size_t readPeakWind(Groups gs, TextBuffer& out) {
   if (!is(at(gs, 0), "PK") || !is(at(gs, 1), "WND")) return 0;
   const string_view s = at(gs, 2);
   const std::size_t slash = s.find('/');
@@ -715,7 +715,7 @@ std::size_t readPeakWind(Groups gs, std::string& out) {
 }
 
 // WSHFT (hh)mm [FROPA].
-std::size_t readWindShift(Groups gs, std::string& out) {
+std::size_t readWindShift(Groups gs, TextBuffer& out) {
   if (!is(at(gs, 0), "WSHFT") || !isTime(at(gs, 1))) return 0;
   out += rw::kWindShiftAt;
   appendTime(out, at(gs, 1));
@@ -727,7 +727,7 @@ std::size_t readWindShift(Groups gs, std::string& out) {
 
 // A wind group of a place: dddff(f)[Gff(f)]KT or MPS, VRBffKT, 00000KT, /////KT. Appends
 // "from 350 degrees at 2 knots" and the like.
-bool appendWindValue(std::string& out, string_view s) {
+bool appendWindValue(TextBuffer& out, string_view s) {
   string_view unit, oneUnit;
   if (endsWith(s, "KT")) {
     unit = rw::kKnots;
@@ -777,7 +777,7 @@ bool isVariation(string_view s) {
 }
 // Ends the sentence of a place's wind, with the variation group when there is one; returns the
 // groups read after the wind group.
-std::size_t finishWind(Groups gs, std::size_t next, std::string& out) {
+std::size_t finishWind(Groups gs, std::size_t next, TextBuffer& out) {
   const string_view v = at(gs, next);
   if (isVariation(v)) {
     appendText(out, rw::kDirectionVaries, v.substr(0, 3), rw::kAnd, v.substr(4, 3), rw::kDegrees,
@@ -797,7 +797,7 @@ bool isRunway(string_view s) {
 
 // RWYnn dddffKT [dddVddd]; WIND THRnn dddffKT; WIND hhhhFT dddffKT; HARBOR WIND dddffKT;
 // [TDZ|END] Rnn/dddffMPS.
-std::size_t readPlaceWind(Groups gs, std::string& out) {
+std::size_t readPlaceWind(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   const std::size_t mark = out.size();
   if (startsWith(s, "RWY") && isRunway(s.substr(3))) {
@@ -843,7 +843,7 @@ std::size_t readPlaceWind(Groups gs, std::string& out) {
       if (appendWindValue(out, r.substr(slash + 1))) return n + finishWind(gs, n, out);
     }
   }
-  out.resize(mark);
+  out.truncate(mark);
   return 0;
 }
 
@@ -859,7 +859,7 @@ bool isRunwayPlace(string_view s) {
 
 // Visibility values after VIS, TWR VIS, SFC VIS: "1/2V2", "1 1/2V4", "1400V9999", "2500M",
 // "2 1/2", "NE 2 1/2" (a sector), "2 RWY11" (a second location).
-std::size_t readVisibilityValue(Groups gs, std::size_t i, string_view subject, std::string& out) {
+std::size_t readVisibilityValue(Groups gs, std::size_t i, string_view subject, TextBuffer& out) {
   const std::size_t start = i;
   string_view sector;
   if (subject == rw::kVisibility && isDirection(at(gs, i))) sector = at(gs, i++);
@@ -942,7 +942,7 @@ std::size_t readVisibilityValue(Groups gs, std::size_t i, string_view subject, s
 }
 
 // VIS ..., TWR VIS ..., SFC VIS ..., and VIS MIN mmmm (the minimum visibility, in metres).
-std::size_t readVisibility(Groups gs, std::string& out) {
+std::size_t readVisibility(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   if ((is(s, "TWR") || is(s, "SFC")) && is(at(gs, 1), "VIS")) {
     const std::size_t n = readVisibilityValue(
@@ -961,7 +961,7 @@ std::size_t readVisibility(Groups gs, std::string& out) {
 }
 
 // CIG hhhVhhh, CIG hhh [RWYnn], CIGhhh.
-std::size_t readCeiling(Groups gs, std::string& out) {
+std::size_t readCeiling(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   if (s.size() == 6 && startsWith(s, "CIG") && digitsAt(s, 3, 3)) {
     appendText(out, rw::kCeiling, rw::kIsWord);
@@ -994,7 +994,7 @@ std::size_t readCeiling(Groups gs, std::string& out) {
 }
 
 // [OCNL|FRQ|CONS] LTG[IC][CC][CG][CA] [places].
-std::size_t readLightning(Groups gs, std::string& out) {
+std::size_t readLightning(Groups gs, TextBuffer& out) {
   std::size_t i = 0;
   const rw::Word* frequency = find(rw::kLightningFrequency, at(gs, 0));
   if (frequency != nullptr) ++i;
@@ -1019,7 +1019,7 @@ std::size_t readLightning(Groups gs, std::string& out) {
 }
 
 // Weather begin and end times: RAB15E30, TSB1512E1530, -RAB05, RAB1159E24SNB24.
-std::size_t readBeginEnd(string_view s, std::string& out) {
+std::size_t readBeginEnd(string_view s, TextBuffer& out) {
   if (!isDigit(s.back())) return 0;
   const std::size_t mark = out.size();
   std::size_t p = 0;
@@ -1037,7 +1037,7 @@ std::size_t readBeginEnd(string_view s, std::string& out) {
       while (q < s.size() && isDigit(s[q])) ++q;
       const string_view time = s.substr(p + 1, q - p - 1);
       if (!isTime(time)) {
-        out.resize(mark);
+        out.truncate(mark);
         return 0;
       }
       if (firstTime) {
@@ -1057,7 +1057,7 @@ std::size_t readBeginEnd(string_view s, std::string& out) {
     firstEvent = false;
   }
   if (firstEvent || p != s.size()) {
-    out.resize(mark);
+    out.truncate(mark);
     return 0;
   }
   out += rw::kStop;
@@ -1065,7 +1065,7 @@ std::size_t readBeginEnd(string_view s, std::string& out) {
 }
 
 // The words of a phenomenon or cloud group (TS, CB, VIRGA, -SHRA); false when it is none.
-bool appendPhenomenon(std::string& out, string_view s) {
+bool appendPhenomenon(TextBuffer& out, string_view s) {
   if (const rw::Word* p = find(rw::kPhenomena, s)) {
     out += p->words;
     return true;
@@ -1077,7 +1077,7 @@ bool appendPhenomenon(std::string& out, string_view s) {
 }
 
 // A phenomenon or cloud and where it is: TS DSNT NW, CB DSNT N MOV E, VIRGA N, CB AND RA TO S.
-std::size_t readPlacedPhenomenon(Groups gs, std::string& out) {
+std::size_t readPlacedPhenomenon(Groups gs, TextBuffer& out) {
   const string_view next = at(gs, 1);
   if (!is(at(gs, 0), "VIRGA") && !isPlaceWord(next) && !isDirection(next) && !is(next, "AND") &&
       !is(next, "TO") && !is(next, "AT") && !is(next, "OVER") && !is(next, "IN") &&
@@ -1090,7 +1090,7 @@ std::size_t readPlacedPhenomenon(Groups gs, std::string& out) {
   if (is(at(gs, 1), "AND")) {
     out += rw::kAnd;
     if (!appendPhenomenon(out, at(gs, 2))) {
-      out.resize(mark);
+      out.truncate(mark);
       return 0;
     }
     n = 3;
@@ -1098,7 +1098,7 @@ std::size_t readPlacedPhenomenon(Groups gs, std::string& out) {
   capitaliseFrom(out, mark);
   const std::size_t places = readPlaces(gs, n, out);
   if (places == 0 && !(n == 1 && is(at(gs, 0), "VIRGA"))) {  // FMH-1: VIRGA [direction]
-    out.resize(mark);
+    out.truncate(mark);
     return 0;
   }
   out += rw::kStop;
@@ -1106,7 +1106,7 @@ std::size_t readPlacedPhenomenon(Groups gs, std::string& out) {
 }
 
 // Canadian layer opacities: SC6AC2, FG6ST2, CI0; and a trace of a layer: AC TR.
-std::size_t readLayers(Groups gs, std::string& out) {
+std::size_t readLayers(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   if (!isDigit(s.back()) && !is(at(gs, 1), "TR")) return 0;
   if (const rw::Word* t = find(rw::kLayerTypes, s); t != nullptr && is(at(gs, 1), "TR")) {
@@ -1126,7 +1126,7 @@ std::size_t readLayers(Groups gs, std::string& out) {
     ++p;
   }
   if (p != s.size() || out.size() == mark + rw::kLayersIntro.size()) {
-    out.resize(mark);
+    out.truncate(mark);
     return 0;
   }
   out += rw::kStop;
@@ -1134,7 +1134,7 @@ std::size_t readLayers(Groups gs, std::string& out) {
 }
 
 // FEW/SCT/BKN/OVC[hhh] V FEW/SCT/BKN/OVC: variable sky cover.
-std::size_t readVariableSky(Groups gs, std::string& out) {
+std::size_t readVariableSky(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   if (s.size() < 3 || !is(at(gs, 1), "V")) return 0;
   const rw::Word* from = find(rw::kSkyCovers, s.substr(0, 3));
@@ -1152,7 +1152,7 @@ std::size_t readVariableSky(Groups gs, std::string& out) {
 }
 
 // VISNO RWYnn, CHINO RWYnn: the sensor at a second location.
-std::size_t readSensorAtRunway(Groups gs, std::string& out) {
+std::size_t readSensorAtRunway(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   const string_view r = at(gs, 1);
   if (!(is(s, "VISNO") || is(s, "CHINO")) || !startsWith(r, "RWY") || !isRunway(r.substr(3))) {
@@ -1174,7 +1174,7 @@ bool isObscuration(string_view code) {
 }
 
 // An obscuring layer: a weather phenomenon and its sky cover, FU BKN020, FG SCT000.
-std::size_t readObscuration(Groups gs, std::string& out) {
+std::size_t readObscuration(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   const string_view layer = at(gs, 1);
   if (layer.size() != 6 || !digitsAt(layer, 3, 3)) return 0;
@@ -1200,7 +1200,7 @@ std::size_t readObscuration(Groups gs, std::string& out) {
 }
 
 // REw'w' in the remarks: recent weather, worded as in the supplementary line.
-std::size_t readRecentWeather(Groups gs, std::string& out) {
+std::size_t readRecentWeather(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   if (s.size() < 4 || !startsWith(s, "RE")) return 0;
   WeatherName w;
@@ -1215,7 +1215,7 @@ std::size_t readRecentWeather(Groups gs, std::string& out) {
 }
 
 // PCPN n.nMM PAST HR: precipitation of the last hour in millimetres.
-std::size_t readPrecipitationMillimetres(Groups gs, std::string& out) {
+std::size_t readPrecipitationMillimetres(Groups gs, TextBuffer& out) {
   if (!is(at(gs, 0), "PCPN") || !is(at(gs, 2), "PAST") || !is(at(gs, 3), "HR")) return 0;
   string_view v = at(gs, 1);
   if (!endsWith(v, "MM")) return 0;
@@ -1230,7 +1230,7 @@ std::size_t readPrecipitationMillimetres(Groups gs, std::string& out) {
 }
 
 // DENSITY ALT [-]nnnnFT.
-std::size_t readDensityAltitude(Groups gs, std::string& out) {
+std::size_t readDensityAltitude(Groups gs, TextBuffer& out) {
   if (!is(at(gs, 0), "DENSITY") || !is(at(gs, 1), "ALT")) return 0;
   string_view v = at(gs, 2);
   if (!endsWith(v, "FT")) return 0;
@@ -1246,7 +1246,7 @@ std::size_t readDensityAltitude(Groups gs, std::string& out) {
 }
 
 // COR hhmm: the time of a correction.
-std::size_t readCorrection(Groups gs, std::string& out) {
+std::size_t readCorrection(Groups gs, TextBuffer& out) {
   if (!is(at(gs, 0), "COR") || at(gs, 1).size() != 4 || !isTime(at(gs, 1))) return 0;
   out += rw::kCorrectedAt;
   appendTime(out, at(gs, 1));
@@ -1255,7 +1255,7 @@ std::size_t readCorrection(Groups gs, std::string& out) {
 }
 
 // LAST STFD OBS/NXT ddhhmmZ and its spellings.
-std::size_t readLastStaffed(Groups gs, std::string& out) {
+std::size_t readLastStaffed(Groups gs, TextBuffer& out) {
   if (!is(at(gs, 0), "LAST") || !is(at(gs, 1), "STFD")) return 0;
   std::size_t i = 2;
   const string_view next = at(gs, i);
@@ -1282,7 +1282,7 @@ std::size_t readLastStaffed(Groups gs, std::string& out) {
 }
 
 // SNINCR i/ddd: snow increasing rapidly.
-std::size_t readSnowIncrease(Groups gs, std::string& out) {
+std::size_t readSnowIncrease(Groups gs, TextBuffer& out) {
   if (!is(at(gs, 0), "SNINCR")) return 0;
   const string_view s = at(gs, 1);
   const std::size_t slash = s.find('/');
@@ -1299,7 +1299,7 @@ std::size_t readSnowIncrease(Groups gs, std::string& out) {
 }
 
 // GR s: the largest hailstones, in inches ("GR 1 3/4").
-std::size_t readHailSize(Groups gs, std::string& out) {
+std::size_t readHailSize(Groups gs, TextBuffer& out) {
   if (!is(at(gs, 0), "GR")) return 0;
   Miles m;
   std::size_t n = 2;
@@ -1319,7 +1319,7 @@ std::size_t readHailSize(Groups gs, std::string& out) {
 }
 
 // BIRD HAZARD RWY nn[/nn].
-std::size_t readBirdHazard(Groups gs, std::string& out) {
+std::size_t readBirdHazard(Groups gs, TextBuffer& out) {
   if (!is(at(gs, 0), "BIRD") || !is(at(gs, 1), "HAZARD") || !is(at(gs, 2), "RWY")) return 0;
   const string_view r = at(gs, 3);
   const std::size_t slash = r.find('/');
@@ -1334,7 +1334,7 @@ std::size_t readBirdHazard(Groups gs, std::string& out) {
 
 }  // namespace
 
-std::size_t readRemark(std::span<const Group> groups, std::size_t first, std::string& out) {
+std::size_t readRemark(std::span<const Group> groups, std::size_t first, TextBuffer& out) {
   if (first >= groups.size()) return 0;
   const Groups gs = groups.subspan(first);
   const string_view s = gs[0].bytes();

@@ -12,8 +12,8 @@
 
 namespace vantrel::positional {
 
-void PositionalReader::read(std::string_view report, Writer& writer) {
-  GroupCursor cursor(report);
+void PositionalReader::read(std::string_view report, bool asciiReport, Writer& writer) {
+  GroupCursor cursor(report, asciiReport);
   if (!readHeader(cursor, header_)) {
     writer.refuse();
     return;

@@ -11,7 +11,8 @@ namespace vantrel::positional {
 
 class PositionalReader {
  public:
-  void read(std::string_view report, Writer& writer);
+  // `asciiReport`: the report is plain ASCII.
+  void read(std::string_view report, bool asciiReport, Writer& writer);
 
  private:
   // The text of the report body, one line text per body line.
