@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/json.hpp"
+#include "metar/text_buffer.hpp"
 
 namespace vantrel::cli {
 namespace {
@@ -103,7 +104,7 @@ namespace {
 
 // Copies `text` to `out` and returns the end of the copy.
 char* put(char* out, std::string_view text) noexcept {
-  if (!text.empty()) std::memcpy(out, text.data(), text.size());
+  copyBytes(out, text.data(), text.size());
   return out + text.size();
 }
 

@@ -25,7 +25,9 @@ class Group {
   std::string_view slice(std::size_t pos, std::size_t count) const noexcept {
     if (pos < 1) pos = 1;  // a start before the group counts as its first character
     if (count == 0 || pos > size_) return {};
-    return ascii_ ? bytes_.substr(pos - 1, count) : sliceOfCharacters(pos, count);
+    if (!ascii_) return sliceOfCharacters(pos, count);
+    const std::size_t left = size_ - (pos - 1);
+    return {bytes_.data() + (pos - 1), count < left ? count : left};
   }
   // The character at `pos` upper-cased when it is ASCII; '\0' past the end, and 0x80 for a
   // character that is not ASCII (it then never equals a code).

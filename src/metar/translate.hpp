@@ -3,6 +3,7 @@
 // groups of the report that gave no text.
 
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -25,8 +26,11 @@ inline constexpr std::string_view kNotValidMetar = "It is not a valid METAR.";
 enum class Reading { kClassic, kFull };
 
 // The groups of a translated report that no written line holds text of, found as they are
-// walked: no list is built, so a report of a million unread groups costs no memory for them.
-// A forward range of views into the report, in report order; valid while its Translation is.
+// walked, from one bit a byte of the report that marks where each group that gave text begins: no
+// list is built, so a report of a million unread groups costs no memory for them. The report is
+// taken 64 bytes at a time: its spaces as a mask, the groups that begin there, less those marked
+// read. A forward range of views into the report, in report order; valid while its Translation
+// is.
 class UnreadGroups {
  public:
   class iterator {
@@ -55,22 +59,21 @@ class UnreadGroups {
 
    private:
     friend class UnreadGroups;
-    iterator(const char* p, const char* end, const char* const* read, const char* const* readEnd)
-        : p_(p), end_(end), read_(read), readEnd_(readEnd) {
+    iterator(std::string_view report, const std::uint64_t* read) : report_(report), read_(read) {
       find();
     }
     void find() noexcept;
 
-    const char* p_ = nullptr;
-    const char* end_ = nullptr;
-    const char* const* read_ = nullptr;  // the sorted starts of the groups that gave text
-    const char* const* readEnd_ = nullptr;
-    std::string_view group_;  // empty (null) at the end
+    std::string_view report_;
+    const std::uint64_t* read_ =
+        nullptr;                 // a bit for each byte where a group that gave text begins
+    std::size_t window_ = 0;     // the next 64 bytes to look at
+    std::uint64_t pending_ = 0;  // where unread groups begin in the window before it
+    bool afterSpace_ = true;     // the byte before the next window is a space
+    std::string_view group_;     // empty (null) at the end
   };
 
-  iterator begin() const noexcept {
-    return {report_.data(), report_.data() + report_.size(), read_, readEnd_};
-  }
+  iterator begin() const noexcept { return {report_, read_}; }
   iterator end() const noexcept { return {}; }
   bool empty() const noexcept { return begin() == end(); }
   // Counted by walking them.
@@ -78,12 +81,10 @@ class UnreadGroups {
 
  private:
   friend class Translation;
-  UnreadGroups(std::string_view report, const char* const* read, const char* const* readEnd)
-      : report_(report), read_(read), readEnd_(readEnd) {}
+  UnreadGroups(std::string_view report, const std::uint64_t* read) : report_(report), read_(read) {}
 
   std::string_view report_;
-  const char* const* read_ = nullptr;
-  const char* const* readEnd_ = nullptr;
+  const std::uint64_t* read_ = nullptr;
 };
 
 // The lines of one translation, kept in one buffer, and the groups that gave no text. Lines
@@ -105,7 +106,9 @@ class Translation {
   // The groups (space-separated, never empty) that no written line holds text of, in report
   // order and as typed. Empty for a refused report. Found only when walked, so a caller that
   // never asks pays nothing for them.
-  UnreadGroups unread() const;
+  UnreadGroups unread() const {
+    return refused_ ? UnreadGroups({}, nullptr) : UnreadGroups(report_, read_.data());
+  }
 
   // What one pass over the report found: whether it is valid UTF-8 (a front end may refuse it
   // then), and whether JSON must escape any of its bytes. When it needs no escaping, neither do
@@ -115,14 +118,13 @@ class Translation {
 
   // Building, for the output writer: the report, the lines, and where each group that gave
   // text to a written line begins.
-  void clear(std::string_view report, const TextScan& scan) noexcept {
+  void clear(std::string_view report, const TextScan& scan) {
     refused_ = false;
     report_ = report;
     scan_ = scan;
     text_.clear();
     ends_.clear();
-    read_.clear();
-    readSorted_ = false;
+    read_.assign(report.size() / 64 + 1, 0);
   }
   void refuse() noexcept { refused_ = true; }
   void appendLine(std::string_view line) {
@@ -131,16 +133,19 @@ class Translation {
     out[line.size()] = '\n';
     ends_.push_back(text_.size());
   }
-  std::vector<const char*>& readGroups() noexcept { return read_; }
+  // Marks the group that begins at `group` (a place in the report) as giving text.
+  void markRead(const char* group) noexcept {
+    const auto at = static_cast<std::size_t>(group - report_.data());
+    if (at < report_.size()) read_[at / 64] |= std::uint64_t{1} << (at % 64);
+  }
 
  private:
   bool refused_ = false;
   std::string_view report_;
   TextScan scan_;
   TextBuffer text_;
-  std::vector<std::size_t> ends_;          // where each line's line feed ends
-  mutable std::vector<const char*> read_;  // sorted when the unread groups are first walked
-  mutable bool readSorted_ = false;
+  std::vector<std::size_t> ends_;    // where each line's line feed ends
+  std::vector<std::uint64_t> read_;  // a bit for each byte where a group that gave text begins
 };
 
 // Translates reports one after the other, reusing its buffers, so a long run of reports

@@ -14,13 +14,12 @@ void Writer::begin(std::string_view report, const TextScan& scan, Translation& o
 
 void Writer::write(const LineText& line) {
   append(line.text_);
-  std::vector<const char*>& read = out_->readGroups();
-  read.insert(read.end(), line.sources_.begin(), line.sources_.end());
+  for (const char* const source : line.sources_) out_->markRead(source);
 }
 
 void Writer::write(std::string_view text, const Group* source) {
   append(text);
-  if (source != nullptr) out_->readGroups().push_back(source->bytes().data());
+  if (source != nullptr) out_->markRead(source->bytes().data());
 }
 
 void Writer::append(std::string_view line) {
@@ -57,16 +56,6 @@ void writeClosingLines(Writer& writer, const ClosingLines& lines) {
   }
   if (!lines.skyBeforeWeather) writeIfAny(lines.sky);
   writeIfAny(lines.temperature);
-}
-
-void sortGroupStarts(std::vector<const char*>& starts) noexcept {
-  // An insertion sort: all but free on a list that is nearly in order.
-  for (std::size_t i = 1; i < starts.size(); ++i) {
-    const char* const key = starts[i];
-    std::size_t j = i;
-    for (; j > 0 && key < starts[j - 1]; --j) starts[j] = starts[j - 1];
-    starts[j] = key;
-  }
 }
 
 }  // namespace vantrel

@@ -68,7 +68,7 @@ class Writer {
   void write(std::string_view text, const Group* source = nullptr);
 
   // Counts `group` as read without a line of its own (a closing "=").
-  void markRead(std::string_view group) { out_->readGroups().push_back(group.data()); }
+  void markRead(std::string_view group) { out_->markRead(group.data()); }
 
  private:
   void append(std::string_view line);
@@ -116,8 +116,5 @@ ClosingLines closingLinesOf(const SectionText* section, bool skyBeforeWeather,
 // whenever the last weather step took a group: after a body with weather and no section, that
 // is an empty line.
 void writeClosingLines(Writer& writer, const ClosingLines& lines);
-
-// Sorts the starts of the groups that gave text; they come nearly in report order.
-void sortGroupStarts(std::vector<const char*>& starts) noexcept;
 
 }  // namespace vantrel
