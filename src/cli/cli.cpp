@@ -51,9 +51,14 @@ void translateLines(LineReader& reader, ReportWriter& writer, const OutputSink& 
   } while (!sink.failed() && reader.next(line));
 }
 
-// Pushes the output out and returns `status`, or 2 after a failed write.
-int finish(OutputSink& sink, std::ostream& err, int status) {
+// Pushes the output and the messages out and returns `status`, or 2 after a failed read or
+// write.
+int finish(OutputSink& sink, std::ostream& err, int status, const std::error_code& readError = {}) {
   sink.sync();
+  if (readError) {
+    complain(err, "standard input: " + readError.message());
+    status = 2;
+  }
   if (!sink.failed()) return status;
   std::string message = "write error";
   if (sink.failureErrno() != 0) {
@@ -100,7 +105,7 @@ int runStats(const CommandLine& command, std::istream& in, std::ostream& out, st
   }
   std::string summary;
   if (anyRead) stats.write(summary);
-  OutputSink sink(out, settings.writeBlockSize);
+  OutputSink sink(out, err, settings.writeBlockSize);
   sink.appendLong(summary);
   return finish(sink, err, readFailed ? 2 : stats.anyRejected() ? 1 : 0);
 }
@@ -128,10 +133,10 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
   }
 
   const OutputFormat format = command.json ? OutputFormat::kJson : OutputFormat::kText;
-  OutputSink sink(out, settings.writeBlockSize);
+  OutputSink sink(out, err, settings.writeBlockSize);
   const Reading reading = command.full ? Reading::kFull : Reading::kClassic;
-  ReportWriter writer(sink, err, {format, reading, settings.flushEveryReport});
-  bool readFailed = false;
+  ReportWriter writer(sink, {format, reading, settings.flushEveryReport});
+  std::error_code readError;
   if (!command.reports.empty()) {
     writer.setHeaders(command.reports.size() > 1);
     std::uint64_t number = 0;
@@ -142,12 +147,9 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
   } else {
     LineReader reader(in, settings.readBlockSize, [&sink] { sink.sync(); });
     translateLines(reader, writer, sink, format, settings.terminalInput);
-    if (reader.error()) {
-      complain(err, "standard input: " + reader.error().message());
-      readFailed = true;
-    }
+    readError = reader.error();
   }
-  return finish(sink, err, readFailed ? 2 : writer.status());
+  return finish(sink, err, writer.status(), readError);
 }
 
 int runProcess(int argc, char** argv) {

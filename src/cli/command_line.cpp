@@ -56,7 +56,10 @@ without the header: the report stands just above its lines.
 
 A refused report or an undecodable line is also named on standard error,
 as "line N" or "argument N", and the other reports go on (with --stats they
-are only counted).
+are only counted). These messages are gathered and written each time the
+output is, in large pieces: where both streams show together, a message may
+come after the lines of later reports. When standard output is a terminal,
+each comes at once.
 
 Exit status: 0 if every report was translated, 1 if any report was refused or
 was not valid UTF-8, 2 for a usage error or when a FILE could not be read or

@@ -3,13 +3,17 @@
 #include <algorithm>
 #include <cerrno>
 #include <ios>
+#include <limits>
 
 namespace vantrel::cli {
 
-OutputSink::OutputSink(std::ostream& out, std::size_t flushSize)
-    : out_(out), flushSize_(std::max<std::size_t>(flushSize, 1)) {
+OutputSink::OutputSink(std::ostream& out, std::ostream& err, std::size_t flushSize)
+    : out_(&out), err_(&err), flushSize_(std::max<std::size_t>(flushSize, 1)) {
   buffer_.reserve(flushSize_ + 4096);
 }
+
+// Never full: every text is appended, however long.
+OutputSink::OutputSink() : flushSize_(std::numeric_limits<std::size_t>::max()) {}
 
 void OutputSink::appendLong(std::string_view text) {
   if (text.size() < flushSize_) {
@@ -21,13 +25,18 @@ void OutputSink::appendLong(std::string_view text) {
 }
 
 void OutputSink::flush() {
+  if (out_ == nullptr) return;
   writeRaw(buffer_);
   buffer_.clear();
+  if (diagnostics_.empty()) return;
+  err_->write(diagnostics_.data(), static_cast<std::streamsize>(diagnostics_.size()));
+  err_->flush();
+  diagnostics_.clear();
 }
 
 void OutputSink::sync() {
   flush();
-  if (!failed_ && out_.rdbuf()->pubsync() == -1) {
+  if (out_ != nullptr && !failed_ && out_->rdbuf()->pubsync() == -1) {
     failed_ = true;
     failureErrno_ = errno;
   }
@@ -37,7 +46,7 @@ void OutputSink::writeRaw(std::string_view bytes) {
   if (failed_ || bytes.empty()) return;
   errno = 0;
   const auto size = static_cast<std::streamsize>(bytes.size());
-  if (out_.rdbuf()->sputn(bytes.data(), size) != size) {
+  if (out_->rdbuf()->sputn(bytes.data(), size) != size) {
     failed_ = true;
     failureErrno_ = errno;
   }

@@ -1,14 +1,12 @@
 #include "cli/report_writer.hpp"
 
-#include <ios>
-
 #include "cli/command_line.hpp"
 #include "metar/text.hpp"
 
 namespace vantrel::cli {
 
-ReportWriter::ReportWriter(OutputSink& sink, std::ostream& err, const WriterSettings& settings)
-    : sink_(sink), err_(err), settings_(settings) {}
+ReportWriter::ReportWriter(OutputSink& sink, const WriterSettings& settings)
+    : sink_(sink), settings_(settings) {}
 
 void ReportWriter::write(Origin origin, std::uint64_t number, std::string_view report) {
   if (sink_.failed()) return;
@@ -37,13 +35,13 @@ void ReportWriter::write(Origin origin, std::uint64_t number, std::string_view r
 }
 
 void ReportWriter::diagnose(Origin origin, std::uint64_t number, std::string_view message) {
-  message_.assign(kProgramName);
-  message_ += origin == Origin::kLine ? ": line " : ": argument ";
-  message_ += std::to_string(number);
-  message_ += ": ";
-  message_ += message;
-  message_ += '\n';
-  err_.write(message_.data(), static_cast<std::streamsize>(message_.size()));
+  std::string& messages = sink_.diagnostics();
+  messages += kProgramName;
+  messages += origin == Origin::kLine ? ": line " : ": argument ";
+  messages += std::to_string(number);
+  messages += ": ";
+  messages += message;
+  messages += '\n';
 }
 
 }  // namespace vantrel::cli

@@ -1,8 +1,8 @@
 #pragma once
-// Translates reports one by one and writes them, as text blocks or JSON Lines, into a sink.
+// Translates reports one by one and writes them, as text blocks or JSON Lines, into a sink, and
+// names the reports it cannot translate in the sink's messages.
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -23,13 +23,13 @@ struct WriterSettings {
 
 class ReportWriter {
  public:
-  ReportWriter(OutputSink& sink, std::ostream& err, const WriterSettings& settings);
+  ReportWriter(OutputSink& sink, const WriterSettings& settings);
 
   // Text format: whether each report gets a "==> REPORT <==" header. Set before the first write().
   void setHeaders(bool headers) noexcept { text_.setHeaders(headers); }
 
   // Checks, translates and writes one report. A refused report or one that is not valid UTF-8
-  // is also named on the error stream and makes status() 1.
+  // is also named in the sink's messages and makes status() 1.
   void write(Origin origin, std::uint64_t number, std::string_view report);
 
   // 0 when every report was translated, 1 when one was refused or was not valid UTF-8.
@@ -39,11 +39,9 @@ class ReportWriter {
   void diagnose(Origin origin, std::uint64_t number, std::string_view message);
 
   OutputSink& sink_;
-  std::ostream& err_;
   WriterSettings settings_;
   Translator translator_;
   TextFormatter text_;
-  std::string message_;
   int status_ = 0;
 };
 
