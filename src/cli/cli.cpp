@@ -1,15 +1,19 @@
 #include "cli/cli.hpp"
 
+#include <sched.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
+#include "cli/batch_translator.hpp"
 #include "cli/command_line.hpp"
 #include "cli/line_reader.hpp"
 #include "cli/report_writer.hpp"
@@ -33,9 +37,11 @@ void complain(std::ostream& err, std::string_view what) {
 
 // Text output needs to know whether more than one report comes before it writes the first, so
 // the first line is held until the second one shows up or the input ends. Reports typed at a
-// terminal get no headers, so each is answered as soon as its line is read.
-void translateLines(LineReader& reader, ReportWriter& writer, const OutputSink& sink,
-                    OutputFormat format, bool terminalInput) {
+// terminal get no headers, so each is answered as soon as its line is read. `Writer` is a
+// ReportWriter or a BatchTranslator.
+template <class Writer>
+void translateLines(LineReader& reader, Writer& writer, const OutputSink& sink, OutputFormat format,
+                    bool terminalInput) {
   std::string_view line;
   if (!reader.next(line)) return;
   if (format == OutputFormat::kText && !terminalInput) {
@@ -49,6 +55,32 @@ void translateLines(LineReader& reader, ReportWriter& writer, const OutputSink& 
   do {
     writer.write(Origin::kLine, reader.lineNumber(), line);
   } while (!sink.failed() && reader.next(line));
+}
+
+// The lines of standard input, translated in the caller's thread or, with more than one job, in
+// worker threads; returns the status of the translations. Where answers must come at once (a
+// terminal on either side) one thread does it all.
+int translateInput(std::istream& in, OutputSink& sink, const WriterSettings& writerSettings,
+                   unsigned jobs, const RunSettings& settings, std::error_code& readError) {
+  if (jobs > 1 && !settings.flushEveryReport && !settings.terminalInput) {
+    BatchTranslator batches(sink, writerSettings, {jobs, settings.batchLines, settings.batchBytes});
+    if (batches.start()) {
+      // Before waiting for input, everything read so far goes out, as with one thread.
+      LineReader reader(in, settings.readBlockSize, [&] {
+        batches.drain();
+        sink.sync();
+      });
+      translateLines(reader, batches, sink, writerSettings.format, false);
+      batches.finish();
+      readError = reader.error();
+      return batches.status();
+    }
+  }
+  ReportWriter writer(sink, writerSettings);
+  LineReader reader(in, settings.readBlockSize, [&sink] { sink.sync(); });
+  translateLines(reader, writer, sink, writerSettings.format, settings.terminalInput);
+  readError = reader.error();
+  return writer.status();
 }
 
 // Pushes the output and the messages out and returns `status`, or 2 after a failed read or
@@ -132,24 +164,35 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
       break;
   }
 
-  const OutputFormat format = command.json ? OutputFormat::kJson : OutputFormat::kText;
+  const WriterSettings writerSettings = {command.json ? OutputFormat::kJson : OutputFormat::kText,
+                                         command.full ? Reading::kFull : Reading::kClassic,
+                                         settings.flushEveryReport};
   OutputSink sink(out, err, settings.writeBlockSize);
-  const Reading reading = command.full ? Reading::kFull : Reading::kClassic;
-  ReportWriter writer(sink, {format, reading, settings.flushEveryReport});
-  std::error_code readError;
-  if (!command.reports.empty()) {
-    writer.setHeaders(command.reports.size() > 1);
-    std::uint64_t number = 0;
-    for (const std::string_view report : command.reports) {
-      writer.write(Origin::kArgument, ++number, report);
-      if (sink.failed()) break;
-    }
-  } else {
-    LineReader reader(in, settings.readBlockSize, [&sink] { sink.sync(); });
-    translateLines(reader, writer, sink, format, settings.terminalInput);
-    readError = reader.error();
+  if (command.reports.empty()) {
+    std::error_code readError;
+    const int status =
+        translateInput(in, sink, writerSettings, command.jobs != 0 ? command.jobs : defaultJobs(),
+                       settings, readError);
+    return finish(sink, err, status, readError);
   }
-  return finish(sink, err, writer.status(), readError);
+  ReportWriter writer(sink, writerSettings);
+  writer.setHeaders(command.reports.size() > 1);
+  std::uint64_t number = 0;
+  for (const std::string_view report : command.reports) {
+    writer.write(Origin::kArgument, ++number, report);
+    if (sink.failed()) break;
+  }
+  return finish(sink, err, writer.status());
+}
+
+unsigned defaultJobs() {
+  unsigned count = std::thread::hardware_concurrency();
+  cpu_set_t allowed;
+  CPU_ZERO(&allowed);
+  if (sched_getaffinity(0, sizeof allowed, &allowed) == 0) {
+    count = static_cast<unsigned>(CPU_COUNT(&allowed));
+  }
+  return std::clamp(count, 1U, 8U);
 }
 
 int runProcess(int argc, char** argv) {

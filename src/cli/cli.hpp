@@ -21,6 +21,11 @@ struct RunSettings {
   // Standard input is a terminal: a person types the reports and reads each answer below the
   // report, so text output comes at once, without "==> REPORT <==" headers.
   bool terminalInput = false;
+  // With more than one job, the lines of standard input are translated in batches of at most
+  // this many lines, handed on once they hold this many bytes; a line of batchBytes or more is
+  // translated on its own.
+  std::size_t batchLines = 2048;
+  std::size_t batchBytes = std::size_t{1} << 18;
 };
 
 // Runs the program on `args` (without the program name) and returns its exit status: 0 when
@@ -28,6 +33,10 @@ struct RunSettings {
 // error or a failed read or write. Never ends the process itself.
 int run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
         std::ostream& err, const RunSettings& settings = {});
+
+// Threads for translating standard input when -j is not given: the processors this process may
+// run on, at most 8.
+unsigned defaultJobs();
 
 // The process entry: unsyncs the standard streams from C stdio, then runs on them.
 int runProcess(int argc, char** argv);

@@ -1,5 +1,7 @@
 #include "cli/command_line.hpp"
 
+#include <charconv>
+
 #ifndef VANTREL_VERSION
 #error "VANTREL_VERSION must be defined by the build"
 #endif
@@ -7,12 +9,12 @@
 namespace vantrel::cli {
 
 const std::string_view kUsageText =
-    "Usage: vantrel-translate [--json] [--full] [REPORT]...\n"
+    "Usage: vantrel-translate [--json] [--full] [-j N] [REPORT]...\n"
     "  or:  vantrel-translate --stats [--full] [FILE]...\n"
     "Try 'vantrel-translate --help' for more information.\n";
 
 const std::string_view kHelpText =
-    R"(Usage: vantrel-translate [--json] [--full] [REPORT]...
+    R"(Usage: vantrel-translate [--json] [--full] [-j N] [REPORT]...
   or:  vantrel-translate --stats [--full] [FILE]...
 Translate METAR aviation weather reports into plain English, line by line.
 
@@ -49,6 +51,12 @@ without the header: the report stands just above its lines.
              With --full also the unread share of the body and trend groups
              and of the remark groups (those after RMK). The reports are the
              lines of each FILE, or of standard input for "-" or no FILE
+  -j, --jobs=N
+             translate standard input in N threads at once (1 to 64); the
+             output is the same, in the same order. The default is the number
+             of processors, at most 8. Reports given as arguments, --stats,
+             and a terminal as standard input or output take one thread, so
+             that each answer comes at once
   --help     display this help and exit
   --version  output version information and exit
   --         end the options: every later argument is a REPORT, even one
@@ -85,12 +93,20 @@ CommandLine usageError(std::string message) {
   return line;
 }
 
+// The value of -j: a whole number from 1 to kMaxJobs, in digits only.
+bool readJobs(std::string_view text, unsigned& jobs) {
+  const char* const end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, jobs);
+  return error == std::errc() && stop == end && jobs >= 1 && jobs <= kMaxJobs;
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(std::span<const std::string_view> args) {
   CommandLine line;
   bool optionsEnded = false;
-  for (const std::string_view arg : args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg.front() != '-') {
       line.reports.push_back(arg);
     } else if (arg == "--") {
@@ -107,6 +123,21 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
     } else if (arg == "--version") {
       line.action = Action::kVersion;
       return line;
+    } else if (arg[1] == 'j' || arg == "--jobs" || arg.starts_with("--jobs=")) {
+      std::string_view value;
+      if (arg == "-j" || arg == "--jobs") {
+        if (i + 1 == args.size()) {
+          return usageError(arg == "-j" ? "option requires an argument -- 'j'"
+                                        : "option '--jobs' requires an argument");
+        }
+        value = args[++i];
+      } else {
+        value = arg.substr(arg[1] == 'j' ? 2 : 7);
+      }
+      if (!readJobs(value, line.jobs)) {
+        return usageError("invalid number of jobs '" + std::string(value) + "' (1 to " +
+                          std::to_string(kMaxJobs) + ")");
+      }
     } else if (arg.starts_with("--")) {
       const std::string_view name = arg.substr(0, arg.find('='));
       if (name != arg && (name == "--json" || name == "--full" || name == "--stats" ||

@@ -9,6 +9,8 @@
 namespace vantrel::cli {
 
 inline constexpr std::string_view kProgramName = "vantrel-translate";
+// The most threads -j takes.
+inline constexpr unsigned kMaxJobs = 64;
 
 // Full --help text, ending in a newline.
 extern const std::string_view kHelpText;
@@ -24,6 +26,8 @@ struct CommandLine {
   bool json = false;
   // --full: the full reading instead of the classic one.
   bool full = false;
+  // -j N / --jobs=N: threads translating standard input; 0 when not given.
+  unsigned jobs = 0;
   // The REPORT arguments, or for kStats the FILE arguments, in order. Empty means: read reports
   // from standard input.
   std::vector<std::string_view> reports;
@@ -32,8 +36,9 @@ struct CommandLine {
 };
 
 // Reads the arguments (without the program name) the GNU way: options may come before, between
-// or after reports, "--" ends the options, a lone "-" is a report, and --help or --version take
-// effect where they stand. The views point into `args`.
+// or after reports, "--" ends the options, a lone "-" is a report, an option's value is the next
+// argument or joined to it ("-j4", "--jobs=4"), and --help or --version take effect where they
+// stand. The views point into `args`.
 CommandLine parseCommandLine(std::span<const std::string_view> args);
 
 }  // namespace vantrel::cli

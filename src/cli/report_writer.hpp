@@ -28,6 +28,11 @@ class ReportWriter {
   // Text format: whether each report gets a "==> REPORT <==" header. Set before the first write().
   void setHeaders(bool headers) noexcept { text_.setHeaders(headers); }
 
+  // The text format's state (the headers, and whether a block was written, so that the next one
+  // is set apart by an empty line), for writers that take turns at one output.
+  [[nodiscard]] const TextFormatter& textFormatter() const noexcept { return text_; }
+  void setTextFormatter(const TextFormatter& text) noexcept { text_ = text; }
+
   // Checks, translates and writes one report. A refused report or one that is not valid UTF-8
   // is also named in the sink's messages and makes status() 1.
   void write(Origin origin, std::uint64_t number, std::string_view report);

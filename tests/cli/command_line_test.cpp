@@ -16,6 +16,7 @@ struct ParseCase {
   std::vector<std::string_view> reports;
   std::string_view error;
   bool full = false;
+  unsigned jobs = 0;
 };
 
 std::string joined(const std::vector<std::string_view>& args) {
@@ -42,7 +43,22 @@ TEST(CommandLineTest, ReadsOptionsAndReports) {
       {{"--full", kReport}, Action::kTranslate, false, {kReport}, "", true},
       {{"--full=1"}, Action::kUsageError, false, {}, "option '--full' doesn't allow an argument"},
       {{"a.txt", "--stats", "-", "--full"}, Action::kStats, false, {"a.txt", "-"}, "", true},
-      {{"-j"}, Action::kUsageError, false, {}, "invalid option -- 'j'"},
+      {{"-j"}, Action::kUsageError, false, {}, "option requires an argument -- 'j'"},
+      {{"--jobs"}, Action::kUsageError, false, {}, "option '--jobs' requires an argument"},
+      {{"-j", "3", kReport}, Action::kTranslate, false, {kReport}, "", false, 3},
+      {{"-j64", "--json"}, Action::kTranslate, true, {}, "", false, 64},
+      {{"--jobs", "2", "--jobs=07"}, Action::kTranslate, false, {}, "", false, 7},
+      {{"--stats", "-j", "1"}, Action::kStats, false, {}, "", false, 1},
+      {{"-j", "0"}, Action::kUsageError, false, {}, "invalid number of jobs '0' (1 to 64)"},
+      {{"-j65"}, Action::kUsageError, false, {}, "invalid number of jobs '65' (1 to 64)"},
+      {{"--jobs=", "1"}, Action::kUsageError, false, {}, "invalid number of jobs '' (1 to 64)"},
+      {{"-j", "-1"}, Action::kUsageError, false, {}, "invalid number of jobs '-1' (1 to 64)"},
+      {{"--jobs=2x"}, Action::kUsageError, false, {}, "invalid number of jobs '2x' (1 to 64)"},
+      {{"-j4294967297"},
+       Action::kUsageError,
+       false,
+       {},
+       "invalid number of jobs '4294967297' (1 to 64)"},
       {{kReport, "-5"}, Action::kUsageError, false, {}, "invalid option -- '5'"},
   };
   for (const ParseCase& c : cases) {
@@ -53,6 +69,7 @@ TEST(CommandLineTest, ReadsOptionsAndReports) {
     if (c.action != Action::kTranslate && c.action != Action::kStats) continue;
     EXPECT_EQ(line.json, c.json);
     EXPECT_EQ(line.full, c.full);
+    EXPECT_EQ(line.jobs, c.jobs);
     EXPECT_EQ(line.reports, c.reports);
   }
 }
