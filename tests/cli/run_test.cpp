@@ -7,6 +7,7 @@
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "cli/cli.hpp"
@@ -316,7 +317,7 @@ TEST(RunTest, OutputIsPassedOnBeforeWaitingForInput) {
     std::ostringstream err;
     SlowInput slow({std::string(kParis) + "\n", std::string(kStation) + "\n"}, out);
     std::istream in(&slow);
-    const Args args = json ? Args{"--json"} : Args{};
+    const Args args = json ? Args{"--json", "-j", "2"} : Args{};
     const std::string first = json ? jsonRecord(kParis) : textLines(kParis);
     const std::string second = json ? jsonRecord(kStation) : textLines(kStation);
     EXPECT_EQ(run(args, in, out, err, {16, 16, false, !json}), 0);
@@ -352,6 +353,42 @@ TEST(RunTest, CasesOfTheDataFiles) {
     for (const std::string_view row : test::splitLines(text)) {
       SCOPED_TRACE(entry.path().filename().string() + ":" + std::to_string(++number));
       replayRow(row);
+    }
+  }
+}
+
+// Several jobs write what one writes, byte for byte, whatever the batches: every report of the
+// report files as one input, an undecodable line, an empty one and a CRLF after each file.
+TEST(RunTest, JobsWriteWhatOneJobWrites) {
+  std::string input;
+  for (const auto& entry : std::filesystem::directory_iterator(VANTREL_TEST_DATA_DIR)) {
+    if (entry.path().extension() != ".jsonl") continue;
+    const std::string rows = test::readFile(entry.path()).value();
+    for (const std::string_view row : test::splitLines(rows)) {
+      input += test::JsonReader::parse(row).value().members.at("report").text + "\n";
+    }
+    input += "METAR \xFF\n\n" + std::string(kStation) + "\r\n";
+  }
+  // -j, lines and bytes of a batch: one line each; a few (with lines that go alone); many.
+  const std::tuple<std::string_view, std::size_t, std::size_t> jobs[] = {
+      {"2", 1, 1 << 20}, {"3", 3, 120}, {"2", 500, 1 << 16}};
+  for (const Args& options : {Args{}, Args{"--json"}, Args{"--full"}, Args{"--full", "--json"}}) {
+    Args args = options;
+    args.insert(args.end(), {"-j", "1"});
+    const Outcome one = test::runOnStreams(args, input);
+    EXPECT_EQ(one.status, 1);
+    for (const auto& [count, lines, bytes] : jobs) {
+      SCOPED_TRACE("args " + ::testing::PrintToString(options) + " -j " + std::string(count) +
+                   ", batches of " + std::to_string(lines) + " lines, " + std::to_string(bytes) +
+                   " bytes");
+      args.back() = count;
+      RunSettings settings;
+      settings.batchLines = lines;
+      settings.batchBytes = bytes;
+      const Outcome many = test::runOnStreams(args, input, settings);
+      EXPECT_EQ(many.out, one.out);
+      EXPECT_EQ(many.err, one.err);
+      EXPECT_EQ(many.status, one.status);
     }
   }
 }
