@@ -16,6 +16,8 @@
 //   - standard error holds one "vantrel-translate: line N: " message per refused or undecodable
 //     line, in order;
 //   - reading and writing in tiny blocks gives the same bytes and status as the default blocks;
+//   - -j 2, in batches of one to three lines and a few bytes, gives the same bytes on both
+//     streams and the same status as -j 1, in --json and in text mode;
 //   - text mode ends with the same exit status, and so does --stats, with no message, whose
 //     first line counts the input lines.
 // A violated property aborts with a message, which libFuzzer and the replay runner both report.
@@ -128,10 +130,11 @@ bool checkObject(std::string_view outLine, std::string_view inLine, bool ended, 
 // Every property above, for one reading.
 void checkReading(std::string_view input, vantrel::Reading reading) {
   const std::size_t size = input.size();
-  std::vector<std::string_view> textArgs;
-  if (reading == vantrel::Reading::kFull) textArgs.emplace_back("--full");
+  // One job; "-j", "1" stay last so that the job count can be changed.
+  std::vector<std::string_view> textArgs = {"-j", "1"};
+  if (reading == vantrel::Reading::kFull) textArgs.insert(textArgs.begin(), "--full");
   std::vector<std::string_view> jsonArgs = textArgs;
-  jsonArgs.emplace_back("--json");
+  jsonArgs.insert(jsonArgs.begin(), "--json");
   const Run json = runCli(input, jsonArgs);
   require(json.status == 0 || json.status == 1, "exit status is neither 0 nor 1", json.err);
   require(json.out.empty() || json.out.back() == '\n', "output does not end with a line end",
@@ -175,6 +178,18 @@ void checkReading(std::string_view input, vantrel::Reading reading) {
 
   const Run text = runCli(input, textArgs);
   require(text.status == json.status, "text mode ends with another status", text.err);
+
+  // Two jobs, in batches as small as the input makes them, some lines going alone.
+  vantrel::cli::RunSettings batches;
+  batches.batchLines = 1 + size % 3;
+  batches.batchBytes = 1 + size % 97;
+  for (const auto& [args, one] : {std::pair{jsonArgs, &json}, std::pair{textArgs, &text}}) {
+    std::vector<std::string_view> twoJobs = args;
+    twoJobs.back() = "2";
+    const Run two = runCli(input, twoJobs, batches);
+    require(two.status == one->status && two.out == one->out && two.err == one->err,
+            "two jobs change the output", input);
+  }
 
   // --stats counts every input line as a report, on its first line.
   std::vector<std::string_view> statsArgs = textArgs;
