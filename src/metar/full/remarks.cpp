@@ -114,8 +114,8 @@ using rw::appendTime;
 
 // Digits read with `decimals` of them after the point: "0016", 2 gives "0.16".
 void appendScaled(TextBuffer& out, string_view digits, std::size_t decimals) {
-  std::array<char, 16> buffer{};
-  if (digits.size() > buffer.size() - 2 || decimals == 0 || decimals >= digits.size()) {
+  constexpr std::size_t kMostDigits = 14;
+  if (digits.size() > kMostDigits || decimals == 0 || decimals >= digits.size()) {
     if (digits.size() <= decimals) out += '0';
     if (digits.size() > decimals) appendInteger(out, digits.substr(0, digits.size() - decimals));
     appendText(out, rw::kDecimalPoint,
@@ -123,14 +123,13 @@ void appendScaled(TextBuffer& out, string_view digits, std::size_t decimals) {
     return;
   }
   // One append: the whole part without its leading zeros, the point, the decimals.
-  std::size_t whole = digits.size() - decimals;
+  const std::size_t whole = digits.size() - decimals;
   std::size_t i = 0;
   while (i + 1 < whole && digits[i] == '0') ++i;
-  std::size_t n = 0;
-  for (; i < whole; ++i) buffer[n++] = digits[i];
-  buffer[n++] = rw::kDecimalPoint[0];
-  for (; i < digits.size(); ++i) buffer[n++] = digits[i];
-  out.append(std::string_view(buffer.data(), n));
+  char* to = out.extend(whole - i + 1 + decimals);
+  for (; i < whole; ++i) *to++ = digits[i];
+  *to++ = rw::kDecimalPoint[0];
+  for (; i < digits.size(); ++i) *to++ = digits[i];
 }
 
 bool allZeros(string_view digits) {
