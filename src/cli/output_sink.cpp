@@ -29,6 +29,9 @@ void OutputSink::flush() {
   writeRaw(buffer_);
   buffer_.clear();
   if (diagnostics_.empty()) return;
+  // The output first: where both streams show together, a message then follows the lines
+  // handed on with it.
+  syncStream();
   err_->write(diagnostics_.data(), static_cast<std::streamsize>(diagnostics_.size()));
   err_->flush();
   diagnostics_.clear();
@@ -36,7 +39,11 @@ void OutputSink::flush() {
 
 void OutputSink::sync() {
   flush();
-  if (out_ != nullptr && !failed_ && out_->rdbuf()->pubsync() == -1) {
+  if (out_ != nullptr) syncStream();
+}
+
+void OutputSink::syncStream() {
+  if (!failed_ && out_->rdbuf()->pubsync() == -1) {
     failed_ = true;
     failureErrno_ = errno;
   }

@@ -33,8 +33,8 @@ class OutputSink {
   void flushIfFull() {
     if (buffer_.size() >= flushSize_ || diagnostics_.size() >= flushSize_) flush();
   }
-  // Hands everything buffered to the stream, then the messages to the error stream (also after
-  // a failed write: they tell about reports already read).
+  // Hands everything buffered to the stream, then, once the stream has passed it on, the messages
+  // to the error stream (also after a failed write: they tell about reports already read).
   void flush();
   // flush(), then asks the stream to pass it on.
   void sync();
@@ -46,6 +46,7 @@ class OutputSink {
 
  private:
   void writeRaw(std::string_view bytes);
+  void syncStream();
 
   std::ostream* out_ = nullptr;
   std::ostream* err_ = nullptr;
