@@ -36,12 +36,7 @@ BatchTranslator::BatchTranslator(OutputSink& sink, const WriterSettings& setting
 }
 
 BatchTranslator::~BatchTranslator() {
-  {
-    const std::lock_guard lock(mutex_);
-    stopping_ = true;
-  }
-  workReady_.notify_all();
-  for (std::thread& thread : threads_) thread.join();
+  stopWorkers();
 }
 
 bool BatchTranslator::start() {
@@ -93,6 +88,11 @@ void BatchTranslator::drain() {
 
 void BatchTranslator::finish() {
   drain();
+  stopWorkers();
+}
+
+// A worker ends once its batch is done; batches not yet begun are dropped.
+void BatchTranslator::stopWorkers() {
   {
     const std::lock_guard lock(mutex_);
     stopping_ = true;
@@ -148,9 +148,7 @@ void BatchTranslator::dispatch() {
   writeBatches(most - 1);
   Batch* const batch = gathering_.get();
   if (sink_.failed()) {
-    batch->reports.clear();
-    batch->ends.clear();
-    spare_.push_back(std::move(gathering_));
+    recycle(std::move(gathering_));
     return;
   }
   batch->text = fresh_;
@@ -178,13 +176,18 @@ void BatchTranslator::writeBatches(std::size_t atMost) {
       }
     }
     writeBatch(front);
-    front.reports.clear();
-    front.ends.clear();
-    front.out.clear();
-    front.diagnostics.clear();
-    spare_.push_back(std::move(inFlight_.front()));
+    recycle(std::move(inFlight_.front()));
     inFlight_.pop_front();
   }
+}
+
+// Keeps the batch for its buffers.
+void BatchTranslator::recycle(std::unique_ptr<Batch> batch) {
+  batch->reports.clear();
+  batch->ends.clear();
+  batch->out.clear();
+  batch->diagnostics.clear();
+  spare_.push_back(std::move(batch));
 }
 
 // A worker began each batch as the first of the output: its first block needs the empty line

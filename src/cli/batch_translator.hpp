@@ -58,9 +58,11 @@ class BatchTranslator {
   struct Worker;
 
   void work(Worker& worker);
+  void stopWorkers();
   void dispatch();
   void writeBatches(std::size_t atMost);
   void writeBatch(Batch& batch);
+  void recycle(std::unique_ptr<Batch> batch);
   void writeAlone(Origin origin, std::uint64_t number, std::string_view report);
 
   OutputSink& sink_;
