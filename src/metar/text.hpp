@@ -84,14 +84,12 @@ constexpr bool allJsonSafe(std::initializer_list<std::string_view> texts) noexce
 // the buffer once for all of them.
 template <class... Parts>
 void appendText(TextBuffer& buffer, const Parts&... parts) {
-  const std::string_view views[] = {std::string_view(parts)...};
-  std::size_t total = 0;
-  for (const std::string_view v : views) total += v.size();
-  char* out = buffer.extend(total);
-  for (const std::string_view v : views) {
-    copyBytes(out, v.data(), v.size());
-    out += v.size();
-  }
+  // Folded over the parts, so that the size of a constant fragment stays a constant and its copy
+  // is chosen when compiling.
+  char* out = buffer.extend((std::string_view(parts).size() + ...));
+  ((copyBytes(out, std::string_view(parts).data(), std::string_view(parts).size()),
+    out += std::string_view(parts).size()),
+   ...);
 }
 template <class... Parts>
 void assignText(TextBuffer& buffer, const Parts&... parts) {

@@ -124,7 +124,10 @@ class Translation {
     scan_ = scan;
     text_.clear();
     ends_.clear();
-    read_.assign(report.size() / 64 + 1, 0);
+    // A bit for each byte, cleared word by word: most reports need two words.
+    const std::size_t words = report.size() / 64 + 1;
+    if (read_.size() < words) read_.resize(words);
+    for (std::size_t w = 0; w < words; ++w) read_[w] = 0;
   }
   void refuse() noexcept { refused_ = true; }
   void appendLine(std::string_view line) {

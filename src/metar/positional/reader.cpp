@@ -91,8 +91,7 @@ void PositionalReader::readBody(GroupCursor& cursor, Writer& writer, BodyText& b
   }
 
   // The sky line so far (empty, or the CAVOK sentence) opens the weather line.
-  const WeatherResult weather = TranslateWeather(cursor);
-  weather.assignTo(body.weather, body.sky);
+  const WeatherResult weather = TranslateWeather(cursor, body.weather, body.sky);
   body.weatherFound = weather.found;
   cursor = weather.cursor;
 
@@ -134,8 +133,7 @@ void PositionalReader::readSection(GroupCursor& cursor, TrendKind kind, Writer& 
   if (appendRunway(cursor.group(), section.visibility)) cursor.advance();
 
   // Nothing opens a section's weather line.
-  const WeatherResult weather = TranslateWeather(cursor);
-  weather.assignTo(section.weather, noText_);
+  const WeatherResult weather = TranslateWeather(cursor, section.weather, noText_);
   section.weatherFound = weather.found;
   cursor = weather.cursor;
 

@@ -16,19 +16,12 @@ constexpr int kPasses = 2;
 
 }  // namespace
 
-void WeatherResult::assignTo(LineText& weather, const LineText& initial) const {
-  weather.assign(initial);
-  for (std::size_t i = 0; i < sentenceCount; ++i) weather.add(groups[i]) += sentences[i];
-}
-
-WeatherResult TranslateWeather(GroupCursor cursor) {
+WeatherResult TranslateWeather(GroupCursor cursor, LineText& weather, const LineText& initial) {
   WeatherResult result;
+  weather.assign(initial);
   // Taking a group consumes it, with or without a sentence.
   auto take = [&](std::string_view sentence) {
-    if (!sentence.empty()) {
-      result.sentences[result.sentenceCount] = sentence;
-      result.groups[result.sentenceCount++] = cursor.group();
-    }
+    if (!sentence.empty()) weather.add(cursor.group()) += sentence;
     result.found = true;
     cursor.advance();
   };
