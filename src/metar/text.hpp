@@ -12,6 +12,10 @@
 
 #include "metar/text_buffer.hpp"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vantrel {
 
 // ASCII upper-casing of one byte: a-z become A-Z, every other byte is returned as it is.
@@ -112,6 +116,31 @@ struct TextScan {
   bool lineBreak = false;        // '\n' or '\r'
 };
 TextScan scanText(std::string_view text) noexcept;
+
+// A bit for each of the 64 bytes at `p` that is a space (bit i for byte i); bytes at or past
+// `end` count as spaces.
+inline std::uint64_t spaceBits(const char* p, const char* end) noexcept {
+  char window[64];
+  if (end - p < 64) {
+    std::memset(window, ' ', sizeof window);
+    std::memcpy(window, p, static_cast<std::size_t>(end - p));
+    p = window;
+  }
+#if defined(__SSE2__)
+  const __m128i spaces = _mm_set1_epi8(' ');
+  std::uint64_t bits = 0;
+  for (int i = 0; i < 4; ++i) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+    const auto found = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, spaces)));
+    bits |= std::uint64_t{found} << (16 * i);
+  }
+  return bits;
+#else
+  std::uint64_t bits = 0;
+  for (int i = 0; i < 64; ++i) bits |= std::uint64_t{p[i] == ' '} << i;
+  return bits;
+#endif
+}
 
 // The first space at or after `p`, or `end`: eight bytes at a time while whole words remain,
 // never reading past `end`.

@@ -2,6 +2,7 @@
 // Public interface of the translation library: one METAR report in, English lines out, and the
 // groups of the report that gave no text.
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -62,7 +63,29 @@ class UnreadGroups {
     iterator(std::string_view report, const std::uint64_t* read) : report_(report), read_(read) {
       find();
     }
-    void find() noexcept;
+    // Inline, so that a loop over the groups keeps the walk in registers.
+    void find() noexcept {
+      const char* const begin = report_.data();
+      const char* const end = begin + report_.size();
+      while (pending_ == 0) {
+        const std::size_t at = window_ * 64;
+        if (at >= report_.size()) {
+          group_ = {};
+          return;
+        }
+        const std::uint64_t spaces = spaceBits(begin + at, end);
+        // A group begins at a byte that is not a space and follows a space (or the report's
+        // start).
+        const std::uint64_t starts = ~spaces & ((spaces << 1) | (afterSpace_ ? 1U : 0U));
+        afterSpace_ = (spaces >> 63) != 0;
+        pending_ = starts & ~read_[window_];
+        ++window_;
+      }
+      const char* const start =
+          begin + (window_ - 1) * 64 + static_cast<std::size_t>(std::countr_zero(pending_));
+      pending_ &= pending_ - 1;
+      group_ = std::string_view(start, static_cast<std::size_t>(nextSpace(start, end) - start));
+    }
 
     std::string_view report_;
     const std::uint64_t* read_ =
