@@ -11,14 +11,16 @@ ReportWriter::ReportWriter(OutputSink& sink, const WriterSettings& settings)
 void ReportWriter::write(Origin origin, std::uint64_t number, std::string_view report) {
   if (sink_.failed()) return;
   const bool json = settings_.format == OutputFormat::kJson;
-  const std::size_t invalidAt = findInvalidUtf8(report);
-  if (invalidAt != report.size()) {
+  // The translator checks the report's UTF-8 in the same pass as everything else it looks at; a
+  // translation of bytes that are not UTF-8 is harmless and thrown away.
+  const Translation& translation = translator_.translate(report, settings_.reading);
+  if (const std::size_t invalidAt = translation.reportScan().invalidUtf8At;
+      invalidAt != report.size()) {
     const std::string message = "invalid UTF-8 at byte " + std::to_string(invalidAt + 1);
     status_ = 1;
     diagnose(origin, number, message);
     if (json) JsonFormatter::writeUndecodable(sink_, origin, number, message);
-  } else if (const Translation& translation = translator_.translate(report, settings_.reading);
-             translation.refused()) {
+  } else if (translation.refused()) {
     status_ = 1;
     diagnose(origin, number, kNotValidMetar);
     if (json) JsonFormatter::writeRefused(sink_, report, kNotValidMetar);
