@@ -15,6 +15,9 @@ class Group {
  public:
   constexpr Group() = default;
   explicit Group(std::string_view bytes) noexcept;
+  // `ascii`: whether every byte is below 0x80, when the caller already knows.
+  Group(std::string_view bytes, bool ascii) noexcept
+      : bytes_(bytes), size_(ascii ? bytes.size() : countCharacters(bytes)), ascii_(ascii) {}
 
   std::string_view bytes() const noexcept { return bytes_; }
   // Length in characters.
@@ -59,9 +62,6 @@ class Group {
   }
 
  private:
-  friend class GroupCursor;
-  Group(std::string_view bytes, bool ascii) noexcept
-      : bytes_(bytes), size_(ascii ? bytes.size() : countCharacters(bytes)), ascii_(ascii) {}
   std::string_view sliceOfCharacters(std::size_t pos, std::size_t count) const noexcept;
 
   std::string_view bytes_;

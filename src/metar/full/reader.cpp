@@ -45,21 +45,31 @@ void FullReader::notRead(const Group& g) {
 void FullReader::read(std::string_view report, bool asciiReport, Writer& writer) {
   // The groups; a "=" ends the report, alone or glued to the last group.
   groups_.clear();
-  for (GroupCursor cursor(report, asciiReport); !cursor.remaining().empty(); cursor.advance()) {
-    const Group& g = cursor.group();
-    if (g.empty()) continue;
-    std::string_view bytes = g.bytes();
-    if (bytes.back() == '=' &&
-        cursor.remaining().substr(bytes.size()).find_first_not_of(' ') == std::string_view::npos) {
-      while (!bytes.empty() && bytes.back() == '=') bytes.remove_suffix(1);
-      if (bytes.empty()) {
-        writer.markRead(g.bytes());
-      } else {
-        groups_.emplace_back(bytes);
-      }
+  const char* p = report.data();
+  const char* const end = p + report.size();
+  while (p != end) {
+    if (*p == ' ') {
+      ++p;
       continue;
     }
-    groups_.push_back(g);
+    const char* const start = p;
+    p = nextSpace(p, end);
+    const std::string_view group(start, static_cast<std::size_t>(p - start));
+    std::string_view bytes = group;
+    if (bytes.back() == '=' &&
+        std::string_view(p, static_cast<std::size_t>(end - p)).find_first_not_of(' ') ==
+            std::string_view::npos) {
+      while (!bytes.empty() && bytes.back() == '=') bytes.remove_suffix(1);
+      if (bytes.empty()) {
+        writer.markRead(group);
+        continue;
+      }
+    }
+    if (asciiReport) {
+      groups_.emplace_back(bytes, true);
+    } else {
+      groups_.emplace_back(bytes);
+    }
   }
   notTranslated_.clear();
 
