@@ -15,7 +15,7 @@ struct BatchTranslator::Batch {
   // The text format's state: before the batch when handed on, after it when done.
   TextFormatter text;
   // What the worker wrote.
-  std::string out;
+  TextBuffer out;
   std::string diagnostics;
   bool done = false;  // guarded by mutex_
 };

@@ -14,7 +14,7 @@ namespace {
 // A JSON string escaped a piece at a time, the buffer passed on between pieces, so a huge report
 // is never held whole in the buffer.
 void appendLongJson(OutputSink& sink, std::string_view text) {
-  std::string& buffer = sink.buffer();
+  TextBuffer& buffer = sink.buffer();
   if (text.size() < sink.flushSize()) {
     appendJsonString(buffer, text);
     return;
@@ -33,7 +33,7 @@ void appendLongJson(OutputSink& sink, std::string_view text) {
 // it is.
 void appendJsonText(OutputSink& sink, std::string_view text, bool plain) {
   if (plain && text.size() < sink.flushSize()) {
-    std::string& buffer = sink.buffer();
+    TextBuffer& buffer = sink.buffer();
     buffer += '"';
     buffer += text;
     buffer += '"';
@@ -46,7 +46,7 @@ void appendJsonText(OutputSink& sink, std::string_view text, bool plain) {
 // escape, so they are copied as they are.
 template <class At>
 void appendJsonArray(OutputSink& sink, std::size_t count, const At& at, bool plain) {
-  std::string& buffer = sink.buffer();
+  TextBuffer& buffer = sink.buffer();
   if (plain) {
     // Short plain strings, the usual case: the buffer grows once and each is copied into place.
     std::size_t total = 2 + (count == 0 ? 0 : 2 * (count - 1));
@@ -56,9 +56,7 @@ void appendJsonArray(OutputSink& sink, std::size_t count, const At& at, bool pla
       small = small && at(i).size() < sink.flushSize();
     }
     if (small) {
-      const std::size_t old = buffer.size();
-      buffer.resize(old + total);
-      char* out = buffer.data() + old;
+      char* out = buffer.extend(total);
       *out++ = '[';
       for (std::size_t i = 0; i < count; ++i) {
         if (i != 0) {
@@ -87,7 +85,7 @@ void appendJsonArray(OutputSink& sink, std::size_t count, const At& at, bool pla
 
 void TextFormatter::write(OutputSink& sink, std::string_view report,
                           const Translation& translation) {
-  std::string& buffer = sink.buffer();
+  TextBuffer& buffer = sink.buffer();
   if (headers_) {
     if (blockWritten_) buffer += '\n';
     buffer += "==> ";
@@ -126,14 +124,12 @@ constexpr std::string_view kSeparator = ", ";
 // grows once, by a bound on the record's size, and everything is copied into place: the unread
 // groups are at most the report's groups, each with its two quotes and its separator, which
 // makes at most three bytes for each byte of the report.
-void writePlainRecord(std::string& buffer, std::string_view report, const Translation& translation,
+void writePlainRecord(TextBuffer& buffer, std::string_view report, const Translation& translation,
                       std::size_t linesSize) {
-  const std::size_t old = buffer.size();
   const std::size_t bound = kReportKey.size() + report.size() + 2 + kLinesKey.size() + linesSize +
                             4 * translation.size() + kUnreadKey.size() + 3 * report.size() + 2 +
                             kRecordEnd.size();
-  buffer.resize(old + bound);
-  char* const start = buffer.data() + old;
+  char* const start = buffer.extend(bound);
   char* out = put(start, kReportKey);
   out = putPlainString(out, report);
   out = put(out, kLinesKey);
@@ -149,14 +145,14 @@ void writePlainRecord(std::string& buffer, std::string_view report, const Transl
     out = putPlainString(out, group);
   }
   out = put(out, kRecordEnd);
-  buffer.resize(old + static_cast<std::size_t>(out - start));
+  buffer.truncate(buffer.size() - bound + static_cast<std::size_t>(out - start));
 }
 
 }  // namespace
 
 void JsonFormatter::write(OutputSink& sink, std::string_view report,
                           const Translation& translation) {
-  std::string& buffer = sink.buffer();
+  TextBuffer& buffer = sink.buffer();
   // A line holds the translation's own sentence fragments, which never need escaping, and
   // characters copied from the report, and an unread group is a piece of the report: when the
   // report needs no escaping, neither do they.
@@ -188,7 +184,7 @@ void JsonFormatter::write(OutputSink& sink, std::string_view report,
 
 void JsonFormatter::writeRefused(OutputSink& sink, std::string_view report,
                                  std::string_view message) {
-  std::string& buffer = sink.buffer();
+  TextBuffer& buffer = sink.buffer();
   buffer += "{\"report\": ";
   appendLongJson(sink, report);
   buffer += ", \"error\": ";
@@ -198,7 +194,7 @@ void JsonFormatter::writeRefused(OutputSink& sink, std::string_view report,
 
 void JsonFormatter::writeUndecodable(OutputSink& sink, Origin origin, std::uint64_t number,
                                      std::string_view message) {
-  std::string& buffer = sink.buffer();
+  TextBuffer& buffer = sink.buffer();
   buffer += origin == Origin::kLine ? "{\"line\": " : "{\"argument\": ";
   buffer += std::to_string(number);
   buffer += ", \"error\": ";

@@ -43,7 +43,7 @@ inline bool hasByteToEscape(const char* bytes) noexcept {
 
 }  // namespace
 
-void appendJsonEscaped(std::string& out, std::string_view text) {
+void appendJsonEscaped(TextBuffer& out, std::string_view text) {
   const char* const data = text.data();
   const std::size_t size = text.size();
   std::size_t runStart = 0;
@@ -61,25 +61,25 @@ void appendJsonEscaped(std::string& out, std::string_view text) {
     for (const std::size_t stop = std::min(size, i + kStride); i < stop; ++i) {
       const char escape = kEscapes[static_cast<unsigned char>(data[i])];
       if (escape == 0) continue;
-      out.append(data + runStart, i - runStart);
+      out.append(std::string_view(data + runStart, i - runStart));
       runStart = i + 1;
       if (escape == 'u') {
         const auto byte = static_cast<unsigned char>(data[i]);
         const char code[] = {'\\', 'u', '0', '0', kHexDigits[byte >> 4U], kHexDigits[byte & 0x0FU]};
-        out.append(code, sizeof code);
+        out.append(std::string_view(code, sizeof code));
       } else {
         const char code[] = {'\\', escape};
-        out.append(code, sizeof code);
+        out.append(std::string_view(code, sizeof code));
       }
     }
   }
-  out.append(data + runStart, size - runStart);
+  out.append(std::string_view(data + runStart, size - runStart));
 }
 
-void appendJsonString(std::string& out, std::string_view text) {
-  out.push_back('"');
+void appendJsonString(TextBuffer& out, std::string_view text) {
+  out += '"';
   appendJsonEscaped(out, text);
-  out.push_back('"');
+  out += '"';
 }
 
 }  // namespace vantrel::cli

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "metar/text_buffer.hpp"
+
 namespace vantrel::cli {
 
 class OutputSink {
@@ -19,7 +21,7 @@ class OutputSink {
   OutputSink();
 
   // Where the formatters append; flushIfFull() passes it on.
-  std::string& buffer() noexcept { return buffer_; }
+  TextBuffer& buffer() noexcept { return buffer_; }
   [[nodiscard]] std::size_t flushSize() const noexcept { return flushSize_; }
 
   // Messages for the error stream, each ending in a newline. They wait for the next flush() (or
@@ -51,7 +53,7 @@ class OutputSink {
   std::ostream* out_ = nullptr;
   std::ostream* err_ = nullptr;
   std::size_t flushSize_;
-  std::string buffer_;
+  TextBuffer buffer_;
   std::string diagnostics_;
   bool failed_ = false;
   int failureErrno_ = 0;

@@ -102,6 +102,12 @@ class TextBuffer {
     return *this;
   }
 
+  void swap(TextBuffer& other) noexcept {
+    std::swap(data_, other.data_);
+    std::swap(size_, other.size_);
+    std::swap(capacity_, other.capacity_);
+  }
+
   friend bool operator==(const TextBuffer& a, std::string_view b) noexcept { return a.view() == b; }
 
  private:

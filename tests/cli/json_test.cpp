@@ -34,7 +34,8 @@ TEST(JsonTest, EscapesQuoteBackslashAndControlCharacters) {
   };
   for (const EscapeCase& c : cases) {
     SCOPED_TRACE(::testing::Message() << "json " << c.json);
-    std::string out = "prefix:";
+    TextBuffer out;
+    out += "prefix:";
     appendJsonString(out, c.text);
     EXPECT_EQ(out, "prefix:" + std::string(c.json));
   }
@@ -43,11 +44,11 @@ TEST(JsonTest, EscapesQuoteBackslashAndControlCharacters) {
 TEST(JsonTest, EscapingInPiecesEqualsEscapingWhole) {
   // A cut may fall inside a UTF-8 sequence or between a run and an escape.
   const std::string_view text = "A\"B\\C\nD°E\x01中F";
-  std::string whole;
+  TextBuffer whole;
   appendJsonEscaped(whole, text);
   for (std::size_t cut = 0; cut <= text.size(); ++cut) {
     SCOPED_TRACE(::testing::Message() << "cut at " << cut);
-    std::string pieces;
+    TextBuffer pieces;
     appendJsonEscaped(pieces, text.substr(0, cut));
     appendJsonEscaped(pieces, text.substr(cut));
     EXPECT_EQ(pieces, whole);
@@ -90,7 +91,7 @@ TEST(JsonTest, EveryByteAtEveryPlaceIsEscapedByTheRule) {
                      << "byte " << value << " at " << place << " of " << length);
         std::string text(length, 'A');
         text[place] = static_cast<char>(byte);
-        std::string out;
+        TextBuffer out;
         appendJsonEscaped(out, text);
         EXPECT_EQ(out,
                   std::string(place, 'A') + expected(byte) + std::string(length - 1 - place, 'A'));

@@ -37,7 +37,8 @@ std::string block(std::string_view report) {
 }
 
 std::string jsonRecord(std::string_view report, Reading reading = Reading::kClassic) {
-  std::string out = "{\"report\": ";
+  TextBuffer out;
+  out += "{\"report\": ";
   appendJsonString(out, report);
   out += ", \"lines\": [";
   const Translation translation = vantrel::translate(report, reading);
@@ -52,13 +53,16 @@ std::string jsonRecord(std::string_view report, Reading reading = Reading::kClas
     first = false;
     appendJsonString(out, group);
   }
-  return out + "]}\n";
+  out += "]}\n";
+  return std::string(out.view());
 }
 
 std::string refusedRecord(std::string_view report) {
-  std::string out = "{\"report\": ";
+  TextBuffer out;
+  out += "{\"report\": ";
   appendJsonString(out, report);
-  return out + ", \"error\": \"It is not a valid METAR.\"}\n";
+  out += ", \"error\": \"It is not a valid METAR.\"}\n";
+  return std::string(out.view());
 }
 
 constexpr std::string_view kParis =
