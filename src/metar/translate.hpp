@@ -73,18 +73,22 @@ class UnreadGroups {
           group_ = {};
           return;
         }
-        const std::uint64_t spaces = spaceBits(begin + at, end);
+        spaces_ = spaceBits(begin + at, end);
         // A group begins at a byte that is not a space and follows a space (or the report's
         // start).
-        const std::uint64_t starts = ~spaces & ((spaces << 1) | (afterSpace_ ? 1U : 0U));
-        afterSpace_ = (spaces >> 63) != 0;
+        const std::uint64_t starts = ~spaces_ & ((spaces_ << 1) | (afterSpace_ ? 1U : 0U));
+        afterSpace_ = (spaces_ >> 63) != 0;
         pending_ = starts & ~read_[window_];
         ++window_;
       }
-      const char* const start =
-          begin + (window_ - 1) * 64 + static_cast<std::size_t>(std::countr_zero(pending_));
+      const auto bit = static_cast<unsigned>(std::countr_zero(pending_));
+      const char* const start = begin + (window_ - 1) * 64 + bit;
       pending_ &= pending_ - 1;
-      group_ = std::string_view(start, static_cast<std::size_t>(nextSpace(start, end) - start));
+      // It ends at the next space of the window, or past the window's end.
+      const std::uint64_t after = spaces_ >> bit;
+      const char* const stop =
+          after != 0 ? start + std::countr_zero(after) : nextSpace(begin + window_ * 64, end);
+      group_ = std::string_view(start, static_cast<std::size_t>(stop - start));
     }
 
     std::string_view report_;
@@ -92,6 +96,7 @@ class UnreadGroups {
         nullptr;                 // a bit for each byte where a group that gave text begins
     std::size_t window_ = 0;     // the next 64 bytes to look at
     std::uint64_t pending_ = 0;  // where unread groups begin in the window before it
+    std::uint64_t spaces_ = 0;   // where that window has spaces
     bool afterSpace_ = true;     // the byte before the next window is a space
     std::string_view group_;     // empty (null) at the end
   };
