@@ -87,7 +87,7 @@ constexpr bool allJsonSafe(std::initializer_list<std::string_view> texts) noexce
 // Sentence building: replace or extend a buffer with fragments, without temporaries, growing
 // the buffer once for all of them.
 template <class... Parts>
-void appendText(TextBuffer& buffer, const Parts&... parts) {
+[[gnu::always_inline]] inline void appendText(TextBuffer& buffer, const Parts&... parts) {
   // Folded over the parts, so that the size of a constant fragment stays a constant and its copy
   // is chosen when compiling.
   char* out = buffer.extend((std::string_view(parts).size() + ...));
