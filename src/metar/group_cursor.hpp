@@ -41,6 +41,17 @@ class Group {
   }
   // True when the slice at `pos`, ASCII upper-cased, equals `code` (an upper-case ASCII code).
   bool upperSliceIs(std::size_t pos, std::string_view code) const noexcept {
+    if (ascii_) {
+      // Plain ASCII: the slice is whole when the group reaches that far.
+      if (pos < 1) pos = 1;
+      if (code.empty()) return true;
+      if (pos - 1 + code.size() > size_) return false;
+      const char* const s = bytes_.data() + (pos - 1);
+      for (std::size_t i = 0; i < code.size(); ++i) {
+        if (asciiUpper(s[i]) != code[i]) return false;
+      }
+      return true;
+    }
     const std::string_view s = slice(pos, code.size());
     if (s.size() != code.size()) return false;  // cut short, or longer for a non-ASCII character
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -86,7 +97,9 @@ class GroupCursor {
   // Moves past the current group and the space behind it.
   void advance() noexcept {
     const std::size_t past = group_.bytes().size() + 1;  // the group and the space behind it
-    take(past >= remaining_.size() ? std::string_view() : remaining_.substr(past));
+    take(past >= remaining_.size()
+             ? std::string_view()
+             : std::string_view(remaining_.data() + past, remaining_.size() - past));
   }
 
   friend bool operator==(const GroupCursor& a, const GroupCursor& b) noexcept {
@@ -99,7 +112,7 @@ class GroupCursor {
     if (asciiReport_) {
       const char* const begin = rest.data();
       const char* const end = nextSpace(begin, begin + rest.size());
-      group_ = Group(rest.substr(0, static_cast<std::size_t>(end - begin)), true);
+      group_ = Group(std::string_view(begin, static_cast<std::size_t>(end - begin)), true);
     } else {
       takeAnyText(rest);
     }

@@ -23,10 +23,14 @@ void Writer::write(std::string_view text, const Group* source) {
 }
 
 void Writer::append(std::string_view line) {
-  if (!reportHasLineBreak_) {
-    out_->appendLine(line);
+  if (reportHasLineBreak_) [[unlikely]] {
+    appendWithoutBreaks(line);
     return;
   }
+  out_->appendLine(line);
+}
+
+void Writer::appendWithoutBreaks(std::string_view line) {
   lineWithoutBreaks_.clear();
   for (const char c : line) {
     if (c == '\n' || c == '\r') {

@@ -72,6 +72,7 @@ class Writer {
 
  private:
   void append(std::string_view line);
+  [[gnu::noinline]] void appendWithoutBreaks(std::string_view line);
 
   Translation* out_ = nullptr;
   bool reportHasLineBreak_ = false;
