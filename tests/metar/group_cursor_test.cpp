@@ -212,6 +212,28 @@ TEST(Utf8Test, FindsTheFirstIllFormedSequence) {
     SCOPED_TRACE(test::describe(c.bytes));
     EXPECT_EQ(findInvalidUtf8(c.bytes), c.firstInvalid);
     EXPECT_EQ(isValidUtf8(c.bytes), c.firstInvalid == c.bytes.size());
+    EXPECT_EQ(scanText(c.bytes).invalidUtf8At, c.firstInvalid);
+  }
+}
+
+// The one pass over a report takes sixteen bytes at a time and its last few in a window that
+// overlaps the bytes before: each kind of byte, at every place of texts of several lengths, must
+// be seen as the plain byte-by-byte rule sees it.
+TEST(TextScanTest, EveryByteAtEveryPlaceIsSeen) {
+  for (const char byte : {'\n', '\r', '"', '\\', '\x01', '\x7F', '\xC3'}) {
+    for (std::size_t length = 1; length <= 40; ++length) {
+      for (std::size_t place = 0; place < length; ++place) {
+        std::string text(length, 'A');
+        text[place] = byte;
+        SCOPED_TRACE(test::describe(text));
+        const TextScan scan = scanText(text);
+        const auto b = static_cast<unsigned char>(byte);
+        EXPECT_EQ(scan.ascii, b < 0x80);
+        EXPECT_EQ(scan.needsJsonEscape, b < 0x20 || byte == '"' || byte == '\\');
+        EXPECT_EQ(scan.lineBreak, byte == '\n' || byte == '\r');
+        EXPECT_EQ(scan.invalidUtf8At, b < 0x80 ? length : place);  // a lone lead byte
+      }
+    }
   }
 }
 
