@@ -12,24 +12,6 @@ void Writer::begin(std::string_view report, const TextScan& scan, Translation& o
   reportHasLineBreak_ = scan.lineBreak;
 }
 
-void Writer::write(const LineText& line) {
-  append(line.text_);
-  for (const char* const source : line.sources_) out_->markRead(source);
-}
-
-void Writer::write(std::string_view text, const Group* source) {
-  append(text);
-  if (source != nullptr) out_->markRead(source->bytes().data());
-}
-
-void Writer::append(std::string_view line) {
-  if (reportHasLineBreak_) [[unlikely]] {
-    appendWithoutBreaks(line);
-    return;
-  }
-  out_->appendLine(line);
-}
-
 void Writer::appendWithoutBreaks(std::string_view line) {
   lineWithoutBreaks_.clear();
   for (const char c : line) {

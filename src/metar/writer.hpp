@@ -62,16 +62,29 @@ class Writer {
   void begin(std::string_view report, const TextScan& scan, Translation& out);
 
   void refuse() { out_->refuse(); }
-  // Writes `line` as a line; a line break typed inside a group is written as U+FFFD.
-  void write(const LineText& line);
+  // Writes `line` as a line; a line break typed inside a group is written as U+FFFD. Inline:
+  // a report has a dozen lines, and the call would cost as much as the copy.
+  void write(const LineText& line) {
+    append(line.text_);
+    for (const char* const source : line.sources_) out_->markRead(source);
+  }
   // Writes a fixed text as a line, chosen by the group `source` (none for an empty line).
-  void write(std::string_view text, const Group* source = nullptr);
+  void write(std::string_view text, const Group* source = nullptr) {
+    append(text);
+    if (source != nullptr) out_->markRead(source->bytes().data());
+  }
 
   // Counts `group` as read without a line of its own (a closing "=").
   void markRead(std::string_view group) { out_->markRead(group.data()); }
 
  private:
-  void append(std::string_view line);
+  void append(std::string_view line) {
+    if (reportHasLineBreak_) [[unlikely]] {
+      appendWithoutBreaks(line);
+      return;
+    }
+    out_->appendLine(line);
+  }
   [[gnu::noinline]] void appendWithoutBreaks(std::string_view line);
 
   Translation* out_ = nullptr;
