@@ -1,8 +1,6 @@
 #include "cli/formatters.hpp"
 
 #include <cstddef>
-#include <cstring>
-#include <span>
 #include <string>
 
 #include "cli/json.hpp"
@@ -40,45 +38,6 @@ void appendJsonText(OutputSink& sink, std::string_view text, bool plain) {
   } else {
     appendLongJson(sink, text);
   }
-}
-
-// A JSON array of the `count` strings `at(i)` gives. `plain`: they hold no byte that JSON must
-// escape, so they are copied as they are.
-template <class At>
-void appendJsonArray(OutputSink& sink, std::size_t count, const At& at, bool plain) {
-  TextBuffer& buffer = sink.buffer();
-  if (plain) {
-    // Short plain strings, the usual case: the buffer grows once and each is copied into place.
-    std::size_t total = 2 + (count == 0 ? 0 : 2 * (count - 1));
-    bool small = true;
-    for (std::size_t i = 0; i < count; ++i) {
-      total += at(i).size() + 2;
-      small = small && at(i).size() < sink.flushSize();
-    }
-    if (small) {
-      char* out = buffer.extend(total);
-      *out++ = '[';
-      for (std::size_t i = 0; i < count; ++i) {
-        if (i != 0) {
-          *out++ = ',';
-          *out++ = ' ';
-        }
-        const std::string_view text = at(i);
-        *out++ = '"';
-        if (!text.empty()) std::memcpy(out, text.data(), text.size());
-        out += text.size();
-        *out++ = '"';
-      }
-      *out = ']';
-      return;
-    }
-  }
-  buffer += '[';
-  for (std::size_t i = 0; i < count; ++i) {
-    if (i != 0) buffer += ", ";
-    appendJsonText(sink, at(i), plain);
-  }
-  buffer += ']';
 }
 
 }  // namespace
@@ -167,8 +126,12 @@ void JsonFormatter::write(OutputSink& sink, std::string_view report,
   buffer += "{\"report\": ";
   appendJsonText(sink, report, plain);
   buffer += ", \"lines\": ";
-  appendJsonArray(
-      sink, translation.size(), [&](std::size_t i) { return translation.line(i); }, plain);
+  buffer += '[';
+  for (std::size_t i = 0; i < translation.size(); ++i) {
+    if (i != 0) buffer += ", ";
+    appendJsonText(sink, translation.line(i), plain);
+  }
+  buffer += ']';
   buffer += ", \"unread\": ";
   // The unread groups are found as they are written: a huge report never holds them all.
   buffer += '[';

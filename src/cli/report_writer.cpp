@@ -1,7 +1,6 @@
 #include "cli/report_writer.hpp"
 
 #include "cli/command_line.hpp"
-#include "metar/text.hpp"
 
 namespace vantrel::cli {
 

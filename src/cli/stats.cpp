@@ -65,11 +65,12 @@ struct Row {
 
 void ReadingStats::add(std::string_view report) {
   ++reports_;
-  if (!isValidUtf8(report)) {
+  // The translator checks the UTF-8 in its one pass over the report.
+  const Translation& translation = translator_.translate(report, reading_);
+  if (translation.reportScan().invalidUtf8At != report.size()) {
     ++undecodable_;
     return;
   }
-  const Translation& translation = translator_.translate(report, reading_);
   if (translation.refused()) {
     ++refused_;
     return;

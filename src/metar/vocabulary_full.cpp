@@ -180,7 +180,6 @@ constexpr std::string_view kBlack =
 constexpr std::string_view kRainfall = "Rainfall is ";
 constexpr std::string_view kMillimetresLastTen = " millimetres in the last 10 minutes and ";
 constexpr std::string_view kMillimetresSince9 = " millimetres since 9 a.m. local time. ";
-constexpr std::string_view kMinimumVisibility = "Minimum visibility is ";
 constexpr std::array<std::string_view, 4> kCloudNames = {"Clouds", "Cumulonimbus",
                                                          "Towering cumulus", "Clouds"};
 constexpr std::string_view kInTheDistance = " in the distance";
@@ -280,7 +279,6 @@ static_assert(allJsonSafe({kMoreThan,
                            kRainfall,
                            kMillimetresLastTen,
                            kMillimetresSince9,
-                           kMinimumVisibility,
                            kRecentWeatherNotReported}));
 static_assert([] {
   for (const Colour& c : kColours) {
@@ -625,7 +623,7 @@ void appendRainfall(TextBuffer& out, std::string_view lastTenMinutes, std::strin
 }
 
 void appendMinimumVisibility(TextBuffer& out, std::string_view metres) {
-  appendText(out, kMinimumVisibility, metres, kMetres, kStop);
+  appendText(out, kMinimumVisibilityIs, metres, kMetres, kStop);
 }
 
 void appendDirections(TextBuffer& out, std::span<const PlaceSubject> subjects, bool distant,
