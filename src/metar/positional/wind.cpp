@@ -9,11 +9,11 @@ namespace vantrel::positional {
 namespace {
 
 // The sentences of one unit: `size` is the length of dddff + unit, the gust form is 3 longer.
-// Returns true when the group has a length that a trend section consumes.
+// `vrbAnyLength`: VRB is read whatever the group's length (a trend group in knots); otherwise only
+// at `size`. Returns true when the group has a length that a trend section consumes.
 bool readWindIn(const Group& g, std::string_view code, words::SpeedUnit unit, std::size_t size,
-                Section section, LineText& wind) {
+                bool vrbAnyLength, Section section, LineText& wind) {
   if (!g.upperEndsWith(code)) return false;
-  const bool vrbAnyLength = section == Section::kTrend;
   bool consumed = false;
   const bool calm = g.size() == size && g.sliceIs(1, "00000");
   const bool variable = g.upperSliceIs(1, "VRB") && (g.size() == size || vrbAnyLength);
@@ -38,8 +38,10 @@ bool readWindIn(const Group& g, std::string_view code, words::SpeedUnit unit, st
 }  // namespace
 
 bool readWind(const Group& group, LineText& wind, Section section) {
-  return readWindIn(group, "KT", words::SpeedUnit::kKnots, 7, section, wind) ||
-         readWindIn(group, "KPH", words::SpeedUnit::kKilometresPerHour, 8, section, wind);
+  // A trend section reads VRB...KT at any length, VRB...KPH only at its own length.
+  const bool trend = section == Section::kTrend;
+  return readWindIn(group, "KT", words::SpeedUnit::kKnots, 7, trend, section, wind) ||
+         readWindIn(group, "KPH", words::SpeedUnit::kKilometresPerHour, 8, false, section, wind);
 }
 
 void appendVariation(const Group& group, LineText& wind, Section section) {
