@@ -5,8 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "metar/section.hpp"
 #include "metar/text.hpp"
-#include "metar/vocabulary.hpp"
 
 namespace vantrel::words::fragments {
 

@@ -13,14 +13,8 @@
 #include <string_view>
 
 #include "metar/group_cursor.hpp"
+#include "metar/section.hpp"
 #include "metar/weather_vocabulary.hpp"
-
-namespace vantrel {
-
-// Where a group stands: the report body or a trend section. Some sentences end differently.
-enum class Section { kBody, kTrend };
-
-}  // namespace vantrel
 
 namespace vantrel::words {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "metar/group_cursor.hpp"
-#include "metar/translate.hpp"
+#include "metar/translation.hpp"
 
 namespace vantrel {
 
@@ -91,44 +91,5 @@ class Writer {
   bool reportHasLineBreak_ = false;
   TextBuffer lineWithoutBreaks_;
 };
-
-// The closing lines of the trend: those of the last section read, or NOSIG alone when no
-// section was. Both readings write them in this one order.
-struct ClosingLines {
-  const LineText* time = nullptr;  // FM, TL and AT of the full reading
-  const LineText* wind = nullptr;
-  const LineText* visibility = nullptr;
-  const LineText* nosig = nullptr;  // with the first section only
-  const LineText* sky = nullptr;
-  const LineText* weather = nullptr;  // none: the body's, already written and emptied
-  const LineText* temperature = nullptr;
-  bool skyBeforeWeather = false;  // a BECMG section's sky comes before its weather
-  bool weatherFound = false;      // the last weather step took a group
-};
-
-// The closing lines of `section`, a reader's section text (wind, visibility, sky, weather and
-// temperature lines, and the full reading's times), or of no section at all.
-template <class SectionText>
-ClosingLines closingLinesOf(const SectionText* section, bool skyBeforeWeather,
-                            const LineText& nosig, bool weatherFound) {
-  ClosingLines lines;
-  lines.nosig = &nosig;
-  lines.weatherFound = weatherFound;
-  if (section != nullptr) {
-    if constexpr (requires { section->time; }) lines.time = &section->time;
-    lines.wind = &section->wind;
-    lines.visibility = &section->visibility;
-    lines.sky = &section->sky;
-    lines.weather = &section->weather;
-    lines.temperature = &section->temperature;
-    lines.skyBeforeWeather = skyBeforeWeather;
-  }
-  return lines;
-}
-
-// Each line is written only when it holds text, except the weather line, which is written
-// whenever the last weather step took a group: after a body with weather and no section, that
-// is an empty line.
-void writeClosingLines(Writer& writer, const ClosingLines& lines);
 
 }  // namespace vantrel

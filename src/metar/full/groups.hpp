@@ -6,22 +6,20 @@
 #include <span>
 
 #include "metar/group_cursor.hpp"
+#include "metar/layout.hpp"
 #include "metar/vocabulary.hpp"
-#include "metar/writer.hpp"
 
 namespace vantrel::full {
 
-// The lines of the report body or of one trend section.
-struct SectionText {
-  LineText time, wind, visibility, weather, sky, temperature;
-  bool weatherFound = false;
+// The lines of the report body or of one trend section, and what the recognisers have met in it.
+struct SectionText : SectionLines {
   bool visibilityFound = false;  // a second visibility group gives the minimum
   std::string_view visibilityMetres;
   bool cloudFound = false;  // a lone CB or TCU group follows a cloud layer
 
   void clear() {
-    for (LineText* t : {&time, &wind, &visibility, &weather, &sky, &temperature}) t->clear();
-    weatherFound = visibilityFound = cloudFound = false;
+    SectionLines::clear();
+    visibilityFound = cloudFound = false;
     visibilityMetres = {};
   }
 };

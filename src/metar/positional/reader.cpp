@@ -28,7 +28,7 @@ void PositionalReader::read(std::string_view report, bool asciiReport, Writer& w
     nosig_.replace(cursor.group()) += words::kNosig;
     cursor.advance();
   }
-  const SectionText* last = nullptr;
+  const SectionLines* last = nullptr;
   TrendKind lastKind = TrendKind::kBecoming;
   // With no section, the weather line of the closing lines is the body's, already written
   // and emptied: a report with weather and no section ends in an empty line.
@@ -55,7 +55,7 @@ void PositionalReader::read(std::string_view report, bool asciiReport, Writer& w
                     closingLinesOf(last, lastKind == TrendKind::kBecoming, nosig_, weatherFound));
 }
 
-void PositionalReader::readBody(GroupCursor& cursor, Writer& writer, BodyText& body) {
+void PositionalReader::readBody(GroupCursor& cursor, Writer& writer, SectionLines& body) {
   // The wind group, then a 7-character group (the variation dddVddd) completes the wind line.
   body.wind.clear();
   readWind(cursor.group(), body.wind, Section::kBody);
@@ -109,7 +109,7 @@ void PositionalReader::readBody(GroupCursor& cursor, Writer& writer, BodyText& b
 // or CAVOK group, one runway visual range group, the weather groups, the sky groups, a
 // temperature group and a pressure group. A group that no step reads ends the section.
 void PositionalReader::readSection(GroupCursor& cursor, TrendKind kind, Writer& writer,
-                                   SectionText& section) {
+                                   SectionLines& section) {
   writer.write("");
   const Group keyword = cursor.group();
   cursor.advance();

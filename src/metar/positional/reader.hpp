@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "metar/group_cursor.hpp"
-#include "metar/writer.hpp"
+#include "metar/layout.hpp"
 
 namespace vantrel::positional {
 
@@ -15,26 +15,16 @@ class PositionalReader {
   void read(std::string_view report, bool asciiReport, Writer& writer);
 
  private:
-  // The text of the report body, one line text per body line.
-  struct BodyText {
-    LineText wind, visibility, weather, sky, temperature;
-    bool weatherFound = false;
-  };
-  // The text of one BECMG or TEMPO section. It is written as the closing lines.
-  struct SectionText {
-    LineText wind, visibility, weather, sky, temperature;
-    bool weatherFound = false;
-  };
   enum class TrendKind { kBecoming, kTemporary };
 
-  void readBody(GroupCursor& cursor, Writer& writer, BodyText& body);
-  void readSection(GroupCursor& cursor, TrendKind kind, Writer& writer, SectionText& section);
+  void readBody(GroupCursor& cursor, Writer& writer, SectionLines& body);
+  void readSection(GroupCursor& cursor, TrendKind kind, Writer& writer, SectionLines& section);
 
   // Kept between reports so that their storage is reused.
   LineText header_;
-  BodyText body_;
+  SectionLines body_;
   LineText nosig_;
-  SectionText becoming_, temporary_;
+  SectionLines becoming_, temporary_;
   LineText noText_;
 };
 
