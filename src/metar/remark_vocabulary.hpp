@@ -12,10 +12,10 @@
 
 #include <array>
 #include <cstddef>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "metar/fragment.hpp"
 #include "metar/fragments.hpp"
 #include "metar/text.hpp"
 
@@ -23,14 +23,19 @@ namespace vantrel::remark_words {
 
 // A code and the words it stands for.
 struct Word {
-  std::string_view code;
-  std::string_view words;
+  Fragment code;
+  Fragment words;
+};
+// A code that is read as a whole sentence.
+struct SentenceWord {
+  Fragment code;
+  Sentence words;
 };
 
 // --- Single-group remarks that are a whole sentence -----------------------------------------
 
 // clang-format off
-inline constexpr std::array<Word, 26> kWholeRemarks{{
+inline constexpr std::array<SentenceWord, 26> kWholeRemarks{{
     {"AO1", "Automated station without precipitation discriminator. "},
     {"AO2", "Automated station with precipitation discriminator. "},
     {"A01", "Automated station without precipitation discriminator. "},
@@ -63,7 +68,7 @@ inline constexpr std::array<Word, 26> kWholeRemarks{{
 // NATO colour states: the lowest visibility and the lowest base of significant cloud (3/8 or
 // more in some air forces, 5/8 or more in others) that each colour still allows.
 // clang-format off
-inline constexpr std::array<Word, 8> kColourStates{{
+inline constexpr std::array<SentenceWord, 8> kColourStates{{
     {"BLU", "Colour state blue: visibility 8 kilometres or more and the lowest significant cloud at 2500 feet or higher. "},
     {"WHT", "Colour state white: visibility 5 kilometres or more and the lowest significant cloud at 1500 feet or higher. "},
     {"GRN", "Colour state green: visibility 3700 metres or more and the lowest significant cloud at 700 feet or higher. "},
@@ -75,17 +80,17 @@ inline constexpr std::array<Word, 8> kColourStates{{
 }};
 // clang-format on
 // A colour state after TEMPO or BECMG, the trend of the report; the colour sentence follows.
-inline constexpr std::string_view kTemporarily = "Temporarily ";
-inline constexpr std::string_view kBecoming = "Becoming ";
+inline constexpr Fragment kTemporarily = "Temporarily ";
+inline constexpr Fragment kBecoming = "Becoming ";
 // A colour state with BLACK before it: the aerodrome is closed as well.
-inline constexpr std::string_view kBlackPrefix = "BLACK";
-inline constexpr std::string_view kAerodromeClosed =
+inline constexpr Fragment kBlackPrefix = "BLACK";
+inline constexpr Fragment kAerodromeClosed =
     "The aerodrome is unusable for reasons other than cloud or visibility. ";
 
 // Two or three groups read as one sentence.
 struct Phrase {
-  std::array<std::string_view, 3> codes;  // the unused ones empty
-  std::string_view words;
+  std::array<Fragment, 3> codes;  // the unused ones empty
+  Sentence words;
 };
 
 // clang-format off
@@ -129,24 +134,24 @@ inline constexpr std::array<Phrase, 34> kPhrases{{
 
 // --- Numbers, times and places --------------------------------------------------------------
 
-inline constexpr std::string_view kDecimalPoint = ".";
-inline constexpr std::string_view kMinus = "-";
-inline constexpr std::string_view kHundreds = "00";
-inline constexpr std::string_view kThousandsSeparator = ",";
-inline constexpr std::string_view kStop = ". ";
-inline constexpr std::string_view kComma = ", ";
-inline constexpr std::string_view kSpace = " ";
-inline constexpr std::string_view kAnd = " and ";
-inline constexpr std::string_view kSemicolon = "; ";
+inline constexpr Fragment kDecimalPoint = ".";
+inline constexpr Fragment kMinus = "-";
+inline constexpr Fragment kHundreds = "00";
+inline constexpr Fragment kThousandsSeparator = ",";
+inline constexpr Fragment kStop = ". ";
+inline constexpr Fragment kComma = ", ";
+inline constexpr Fragment kSpace = " ";
+inline constexpr Fragment kAnd = " and ";
+inline constexpr Fragment kSemicolon = "; ";
 
 // Times: hhmm is "15.47 GMT", mm alone "47 minutes past the hour".
-inline constexpr std::string_view kTimeSeparator = ".";
-inline constexpr std::string_view kGmt = " GMT";
-inline constexpr std::string_view kPastTheHour = " minutes past the hour";
-inline constexpr std::string_view kMinutePastTheHour = " minute past the hour";
-inline constexpr std::string_view kTopOfTheHour = "the top of the hour";
-inline constexpr std::string_view kAt = " at ";
-inline constexpr std::string_view kCommaAt = ", at ";
+inline constexpr Fragment kTimeSeparator = ".";
+inline constexpr Fragment kGmt = " GMT";
+inline constexpr Fragment kPastTheHour = " minutes past the hour";
+inline constexpr Fragment kMinutePastTheHour = " minute past the hour";
+inline constexpr Fragment kTopOfTheHour = "the top of the hour";
+inline constexpr Fragment kAt = " at ";
+inline constexpr Fragment kCommaAt = ", at ";
 
 inline constexpr std::array<Word, 16> kCompass{{
     {"N", "north"},
@@ -171,35 +176,35 @@ inline constexpr std::array<Word, 4> kCompassWords{
     {{"NORTH", "north"}, {"EAST", "east"}, {"SOUTH", "south"}, {"WEST", "west"}}};
 
 // Places that follow a phenomenon (FMH-1: DSNT, VC, OHD, ALQDS and the compass points).
-inline constexpr std::string_view kToThe = " to the ";
-inline constexpr std::string_view kThrough = " through ";
-inline constexpr std::string_view kAndToThe = " and to the ";
-inline constexpr std::string_view kDistant = " distant";
-inline constexpr std::string_view kInTheVicinity = " in the vicinity";
-inline constexpr std::string_view kOverhead = " overhead";
-inline constexpr std::string_view kAllQuadrants = " in all quadrants";
-inline constexpr std::string_view kOverTheAerodrome = " over the aerodrome";
-inline constexpr std::string_view kOverTheRunway = " over the runway";
-inline constexpr std::string_view kInTheApproach = " in the approach";
-inline constexpr std::string_view kInTheClimbOut = " in the climb-out";
-inline constexpr std::string_view kKilometresAway = " kilometres away";
-inline constexpr std::string_view kMoving = ", moving ";
-inline constexpr std::string_view kStationary = ", stationary";
+inline constexpr Fragment kToThe = " to the ";
+inline constexpr Fragment kThrough = " through ";
+inline constexpr Fragment kAndToThe = " and to the ";
+inline constexpr Fragment kDistant = " distant";
+inline constexpr Fragment kInTheVicinity = " in the vicinity";
+inline constexpr Fragment kOverhead = " overhead";
+inline constexpr Fragment kAllQuadrants = " in all quadrants";
+inline constexpr Fragment kOverTheAerodrome = " over the aerodrome";
+inline constexpr Fragment kOverTheRunway = " over the runway";
+inline constexpr Fragment kInTheApproach = " in the approach";
+inline constexpr Fragment kInTheClimbOut = " in the climb-out";
+inline constexpr Fragment kKilometresAway = " kilometres away";
+inline constexpr Fragment kMoving = ", moving ";
+inline constexpr Fragment kStationary = ", stationary";
 
 // --- Pressure -------------------------------------------------------------------------------
 
-inline constexpr std::string_view kSeaLevelPressureIs = "Sea level pressure is ";
-inline constexpr std::string_view kHectopascals = " hectopascals";
-inline constexpr std::string_view kSeaLevelNine = "9";
-inline constexpr std::string_view kSeaLevelTen = "10";
-inline constexpr std::string_view kQfeIs = "Pressure at the aerodrome elevation (QFE) is ";
-inline constexpr std::string_view kMillimetresOfMercury = " millimetres of mercury";
-inline constexpr std::string_view kOpenBracket = " (";
-inline constexpr std::string_view kCloseBracket = ")";
+inline constexpr Fragment kSeaLevelPressureIs = "Sea level pressure is ";
+inline constexpr Fragment kHectopascals = " hectopascals";
+inline constexpr Fragment kSeaLevelNine = "9";
+inline constexpr Fragment kSeaLevelTen = "10";
+inline constexpr Fragment kQfeIs = "Pressure at the aerodrome elevation (QFE) is ";
+inline constexpr Fragment kMillimetresOfMercury = " millimetres of mercury";
+inline constexpr Fragment kOpenBracket = " (";
+inline constexpr Fragment kCloseBracket = ")";
 
 // Pressure tendency 5appp: the characteristic a, WMO code table 0200, then the net change.
-inline constexpr std::string_view kTendencyIntro = "In the last 3 hours the pressure ";
-inline constexpr std::array<std::string_view, 9> kTendency{{
+inline constexpr Fragment kTendencyIntro = "In the last 3 hours the pressure ";
+inline constexpr std::array<Fragment, 9> kTendency{{
     "increased, then decreased, and is the same as or higher than 3 hours ago",
     "increased, then held steady, or increased, then increased more slowly",
     "increased steadily or unsteadily",
@@ -210,29 +215,29 @@ inline constexpr std::array<std::string_view, 9> kTendency{{
     "decreased steadily or unsteadily",
     "held steady or increased, then decreased, or decreased, then decreased more rapidly",
 }};
-inline constexpr std::string_view kNetChange = "; net change ";
-inline constexpr std::string_view kTendencyNotReported = "Pressure tendency is not reported. ";
+inline constexpr Fragment kNetChange = "; net change ";
+inline constexpr Fragment kTendencyNotReported = "Pressure tendency is not reported. ";
 
 // --- Temperature ----------------------------------------------------------------------------
 
-inline constexpr std::string_view kTemperatureIs = words::fragments::kTemperatureIs;
-inline constexpr std::string_view kDewPointIs = ", dew point is ";
-inline constexpr std::string_view kDewPointNotReported = ", dew point is not reported";
-inline constexpr std::string_view kCelsius = "\u00B0Celsius";
-inline constexpr std::string_view kMaximum6h = "Maximum temperature in the last 6 hours is ";
-inline constexpr std::string_view kMinimum6h = "Minimum temperature in the last 6 hours is ";
-inline constexpr std::string_view kMaximum24h = "In the last 24 hours the maximum temperature is ";
-inline constexpr std::string_view kMinimum24h = ", the minimum ";
+inline constexpr Fragment kTemperatureIs = words::fragments::kTemperatureIs;
+inline constexpr Fragment kDewPointIs = ", dew point is ";
+inline constexpr Fragment kDewPointNotReported = ", dew point is not reported";
+inline constexpr Fragment kCelsius = "\u00B0Celsius";
+inline constexpr Fragment kMaximum6h = "Maximum temperature in the last 6 hours is ";
+inline constexpr Fragment kMinimum6h = "Minimum temperature in the last 6 hours is ";
+inline constexpr Fragment kMaximum24h = "In the last 24 hours the maximum temperature is ";
+inline constexpr Fragment kMinimum24h = ", the minimum ";
 
 // --- Precipitation, snow and ice ------------------------------------------------------------
 
 struct Amount {
-  std::string_view amount;   // "Precipitation in the last hour is "
-  std::string_view trace;    // the whole sentence for a trace (all zeros); empty: zero is zero
-  std::string_view missing;  // the whole sentence for a missing value
+  Fragment amount;   // "Precipitation in the last hour is "
+  Sentence trace;    // the whole sentence for a trace (all zeros); empty: zero is zero
+  Sentence missing;  // the whole sentence for a missing value
 };
-inline constexpr std::string_view kInches = " inches";
-inline constexpr std::string_view kInch = " inch";
+inline constexpr Fragment kInches = " inches";
+inline constexpr Fragment kInch = " inch";
 inline constexpr Amount kHourlyPrecipitation{
     "Precipitation in the last hour is ", "There was a trace of precipitation in the last hour. ",
     "The amount of precipitation in the last hour could not be determined. "};
@@ -258,67 +263,67 @@ inline constexpr std::array<Amount, 3> kIceAccretion{{
      "There was a trace of ice accretion in the last 6 hours. ",
      "Ice accretion in the last 6 hours is not reported. "},
 }};
-inline constexpr std::string_view kSnowDepthIs = "Snow depth on the ground is ";
-inline constexpr std::string_view kSnowDepthNotReported = "Snow depth is not reported. ";
-inline constexpr std::string_view kSnowIncreasing = "Snow is increasing rapidly: ";
-inline constexpr std::string_view kInTheLastHour = " in the last hour, ";
-inline constexpr std::string_view kOnTheGround = " on the ground. ";
-inline constexpr std::string_view kHailstones = "The largest hailstones are ";
-inline constexpr std::string_view kAcross = " across. ";
-inline constexpr std::string_view kPrecipitationLastHour = "Precipitation in the last hour is ";
-inline constexpr std::string_view kMillimetres = " millimetres";
-inline constexpr std::string_view kSunshine = "Sunshine on the previous day lasted ";
-inline constexpr std::string_view kMinutes = " minutes. ";
-inline constexpr std::string_view kNoSunshine = "There was no sunshine on the previous day. ";
+inline constexpr Fragment kSnowDepthIs = "Snow depth on the ground is ";
+inline constexpr Fragment kSnowDepthNotReported = "Snow depth is not reported. ";
+inline constexpr Fragment kSnowIncreasing = "Snow is increasing rapidly: ";
+inline constexpr Fragment kInTheLastHour = " in the last hour, ";
+inline constexpr Fragment kOnTheGround = " on the ground. ";
+inline constexpr Fragment kHailstones = "The largest hailstones are ";
+inline constexpr Fragment kAcross = " across. ";
+inline constexpr Fragment kPrecipitationLastHour = "Precipitation in the last hour is ";
+inline constexpr Fragment kMillimetres = " millimetres";
+inline constexpr Fragment kSunshine = "Sunshine on the previous day lasted ";
+inline constexpr Fragment kMinutes = " minutes. ";
+inline constexpr Fragment kNoSunshine = "There was no sunshine on the previous day. ";
 
 // --- Wind -----------------------------------------------------------------------------------
 
-inline constexpr std::string_view kPeakWindFrom = "Peak wind from ";
-inline constexpr std::string_view kDegreesAt = " degrees at ";
-inline constexpr std::string_view kKnots = " knots";
-inline constexpr std::string_view kKnot = " knot";
-inline constexpr std::string_view kMetresPerSecond = " metres per second";
-inline constexpr std::string_view kMetrePerSecond = " metre per second";
-inline constexpr std::string_view kGustingTo = ", gusting to ";
-inline constexpr std::string_view kVariableAt = "variable at ";
-inline constexpr std::string_view kFrom = "from ";
-inline constexpr std::string_view kWindShiftAt = "Wind shift at ";
-inline constexpr std::string_view kWithFrontalPassage = ", with a frontal passage";
-inline constexpr std::string_view kDirectionVaries = ", direction varying between ";
-inline constexpr std::string_view kDegrees = " degrees";
-inline constexpr std::string_view kWindForRunway = "Wind for runway ";
-inline constexpr std::string_view kAtTouchdownZone = " at the touchdown zone";
-inline constexpr std::string_view kAtRunwayEnd = " at the runway end";
-inline constexpr std::string_view kWindAtThreshold = "Wind at the threshold of runway ";
-inline constexpr std::string_view kWindAtHeight = "Wind at ";
-inline constexpr std::string_view kFeet = " feet";
-inline constexpr std::string_view kWindAtHarbour = "Wind at the harbour";
-inline constexpr std::string_view kIsWord = " is ";
-inline constexpr std::string_view kNotReported = "not reported";
-inline constexpr std::string_view kWindCalm = "calm";
+inline constexpr Fragment kPeakWindFrom = "Peak wind from ";
+inline constexpr Fragment kDegreesAt = " degrees at ";
+inline constexpr Fragment kKnots = " knots";
+inline constexpr Fragment kKnot = " knot";
+inline constexpr Fragment kMetresPerSecond = " metres per second";
+inline constexpr Fragment kMetrePerSecond = " metre per second";
+inline constexpr Fragment kGustingTo = ", gusting to ";
+inline constexpr Fragment kVariableAt = "variable at ";
+inline constexpr Fragment kFrom = "from ";
+inline constexpr Fragment kWindShiftAt = "Wind shift at ";
+inline constexpr Fragment kWithFrontalPassage = ", with a frontal passage";
+inline constexpr Fragment kDirectionVaries = ", direction varying between ";
+inline constexpr Fragment kDegrees = " degrees";
+inline constexpr Fragment kWindForRunway = "Wind for runway ";
+inline constexpr Fragment kAtTouchdownZone = " at the touchdown zone";
+inline constexpr Fragment kAtRunwayEnd = " at the runway end";
+inline constexpr Fragment kWindAtThreshold = "Wind at the threshold of runway ";
+inline constexpr Fragment kWindAtHeight = "Wind at ";
+inline constexpr Fragment kFeet = " feet";
+inline constexpr Fragment kWindAtHarbour = "Wind at the harbour";
+inline constexpr Fragment kIsWord = " is ";
+inline constexpr Fragment kNotReported = "not reported";
+inline constexpr Fragment kWindCalm = "calm";
 
 // --- Visibility and ceiling -----------------------------------------------------------------
 
-inline constexpr std::string_view kVisibility = "Visibility";
-inline constexpr std::string_view kTowerVisibility = "Tower visibility";
-inline constexpr std::string_view kSurfaceVisibility = "Surface visibility";
-inline constexpr std::string_view kMinimumVisibility = "Minimum visibility";
-inline constexpr std::string_view kAtRunway = " at runway ";
-inline constexpr std::string_view kIsVariableBetween = " is variable between ";
-inline constexpr std::string_view kStatuteMiles = " statute miles";
-inline constexpr std::string_view kStatuteMile = " statute mile";
-inline constexpr std::string_view kMetres = " metres";
-inline constexpr std::string_view kTenKilometresOrMore = "10 kilometres or more";
-inline constexpr std::string_view kLessThan = "less than ";
-inline constexpr std::string_view kMoreThan = "more than ";
-inline constexpr std::string_view kCeiling = "Ceiling";
-inline constexpr std::string_view kSkyCover = "Sky cover";
-inline constexpr std::string_view kDensityAltitudeIs = "Density altitude is ";
-inline constexpr std::string_view kSensorAt = "The ";
-inline constexpr std::string_view kVisibilitySensorAt = "visibility sensor at ";
-inline constexpr std::string_view kCloudHeightSensorAt = "cloud height sensor at ";
-inline constexpr std::string_view kRunway = "runway ";
-inline constexpr std::string_view kIsNotAvailable = " is not available. ";
+inline constexpr Fragment kVisibility = "Visibility";
+inline constexpr Fragment kTowerVisibility = "Tower visibility";
+inline constexpr Fragment kSurfaceVisibility = "Surface visibility";
+inline constexpr Fragment kMinimumVisibility = "Minimum visibility";
+inline constexpr Fragment kAtRunway = " at runway ";
+inline constexpr Fragment kIsVariableBetween = " is variable between ";
+inline constexpr Fragment kStatuteMiles = " statute miles";
+inline constexpr Fragment kStatuteMile = " statute mile";
+inline constexpr Fragment kMetres = " metres";
+inline constexpr Fragment kTenKilometresOrMore = "10 kilometres or more";
+inline constexpr Fragment kLessThan = "less than ";
+inline constexpr Fragment kMoreThan = "more than ";
+inline constexpr Fragment kCeiling = "Ceiling";
+inline constexpr Fragment kSkyCover = "Sky cover";
+inline constexpr Fragment kDensityAltitudeIs = "Density altitude is ";
+inline constexpr Fragment kSensorAt = "The ";
+inline constexpr Fragment kVisibilitySensorAt = "visibility sensor at ";
+inline constexpr Fragment kCloudHeightSensorAt = "cloud height sensor at ";
+inline constexpr Fragment kRunway = "runway ";
+inline constexpr Fragment kIsNotAvailable = " is not available. ";
 
 inline constexpr std::array<Word, 5> kSkyCovers{{{"FEW", "few"},
                                                  {"SCT", "scattered"},
@@ -346,18 +351,18 @@ inline constexpr std::array<Word, 41> kPhenomena{{
 }};
 // clang-format on
 // Words before a phenomenon: intensity and descriptor of a weather code.
-inline constexpr std::string_view kLight = "light ";
-inline constexpr std::string_view kHeavy = "heavy ";
+inline constexpr Fragment kLight = "light ";
+inline constexpr Fragment kHeavy = "heavy ";
 // clang-format off
 inline constexpr std::array<Word, 8> kDescriptors{{
     {"SH", "showers of "}, {"FZ", "freezing "}, {"BL", "blowing "}, {"DR", "low drifting "},
     {"MI", "shallow "}, {"BC", "patches of "}, {"PR", "partial "}, {"TS", "thunderstorm with "},
 }};
 // clang-format on
-inline constexpr std::string_view kBegan = " began at ";
-inline constexpr std::string_view kEnded = " ended at ";
-inline constexpr std::string_view kBeganOther = "began at ";
-inline constexpr std::string_view kEndedOther = "ended at ";
+inline constexpr Fragment kBegan = " began at ";
+inline constexpr Fragment kEnded = " ended at ";
+inline constexpr Fragment kBeganOther = "began at ";
+inline constexpr Fragment kEndedOther = "ended at ";
 
 // Cloud genera and the obscurations Canadian reports give an opacity for (SC6AC2, FG6ST2).
 // clang-format off
@@ -373,21 +378,21 @@ inline constexpr std::array<Word, 27> kLayerTypes{{
     {"IC", "ice crystals"},
 }};
 // clang-format on
-inline constexpr std::string_view kLayersIntro = "Sky cover by layer: ";
-inline constexpr std::string_view kOkta = " okta";
-inline constexpr std::string_view kOktas = " oktas";
-inline constexpr std::string_view kOktaOf = " okta of ";
-inline constexpr std::string_view kOktasOf = " oktas of ";
-inline constexpr std::string_view kTraceOf = "Trace of ";
-inline constexpr std::string_view kCloudLayer = "Cloud layer: ";
-inline constexpr std::string_view kLayerOf = "Layer of ";
-inline constexpr std::string_view kAtTheSurface = " at the surface";
+inline constexpr Fragment kLayersIntro = "Sky cover by layer: ";
+inline constexpr Fragment kOkta = " okta";
+inline constexpr Fragment kOktas = " oktas";
+inline constexpr Fragment kOktaOf = " okta of ";
+inline constexpr Fragment kOktasOf = " oktas of ";
+inline constexpr Fragment kTraceOf = "Trace of ";
+inline constexpr Fragment kCloudLayer = "Cloud layer: ";
+inline constexpr Fragment kLayerOf = "Layer of ";
+inline constexpr Fragment kAtTheSurface = " at the surface";
 
 // Lightning: frequency, then the types of discharge.
 inline constexpr std::array<Word, 3> kLightningFrequency{{{"OCNL", "Occasional lightning"},
                                                           {"FRQ", "Frequent lightning"},
                                                           {"CONS", "Continuous lightning"}}};
-inline constexpr std::string_view kLightning = "Lightning";
+inline constexpr Fragment kLightning = "Lightning";
 inline constexpr std::array<Word, 4> kLightningTypes{{{"IC", "in cloud"},
                                                       {"CC", "cloud to cloud"},
                                                       {"CG", "cloud to ground"},
@@ -395,11 +400,11 @@ inline constexpr std::array<Word, 4> kLightningTypes{{{"IC", "in cloud"},
 
 // Cloud types 8/CLCMCH: WMO code tables 0513 (low), 0515 (middle) and 0509 (high); the last
 // entry of each is the solidus: clouds not visible.
-inline constexpr std::string_view kLowClouds = "Low clouds: ";
-inline constexpr std::string_view kMiddleClouds = "; middle clouds: ";
-inline constexpr std::string_view kHighClouds = "; high clouds: ";
+inline constexpr Fragment kLowClouds = "Low clouds: ";
+inline constexpr Fragment kMiddleClouds = "; middle clouds: ";
+inline constexpr Fragment kHighClouds = "; high clouds: ";
 // clang-format off
-inline constexpr std::array<std::string_view, 11> kLowCloudTypes{{
+inline constexpr std::array<Fragment, 11> kLowCloudTypes{{
     "none",
     "fair-weather cumulus",
     "cumulus of moderate or strong vertical extent",
@@ -412,7 +417,7 @@ inline constexpr std::array<std::string_view, 11> kLowCloudTypes{{
     "cumulonimbus with anvil",
     "not visible",
 }};
-inline constexpr std::array<std::string_view, 11> kMiddleCloudTypes{{
+inline constexpr std::array<Fragment, 11> kMiddleCloudTypes{{
     "none",
     "thin altostratus",
     "thick altostratus or nimbostratus",
@@ -425,7 +430,7 @@ inline constexpr std::array<std::string_view, 11> kMiddleCloudTypes{{
     "altocumulus of a chaotic sky",
     "not visible",
 }};
-inline constexpr std::array<std::string_view, 11> kHighCloudTypes{{
+inline constexpr std::array<Fragment, 11> kHighCloudTypes{{
     "none",
     "cirrus filaments, not spreading",
     "dense cirrus in patches or tufts",
@@ -442,13 +447,13 @@ inline constexpr std::array<std::string_view, 11> kHighCloudTypes{{
 
 // --- Other remarks --------------------------------------------------------------------------
 
-inline constexpr std::string_view kCorrectedAt = "Corrected at ";
-inline constexpr std::string_view kLastStaffed = "Last staffed observation";
-inline constexpr std::string_view kNextAt = ", next observation at ";
-inline constexpr std::string_view kNextOnThe = ", next observation on the ";
-inline constexpr std::string_view kBirdHazardOnRunway = "Bird hazard on runway ";
-inline constexpr std::string_view kVariableSky = " is variable between ";
-inline constexpr std::string_view kCloudBaseIs = "Cloud base is ";
+inline constexpr Fragment kCorrectedAt = "Corrected at ";
+inline constexpr Fragment kLastStaffed = "Last staffed observation";
+inline constexpr Fragment kNextAt = ", next observation at ";
+inline constexpr Fragment kNextOnThe = ", next observation on the ";
+inline constexpr Fragment kBirdHazardOnRunway = "Bird hazard on runway ";
+inline constexpr Fragment kVariableSky = " is variable between ";
+inline constexpr Fragment kCloudBaseIs = "Cloud base is ";
 
 // --- Wording functions ----------------------------------------------------------------------
 
@@ -480,206 +485,12 @@ inline void appendCount(TextBuffer& out, std::string_view digits, std::string_vi
   out += single ? one : many;
 }
 
-// --- Checks ---------------------------------------------------------------------------------
-
-namespace check {
-
-// No fragment may hold a byte that JSON must escape (see jsonSafe in text.hpp).
-constexpr bool safe(std::string_view t) {
-  return jsonSafe(t);
-}
-constexpr bool safe(std::initializer_list<std::string_view> texts) {
-  return allJsonSafe(texts);
-}
-template <class Table>
-constexpr bool safeWords(const Table& table) {
-  for (const Word& w : table) {
-    if (!safe(w.code) || !safe(w.words)) return false;
+// A colour state after TEMPO or BECMG lowers the capital of its sentence.
+static_assert([] {
+  for (const SentenceWord& w : kColourStates) {
+    if (!w.words.starts_with("Colour")) return false;
   }
   return true;
-}
-template <class Table>
-constexpr bool safeTexts(const Table& table) {
-  for (const std::string_view t : table) {
-    if (!safe(t)) return false;
-  }
-  return true;
-}
-constexpr bool safeAmount(const Amount& a) {
-  return safe({a.amount, a.trace, a.missing});
-}
-
-constexpr bool endsInOneSpace(std::string_view s) {
-  return s.size() >= 3 && s.back() == ' ' && s[s.size() - 2] == '.' && s[s.size() - 3] != ' ';
-}
-
-constexpr bool sentencesWellFormed() {
-  for (const Word& w : kWholeRemarks) {
-    if (!endsInOneSpace(w.words)) return false;
-  }
-  for (const Word& w : kColourStates) {
-    if (!endsInOneSpace(w.words) || !w.words.starts_with("Colour")) return false;  // TEMPO lowers C
-  }
-  for (const Phrase& p : kPhrases) {
-    if (!endsInOneSpace(p.words) || !safe(p.words)) return false;
-    for (const std::string_view c : p.codes) {
-      if (!safe(c)) return false;
-    }
-  }
-  for (const Amount* a :
-       {&kHourlyPrecipitation, &kPeriodPrecipitation, &kDailyPrecipitation, &kSnowfall6h,
-        &kSnowWater, &kIceAccretion[0], &kIceAccretion[1], &kIceAccretion[2]}) {
-    if (!safeAmount(*a) || !(a->trace.empty() || endsInOneSpace(a->trace)) ||
-        !endsInOneSpace(a->missing)) {
-      return false;
-    }
-  }
-  return true;
-}
-
-static_assert(sentencesWellFormed(), "every whole sentence ends in a full stop and one space");
-static_assert(safeWords(kWholeRemarks) && safeWords(kColourStates) && safeWords(kCompass) &&
-              safeWords(kCompassWords) && safeWords(kPhenomena) && safeWords(kDescriptors) &&
-              safeWords(kLayerTypes) && safeWords(kLightningFrequency) &&
-              safeWords(kLightningTypes) && safeWords(kSkyCovers));
-static_assert(safeTexts(kTendency) && safeTexts(kLowCloudTypes) && safeTexts(kMiddleCloudTypes) &&
-              safeTexts(kHighCloudTypes));
-static_assert(safe({kBlackPrefix,
-                    kAerodromeClosed,
-                    kTemporarily,
-                    kBecoming,
-                    kDecimalPoint,
-                    kMinus,
-                    kHundreds,
-                    kThousandsSeparator,
-                    kStop,
-                    kComma,
-                    kSpace,
-                    kAnd,
-                    kSemicolon,
-                    kTimeSeparator,
-                    kGmt,
-                    kPastTheHour,
-                    kMinutePastTheHour,
-                    kTopOfTheHour,
-                    kAt,
-                    kToThe,
-                    kThrough,
-                    kAndToThe,
-                    kDistant,
-                    kInTheVicinity,
-                    kOverhead,
-                    kAllQuadrants,
-                    kOverTheAerodrome,
-                    kOverTheRunway,
-                    kInTheApproach,
-                    kInTheClimbOut,
-                    kKilometresAway,
-                    kMoving,
-                    kStationary,
-                    kSeaLevelPressureIs,
-                    kHectopascals,
-                    kSeaLevelNine,
-                    kSeaLevelTen,
-                    kQfeIs,
-                    kMillimetresOfMercury,
-                    kOpenBracket,
-                    kCloseBracket,
-                    kTendencyIntro,
-                    kNetChange,
-                    kTendencyNotReported,
-                    kTemperatureIs,
-                    kDewPointIs,
-                    kDewPointNotReported,
-                    kCelsius,
-                    kMaximum6h,
-                    kMinimum6h,
-                    kMaximum24h,
-                    kMinimum24h,
-                    kInches,
-                    kInch,
-                    kSnowDepthIs,
-                    kSnowDepthNotReported,
-                    kSnowIncreasing,
-                    kInTheLastHour,
-                    kOnTheGround,
-                    kHailstones,
-                    kAcross,
-                    kSunshine,
-                    kPrecipitationLastHour,
-                    kMillimetres,
-                    kMinutes,
-                    kNoSunshine,
-                    kPeakWindFrom,
-                    kDegreesAt,
-                    kKnots,
-                    kKnot,
-                    kMetrePerSecond,
-                    kMetresPerSecond,
-                    kGustingTo,
-                    kVariableAt,
-                    kFrom,
-                    kWindShiftAt,
-                    kWithFrontalPassage,
-                    kDirectionVaries,
-                    kDegrees,
-                    kWindForRunway,
-                    kAtTouchdownZone,
-                    kAtRunwayEnd,
-                    kWindAtThreshold,
-                    kWindAtHeight,
-                    kFeet,
-                    kWindAtHarbour,
-                    kIsWord,
-                    kNotReported,
-                    kWindCalm,
-                    kVisibility,
-                    kTowerVisibility,
-                    kSurfaceVisibility,
-                    kMinimumVisibility,
-                    kAtRunway,
-                    kIsVariableBetween,
-                    kStatuteMiles,
-                    kStatuteMile,
-                    kMetres,
-                    kTenKilometresOrMore,
-                    kLessThan,
-                    kMoreThan,
-                    kCeiling,
-                    kSkyCover,
-                    kDensityAltitudeIs,
-                    kSensorAt,
-                    kVisibilitySensorAt,
-                    kCloudHeightSensorAt,
-                    kRunway,
-                    kIsNotAvailable,
-                    kLight,
-                    kHeavy,
-                    kBegan,
-                    kEnded,
-                    kBeganOther,
-                    kEndedOther,
-                    kLayersIntro,
-                    kOkta,
-                    kOktas,
-                    kOktaOf,
-                    kOktasOf,
-                    kTraceOf,
-                    kCloudLayer,
-                    kLayerOf,
-                    kAtTheSurface,
-                    kLightning,
-                    kLowClouds,
-                    kMiddleClouds,
-                    kHighClouds,
-                    kCorrectedAt,
-                    kLastStaffed,
-                    kNextAt,
-                    kNextOnThe,
-                    kBirdHazardOnRunway,
-                    kVariableSky,
-                    kCloudBaseIs}));
-
-}  // namespace check
+}());
 
 }  // namespace vantrel::remark_words

@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -63,27 +62,13 @@ constexpr bool endsWithCode(std::string_view s, std::string_view code) noexcept 
 
 // True when no text holds a byte that a JSON string must escape (a control byte, '"' or '\\').
 // The command line copies the lines of a report that needs no escaping as they are, so every
-// fragment of the vocabulary is checked with this when it is compiled.
+// fragment of the vocabulary is checked with this when it is compiled (fragment.hpp).
 constexpr bool jsonSafe(std::string_view text) noexcept {
   for (const char c : text) {
     if (static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\') return false;
   }
   return true;
 }
-template <class Texts>
-constexpr bool allJsonSafe(const Texts& texts) noexcept {
-  for (const std::string_view t : texts) {
-    if (!jsonSafe(t)) return false;
-  }
-  return true;
-}
-constexpr bool allJsonSafe(std::initializer_list<std::string_view> texts) noexcept {
-  for (const std::string_view t : texts) {
-    if (!jsonSafe(t)) return false;
-  }
-  return true;
-}
-
 // Sentence building: replace or extend a buffer with fragments, without temporaries, growing
 // the buffer once for all of them.
 template <class... Parts>

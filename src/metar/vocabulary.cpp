@@ -1,7 +1,5 @@
 #include "metar/vocabulary.hpp"
 
-#include <initializer_list>
-
 #include "metar/fragments.hpp"
 #include "metar/text.hpp"
 
@@ -11,75 +9,26 @@ namespace {
 using namespace fragments;
 
 // The fragments the wording functions put together.
-constexpr std::array<std::string_view, 2> kIssued = {"METAR report issued ",
-                                                     "SPECI report issued "};
-constexpr std::string_view kIssuedAt = "at ";
-constexpr std::string_view kIssuedOnThe = "on the ";
-constexpr std::string_view kTimeSeparator = ".";
-constexpr std::string_view kGmt = " GMT ";
-constexpr std::string_view kFor = "for ";
-constexpr std::string_view kStationEnd = ":";
-constexpr std::array<std::string_view, 4> kDaySuffixes = {"st at ", "nd at ", "rd at ", "th at "};
+constexpr std::array<Fragment, 2> kIssued = {"METAR report issued ", "SPECI report issued "};
+constexpr Fragment kIssuedAt = "at ";
+constexpr Fragment kIssuedOnThe = "on the ";
+constexpr Fragment kTimeSeparator = ".";
+constexpr Fragment kGmt = " GMT ";
+constexpr Fragment kFor = "for ";
+constexpr Fragment kStationEnd = ":";
+constexpr std::array<Fragment, 4> kDaySuffixes = {"st at ", "nd at ", "rd at ", "th at "};
 
-constexpr std::string_view kVaryingFrom = " Wind direction is varying from ";
-constexpr std::string_view kVaryingTo = " to ";
-constexpr std::string_view kDegrees = " degrees";
+constexpr Fragment kVaryingFrom = " Wind direction is varying from ";
+constexpr Fragment kVaryingTo = " to ";
+constexpr Fragment kDegrees = " degrees";
 
-constexpr std::string_view kVerticalVisibilityIs = "Vertical Visibility is ";
-constexpr std::string_view kThousands = ",";
-constexpr std::string_view kHundredsOfFeet = "00 feet. ";
+constexpr Fragment kVerticalVisibilityIs = "Vertical Visibility is ";
+constexpr Fragment kThousands = ",";
+constexpr Fragment kHundredsOfFeet = "00 feet. ";
 
-constexpr std::string_view kDegreesCelsiusSpaced = "\u00B0 Celsius. ";
-constexpr std::string_view kQnhIs = "QNH is ";
-constexpr std::string_view kMillibars = " millibars. ";
-
-static_assert(allJsonSafe({kIssued[0],
-                           kIssued[1],
-                           kIssuedAt,
-                           kIssuedOnThe,
-                           kTimeSeparator,
-                           kGmt,
-                           kFor,
-                           kStationEnd,
-                           kDaySuffixes[0],
-                           kDaySuffixes[1],
-                           kDaySuffixes[2],
-                           kDaySuffixes[3],
-                           kCalm,
-                           kVaryingFrom,
-                           kVaryingTo,
-                           kDegrees,
-                           kNoVisibility,
-                           kVisibilityTenKilometres,
-                           kCavok,
-                           kSkyClear,
-                           kVerticalVisibilityUnknown,
-                           kVerticalVisibilityIs,
-                           kThousands,
-                           kHundredsOfFeet,
-                           kDegreesCelsiusSpaced,
-                           kQnhIs,
-                           kMillibars,
-                           kNosig,
-                           kBecomingHeading,
-                           kTemporaryHeading}));
-
-constexpr bool weatherJsonSafe() {
-  for (const weather::Phenomenon& p : weather::kPhenomena) {
-    if (!allJsonSafe({p.plain, p.light, p.heavy})) return false;
-  }
-  for (std::size_t i = 0; i < weather::kDescriptors.size(); ++i) {
-    for (std::size_t j = 0; j < weather::kDescriptors[i].count; ++j) {
-      if (!allJsonSafe({weather::kDescriptors[i].sentences[j],
-                        weather::kLightSentences[i][j].view(),
-                        weather::kHeavySentences[i][j].view()})) {
-        return false;
-      }
-    }
-  }
-  return true;
-}
-static_assert(weatherJsonSafe());
+constexpr Fragment kDegreesCelsiusSpaced = "\u00B0 Celsius. ";
+constexpr Fragment kQnhIs = "QNH is ";
+constexpr Fragment kMillibars = " millibars. ";
 
 std::string_view unitWords(SpeedUnit unit) {
   return kSpeedUnits[static_cast<std::size_t>(unit)];

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "metar/fragment.hpp"
 #include "metar/group_cursor.hpp"
 #include "metar/section.hpp"
 #include "metar/weather_vocabulary.hpp"
@@ -40,7 +41,7 @@ void appendStation(TextBuffer& out, std::string_view station);
 
 enum class SpeedUnit { kKnots, kKilometresPerHour, kMetresPerSecond };
 
-inline constexpr std::string_view kCalm = "Wind calm. ";
+inline constexpr Fragment kCalm = "Wind calm. ";
 
 // "Wind blowing from DDD degree at FF knots[ with gusts at GG knots]."
 void appendWind(TextBuffer& out, std::string_view direction, std::string_view speed,
@@ -52,10 +53,9 @@ void appendVariation(TextBuffer& out, std::string_view from, std::string_view to
 
 // --- Visibility and runway visual range -----------------------------------------------------
 
-inline constexpr std::string_view kNoVisibility = "CAUTION: no visibility (less than 50 metres). ";
-inline constexpr std::string_view kVisibilityTenKilometres =
-    "Visibility is 10 kilometres or more. ";
-inline constexpr std::string_view kCavok =
+inline constexpr Fragment kNoVisibility = "CAUTION: no visibility (less than 50 metres). ";
+inline constexpr Fragment kVisibilityTenKilometres = "Visibility is 10 kilometres or more. ";
+inline constexpr Fragment kCavok =
     "The visibility is more than 10 Km, no fog and no clouds below 5000 ft AGL. ";
 
 // "Visibility is VVVV metres. "
@@ -68,7 +68,7 @@ void appendRunwayVisualRange(TextBuffer& out, std::string_view runway, std::stri
 enum class CloudAmount { kFew, kScattered, kBroken, kOvercast };
 
 struct CloudCode {
-  std::string_view code;
+  Fragment code;
   CloudAmount amount;
 };
 // In the order a layer pass of the classic reading compares them.
@@ -79,9 +79,9 @@ inline constexpr std::array<CloudCode, 4> kCloudCodes{{
     {"OVC", CloudAmount::kOvercast},
 }};
 
-inline constexpr std::string_view kSkyClear = "The sky is clear of clouds below 5000 feet AGL. ";
+inline constexpr Fragment kSkyClear = "The sky is clear of clouds below 5000 feet AGL. ";
 // The only sky sentence without a closing space.
-inline constexpr std::string_view kVerticalVisibilityUnknown =
+inline constexpr Fragment kVerticalVisibilityUnknown =
     "CAUTION: Vertical Visibility can not be mesured because of too dense fog.";
 
 // "Broken cloud cover (5/8 to 7/8) at 2000 feet. "
@@ -105,10 +105,9 @@ void appendQnh(TextBuffer& out, std::string_view hectopascals);
 
 // --- Trend ----------------------------------------------------------------------------------
 
-inline constexpr std::string_view kNosig =
-    "No significant changes in weather within the next two hours. ";
-inline constexpr std::string_view kBecomingHeading = "BECOMING:";
-inline constexpr std::string_view kTemporaryHeading = "TEMPORARY:";
+inline constexpr Fragment kNosig = "No significant changes in weather within the next two hours. ";
+inline constexpr Fragment kBecomingHeading = "BECOMING:";
+inline constexpr Fragment kTemporaryHeading = "TEMPORARY:";
 
 // --- Present weather ------------------------------------------------------------------------
 
@@ -143,9 +142,8 @@ enum class Compass { kNone, kN, kNE, kE, kSE, kS, kSW, kW, kNW };
 // "Visibility is 4000 metres towards the north-east. ", or "Minimum visibility is ...".
 void appendDirectionalVisibility(TextBuffer& out, bool minimum, std::string_view metres,
                                  Compass direction);
-inline constexpr std::string_view kNoDirectionalVariation =
-    "No directional variation can be given. ";
-inline constexpr std::string_view kVisibilityNotReported = "Visibility is not reported. ";
+inline constexpr Fragment kNoDirectionalVariation = "No directional variation can be given. ";
+inline constexpr Fragment kVisibilityNotReported = "Visibility is not reported. ";
 // "Visibility is 1 1/2 statute miles. ", with "less than" for M and "more than" for P.
 enum class Bound { kExact, kLessThan, kMoreThan };
 void appendVisibilityMiles(TextBuffer& out, Bound bound, std::string_view whole,
@@ -179,18 +177,18 @@ void appendWeather(TextBuffer& out, const WeatherCode& code);
 void appendRecentWeather(TextBuffer& out, const WeatherCode& code);
 // True when every code of `code` has a word.
 bool weatherHasWords(const WeatherCode& code);
-inline constexpr std::string_view kWeatherNotObserved = "Present weather is not reported. ";
-inline constexpr std::string_view kNoSignificantWeather = "No significant weather. ";
+inline constexpr Fragment kWeatherNotObserved = "Present weather is not reported. ";
+inline constexpr Fragment kNoSignificantWeather = "No significant weather. ";
 
 enum class CloudType { kNone, kCumulonimbus, kToweringCumulus, kNotReported };
 // Cloud layers with a type or missing parts: "Broken cloud cover (5/8 to 7/8) at 2500 feet,
 // cumulonimbus. ", "Broken cloud cover (5/8 to 7/8), height not reported. ".
 void appendCloudLayerFull(TextBuffer& out, const CloudAmount* amount, std::string_view height,
                           CloudType type);
-inline constexpr std::string_view kCloudNotReported = "Cloud cover is not reported. ";
-inline constexpr std::string_view kNoSignificantCloud = "No significant cloud. ";
-inline constexpr std::string_view kNoCloudDetected = "No cloud detected. ";
-inline constexpr std::string_view kClearBelow12000 =
+inline constexpr Fragment kCloudNotReported = "Cloud cover is not reported. ";
+inline constexpr Fragment kNoSignificantCloud = "No significant cloud. ";
+inline constexpr Fragment kNoCloudDetected = "No cloud detected. ";
+inline constexpr Fragment kClearBelow12000 =
     "No clouds below 12,000 feet were detected by the automated station. ";
 // A lone CB or TCU group after a cloud layer.
 void appendCloudTypeOfLayer(TextBuffer& out, CloudType type);
@@ -200,10 +198,10 @@ void appendCloudTypeOfLayer(TextBuffer& out, CloudType type);
 void appendTemperatureFull(TextBuffer& out, bool temperatureBelowZero, std::string_view temperature,
                            bool dewPointBelowZero, std::string_view dewPoint);
 // "QNH is not reported. "
-inline constexpr std::string_view kQnhNotReported = "QNH is not reported. ";
+inline constexpr Fragment kQnhNotReported = "QNH is not reported. ";
 // "Altimeter setting is 29.92 inches of mercury. " from A2992.
 void appendAltimeter(TextBuffer& out, std::string_view hundredths);
-inline constexpr std::string_view kAltimeterNotReported = "Altimeter setting is not reported. ";
+inline constexpr Fragment kAltimeterNotReported = "Altimeter setting is not reported. ";
 
 // Trend sections.
 // "PROBABILITY 30 %:" or "PROBABILITY 30 %, TEMPORARY:".
@@ -224,7 +222,7 @@ struct RunwayState {
   std::string_view depth, braking;
 };
 void appendRunwayState(TextBuffer& out, const RunwayState& state);
-inline constexpr std::string_view kAerodromeClosedBySnow = "The aerodrome is closed by snow. ";
+inline constexpr Fragment kAerodromeClosedBySnow = "The aerodrome is closed by snow. ";
 // "Sea surface temperature is 15°Celsius, state of the sea is slight (3). " or with the wave
 // height in decimetres.
 void appendSea(TextBuffer& out, bool belowZero, std::string_view temperature, char state,
@@ -235,7 +233,7 @@ void appendSea(TextBuffer& out, bool belowZero, std::string_view temperature, ch
 bool appendColourState(TextBuffer& out, std::string_view code, bool black);
 // RFmm.m/mmm.m: rainfall in the last ten minutes and since 9 a.m. local time, in millimetres.
 void appendRainfall(TextBuffer& out, std::string_view lastTenMinutes, std::string_view since9);
-inline constexpr std::string_view kRecentWeatherNotReported = "Recent weather is not reported. ";
+inline constexpr Fragment kRecentWeatherNotReported = "Recent weather is not reported. ";
 // A second visibility in metres without a direction: the minimum visibility.
 void appendMinimumVisibility(TextBuffer& out, std::string_view metres);
 
@@ -250,19 +248,18 @@ struct PlaceSubject {
 void appendDirections(TextBuffer& out, std::span<const PlaceSubject> subjects, bool distant,
                       std::span<const Compass> directions, bool overField);
 // NIL where the present weather stands: none to report.
-inline constexpr std::string_view kNoWeatherToReport = "No weather to report. ";
-inline constexpr std::string_view kNoRemarks = "none. ";
+inline constexpr Fragment kNoWeatherToReport = "No weather to report. ";
+inline constexpr Fragment kNoRemarks = "none. ";
 // A lone M or /// in place of a group whose value is missing; which group cannot be told.
-inline constexpr std::string_view kElementNotReported =
-    "One element of the report is not reported. ";
-inline constexpr std::string_view kVariationNotReported =
+inline constexpr Fragment kElementNotReported = "One element of the report is not reported. ";
+inline constexpr Fragment kVariationNotReported =
     " The variation of the wind direction is not reported.";
 // An Australian trend section from a time on: "FROM 02.00 GMT:".
 void appendFromHeading(TextBuffer& out, std::string_view hour, std::string_view minute);
 
 // The remarks line opens with this; the last line names what could not be read.
-inline constexpr std::string_view kRemarks = "Remarks: ";
+inline constexpr Fragment kRemarks = "Remarks: ";
 void appendNotTranslated(TextBuffer& out, std::string_view group, bool first);
-inline constexpr std::string_view kNotTranslatedEnd = ".";
+inline constexpr Fragment kNotTranslatedEnd = ".";
 
 }  // namespace vantrel::words

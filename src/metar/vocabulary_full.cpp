@@ -1,8 +1,6 @@
 // The sentences only the full reading writes. Shared fragments come from vocabulary.cpp's
 // wording functions, so a classic sentence is never spelt twice.
 
-#include <initializer_list>
-
 #include "metar/fragments.hpp"
 #include "metar/text.hpp"
 #include "metar/vocabulary.hpp"
@@ -12,35 +10,35 @@ namespace {
 
 using namespace fragments;
 
-constexpr std::array<std::string_view, 2> kReportFor = {"METAR report ", "SPECI report "};
-constexpr std::array<std::string_view, 5> kHeaderNotes = {
-    " Automated report.", " Corrected report.", " Amended report.", " The report is missing.",
-    " Delayed report."};
+constexpr std::array<Fragment, 2> kReportFor = {"METAR report ", "SPECI report "};
+constexpr std::array<Fragment, 5> kHeaderNotes = {" Automated report.", " Corrected report.",
+                                                  " Amended report.", " The report is missing.",
+                                                  " Delayed report."};
 
-constexpr std::string_view kMoreThan = "more than ";
-constexpr std::string_view kLessThan = "less than ";
-constexpr std::string_view kWindNotReported = "Wind is not reported";
-constexpr std::string_view kWindFromUnreported = "Wind blowing from an unreported direction at ";
-constexpr std::string_view kSpeedNotReported = " degree, speed not reported";
+constexpr Fragment kMoreThan = "more than ";
+constexpr Fragment kLessThan = "less than ";
+constexpr Fragment kWindNotReported = "Wind is not reported";
+constexpr Fragment kWindFromUnreported = "Wind blowing from an unreported direction at ";
+constexpr Fragment kSpeedNotReported = " degree, speed not reported";
 
-constexpr std::string_view kMinimumVisibilityIs = "Minimum visibility is ";
-constexpr std::string_view kFeet = " feet";
-constexpr std::string_view kTowards = " towards the ";
-constexpr std::array<std::string_view, 9> kCompass = {
+constexpr Fragment kMinimumVisibilityIs = "Minimum visibility is ";
+constexpr Fragment kFeet = " feet";
+constexpr Fragment kTowards = " towards the ";
+constexpr std::array<Fragment, 9> kCompass = {
     "", "north", "north-east", "east", "south-east", "south", "south-west", "west", "north-west"};
-constexpr std::string_view kStatuteMile = " statute mile";
-constexpr std::string_view kStatuteMiles = " statute miles";
+constexpr Fragment kStatuteMile = " statute mile";
+constexpr Fragment kStatuteMiles = " statute miles";
 
-constexpr std::string_view kVariesFrom = " varies from ";
-constexpr std::string_view kTo = " to ";
-constexpr std::string_view kNotReported = "not reported";
-constexpr std::string_view kIncreasing = ", increasing";
-constexpr std::string_view kDecreasing = ", decreasing";
-constexpr std::string_view kNoDistinctChange = ", with no distinct change";
+constexpr Fragment kVariesFrom = " varies from ";
+constexpr Fragment kTo = " to ";
+constexpr Fragment kNotReported = "not reported";
+constexpr Fragment kIncreasing = ", increasing";
+constexpr Fragment kDecreasing = ", decreasing";
+constexpr Fragment kNoDistinctChange = ", with no distinct change";
 
 struct WeatherWord {
-  std::string_view code;
-  std::string_view noun;
+  Fragment code;
+  Fragment noun;
   bool plural = false;     // "There are"
   bool countable = false;  // "There is a"
 };
@@ -71,10 +69,10 @@ constexpr std::array<WeatherWord, 23> kWeatherNouns{{
     {"DS", "duststorm", false, true},
 }};
 struct DescriptorWord {
-  std::string_view code;
-  std::string_view before;  // before the phenomena
-  std::string_view alone;   // the descriptor without phenomena (TS, SH), or empty
-  bool plural;              // "There are"
+  Fragment code;
+  Fragment before;  // before the phenomena
+  Fragment alone;   // the descriptor without phenomena (TS, SH), or empty
+  bool plural;      // "There are"
 };
 constexpr std::array<DescriptorWord, 8> kDescriptorWords{{
     {"MI", "shallow ", "", false},
@@ -86,85 +84,85 @@ constexpr std::array<DescriptorWord, 8> kDescriptorWords{{
     {"TS", "thunderstorm with ", "thunderstorm", false},
     {"FZ", "freezing ", "", false},
 }};
-constexpr std::string_view kThereIs = "There is ";
-constexpr std::string_view kThereIsA = "There is a ";
-constexpr std::string_view kThereAre = "There are ";
-constexpr std::string_view kRecent = "Recent ";
-constexpr std::string_view kLight = "light ";
-constexpr std::string_view kHeavy = "heavy ";
-constexpr std::string_view kAnd = " and ";
-constexpr std::string_view kComma = ", ";
-constexpr std::string_view kInTheVicinity = " in the vicinity";
-constexpr std::string_view kTornado = "There is a tornado or waterspout";
+constexpr Fragment kThereIs = "There is ";
+constexpr Fragment kThereIsA = "There is a ";
+constexpr Fragment kThereAre = "There are ";
+constexpr Fragment kRecent = "Recent ";
+constexpr Fragment kLight = "light ";
+constexpr Fragment kHeavy = "heavy ";
+constexpr Fragment kAnd = " and ";
+constexpr Fragment kComma = ", ";
+constexpr Fragment kInTheVicinity = " in the vicinity";
+constexpr Fragment kTornado = "There is a tornado or waterspout";
 
-constexpr std::string_view kCloudOfUnreportedAmount = "Cloud cover of unreported amount";
-constexpr std::string_view kHeightNotReported = ", height not reported";
-constexpr std::array<std::string_view, 4> kCloudTypes = {"", ", cumulonimbus", ", towering cumulus",
-                                                         ", cloud type not reported"};
-constexpr std::array<std::string_view, 4> kLayerTypes = {
-    "", "The clouds of that layer are cumulonimbus. ",
-    "The clouds of that layer are towering cumulus. ", ""};
+constexpr Fragment kCloudOfUnreportedAmount = "Cloud cover of unreported amount";
+constexpr Fragment kHeightNotReported = ", height not reported";
+constexpr std::array<Fragment, 4> kCloudTypes = {"", ", cumulonimbus", ", towering cumulus",
+                                                 ", cloud type not reported"};
+constexpr std::array<Fragment, 4> kLayerTypes = {"", "The clouds of that layer are cumulonimbus. ",
+                                                 "The clouds of that layer are towering cumulus. ",
+                                                 ""};
 
-constexpr std::string_view kTemperatureNotReported = "Temperature is not reported. ";
-constexpr std::string_view kDewPointNotReported = "Dew point is not reported. ";
-constexpr std::string_view kAltimeterIs = "Altimeter setting is ";
-constexpr std::string_view kDecimalPoint = ".";
-constexpr std::string_view kInchesOfMercury = " inches of mercury. ";
+constexpr Fragment kTemperatureNotReported = "Temperature is not reported. ";
+constexpr Fragment kDewPointNotReported = "Dew point is not reported. ";
+constexpr Fragment kAltimeterIs = "Altimeter setting is ";
+constexpr Fragment kDecimalPoint = ".";
+constexpr Fragment kInchesOfMercury = " inches of mercury. ";
 
-constexpr std::string_view kProbability = "PROBABILITY ";
-constexpr std::string_view kPercent = " %";
-constexpr std::string_view kTemporaryAfter = ", TEMPORARY:";
-constexpr std::string_view kHeadingEnd = ":";
-constexpr std::array<std::string_view, 3> kTrendTimes = {"From ", "Until ", "At "};
-constexpr std::string_view kGmtStop = " GMT. ";
+constexpr Fragment kProbability = "PROBABILITY ";
+constexpr Fragment kPercent = " %";
+constexpr Fragment kTemporaryAfter = ", TEMPORARY:";
+constexpr Fragment kHeadingEnd = ":";
+constexpr std::array<Fragment, 3> kTrendTimes = {"From ", "Until ", "At "};
+constexpr Fragment kGmtStop = " GMT. ";
 
-constexpr std::string_view kWindShearOnRunway = "Wind shear on runway ";
-constexpr std::string_view kWindShearAllRunways = "Wind shear on all runways. ";
-constexpr std::string_view kRunway = "Runway ";
-constexpr std::string_view kAllRunways = "All runways";
-constexpr std::string_view kColon = ": ";
-constexpr std::string_view kCleared = "contamination cleared";
-constexpr std::array<std::string_view, 10> kDeposits = {"clear and dry",
-                                                        "damp",
-                                                        "wet or water patches",
-                                                        "rime or frost covered",
-                                                        "dry snow",
-                                                        "wet snow",
-                                                        "slush",
-                                                        "ice",
-                                                        "compacted or rolled snow",
-                                                        "frozen ruts or ridges"};
-constexpr std::string_view kDepositNotReported = "deposit not reported";
-constexpr std::string_view kCovered = " covered";
-constexpr std::string_view kExtent1 = ", 10 % or less";
-constexpr std::string_view kExtent2 = ", 11 to 25 %";
-constexpr std::string_view kExtent5 = ", 26 to 50 %";
-constexpr std::string_view kExtent9 = ", 51 to 100 %";
-constexpr std::string_view kDepthIs = ", depth ";
-constexpr std::string_view kMillimetres = " mm";
-constexpr std::string_view kDepthLessThan1 = ", depth less than 1 mm";
-constexpr std::string_view kDepthCentimetres = " cm";
-constexpr std::string_view kDepthNotMeasurable = ", depth not significant or not measurable";
-constexpr std::string_view kRunwayNotOperational = ", runway not operational";
-constexpr std::string_view kFriction = ", friction coefficient 0.";
-constexpr std::array<std::string_view, 5> kBraking = {
+constexpr Fragment kWindShearOnRunway = "Wind shear on runway ";
+constexpr Fragment kWindShearAllRunways = "Wind shear on all runways. ";
+constexpr Fragment kRunway = "Runway ";
+constexpr Fragment kAllRunways = "All runways";
+constexpr Fragment kColon = ": ";
+constexpr Fragment kCleared = "contamination cleared";
+constexpr std::array<Fragment, 10> kDeposits = {"clear and dry",
+                                                "damp",
+                                                "wet or water patches",
+                                                "rime or frost covered",
+                                                "dry snow",
+                                                "wet snow",
+                                                "slush",
+                                                "ice",
+                                                "compacted or rolled snow",
+                                                "frozen ruts or ridges"};
+constexpr Fragment kDepositNotReported = "deposit not reported";
+constexpr Fragment kCovered = " covered";
+constexpr Fragment kExtent1 = ", 10 % or less";
+constexpr Fragment kExtent2 = ", 11 to 25 %";
+constexpr Fragment kExtent5 = ", 26 to 50 %";
+constexpr Fragment kExtent9 = ", 51 to 100 %";
+constexpr Fragment kDepthIs = ", depth ";
+constexpr Fragment kMillimetres = " mm";
+constexpr Fragment kDepthLessThan1 = ", depth less than 1 mm";
+constexpr Fragment kDepthCentimetres = " cm";
+constexpr Fragment kDepthNotMeasurable = ", depth not significant or not measurable";
+constexpr Fragment kRunwayNotOperational = ", runway not operational";
+constexpr Fragment kFriction = ", friction coefficient 0.";
+constexpr std::array<Fragment, 5> kBraking = {
     ", braking action poor", ", braking action medium to poor", ", braking action medium",
     ", braking action medium to good", ", braking action good"};
-constexpr std::string_view kBrakingUnreliable = ", braking action unreliable";
-constexpr std::string_view kBrakingNotReported = ", braking action not reported";
-constexpr std::string_view kSeaTemperatureIs = "Sea surface temperature is ";
-constexpr std::string_view kSeaTemperatureNotReported = "Sea surface temperature is not reported";
-constexpr std::string_view kDegrees = "\u00B0Celsius";
-constexpr std::string_view kStateOfTheSea = ", state of the sea is ";
-constexpr std::array<std::string_view, 10> kSeaStates = {
+constexpr Fragment kBrakingUnreliable = ", braking action unreliable";
+constexpr Fragment kBrakingNotReported = ", braking action not reported";
+constexpr Fragment kSeaTemperatureIs = "Sea surface temperature is ";
+constexpr Fragment kSeaTemperatureNotReported = "Sea surface temperature is not reported";
+constexpr Fragment kDegrees = "\u00B0Celsius";
+constexpr Fragment kStateOfTheSea = ", state of the sea is ";
+constexpr std::array<Fragment, 10> kSeaStates = {
     "calm (glassy)", "calm (rippled)", "smooth", "slight",    "moderate",
     "rough",         "very rough",     "high",   "very high", "phenomenal"};
-constexpr std::string_view kSeaStateNotReported = ", state of the sea not reported";
-constexpr std::string_view kWaveHeight = ", significant wave height ";
-constexpr std::string_view kDecimetres = " decimetres";
-constexpr std::string_view kNotTranslated = "Not translated: ";
+constexpr Fragment kSeaStateNotReported = ", state of the sea not reported";
+constexpr Fragment kWaveHeight = ", significant wave height ";
+constexpr Fragment kDecimetres = " decimetres";
+constexpr Fragment kNotTranslated = "Not translated: ";
 struct Colour {
-  std::string_view code, name;
+  Fragment code, name;
 };
 constexpr std::array<Colour, 8> kColours{{{"BLU", "blue"},
                                           {"WHT", "white"},
@@ -174,128 +172,19 @@ constexpr std::array<Colour, 8> kColours{{{"BLU", "blue"},
                                           {"YLO2", "yellow 2"},
                                           {"AMB", "amber"},
                                           {"RED", "red"}}};
-constexpr std::string_view kColourState = "Military colour state ";
-constexpr std::string_view kBlack =
-    ", and the aerodrome is unusable for a reason other than the weather";
-constexpr std::string_view kRainfall = "Rainfall is ";
-constexpr std::string_view kMillimetresLastTen = " millimetres in the last 10 minutes and ";
-constexpr std::string_view kMillimetresSince9 = " millimetres since 9 a.m. local time. ";
-constexpr std::array<std::string_view, 4> kCloudNames = {"Clouds", "Cumulonimbus",
-                                                         "Towering cumulus", "Clouds"};
-constexpr std::string_view kInTheDistance = " in the distance";
-constexpr std::string_view kToThe = " to the ";
-constexpr std::string_view kOverTheAerodrome = " over the aerodrome";
-constexpr std::string_view kFromHeading = "FROM ";
-constexpr std::string_view kGmtHeading = " GMT:";
-constexpr std::string_view kSpace = " ";
-
-static_assert(allJsonSafe(kReportFor) && allJsonSafe(kHeaderNotes) && allJsonSafe(kSpeedUnits) &&
-              allJsonSafe(kCompass) && allJsonSafe(kCloudTypes) && allJsonSafe(kLayerTypes) &&
-              allJsonSafe(kTrendTimes) && allJsonSafe(kDeposits) && allJsonSafe(kBraking) &&
-              allJsonSafe(kSeaStates));
-static_assert(allJsonSafe({kMoreThan,
-                           kLessThan,
-                           kWindNotReported,
-                           kWindFromUnreported,
-                           kSpeedNotReported,
-                           kMinimumVisibilityIs,
-                           kFeet,
-                           kTowards,
-                           kStatuteMile,
-                           kStatuteMiles,
-                           kVariesFrom,
-                           kTo,
-                           kNotReported,
-                           kIncreasing,
-                           kDecreasing,
-                           kNoDistinctChange,
-                           kThereIs,
-                           kThereIsA,
-                           kThereAre,
-                           kRecent,
-                           kLight,
-                           kHeavy,
-                           kAnd,
-                           kComma,
-                           kInTheVicinity,
-                           kTornado,
-                           kCloudOfUnreportedAmount,
-                           kHeightNotReported,
-                           kTemperatureNotReported,
-                           kDewPointNotReported,
-                           kAltimeterIs,
-                           kDecimalPoint,
-                           kInchesOfMercury,
-                           kProbability,
-                           kPercent,
-                           kTemporaryAfter,
-                           kHeadingEnd,
-                           kGmtStop,
-                           kWindShearOnRunway,
-                           kWindShearAllRunways,
-                           kRunway,
-                           kAllRunways,
-                           kColon,
-                           kCleared,
-                           kDepositNotReported,
-                           kCovered,
-                           kExtent1,
-                           kExtent2,
-                           kExtent5,
-                           kExtent9,
-                           kDepthIs,
-                           kMillimetres,
-                           kDepthLessThan1,
-                           kDepthCentimetres,
-                           kDepthNotMeasurable,
-                           kRunwayNotOperational,
-                           kFriction,
-                           kBrakingUnreliable,
-                           kBrakingNotReported,
-                           kSeaTemperatureIs,
-                           kSeaTemperatureNotReported,
-                           kDegrees,
-                           kStateOfTheSea,
-                           kSeaStateNotReported,
-                           kWaveHeight,
-                           kDecimetres,
-                           kNotTranslated,
-                           kSpace,
-                           kNoDirectionalVariation,
-                           kVisibilityNotReported,
-                           kWeatherNotObserved,
-                           kNoSignificantWeather,
-                           kCloudNotReported,
-                           kNoSignificantCloud,
-                           kNoCloudDetected,
-                           kClearBelow12000,
-                           kQnhNotReported,
-                           kAltimeterNotReported,
-                           kAerodromeClosedBySnow,
-                           kRemarks,
-                           kNotTranslatedEnd,
-                           kColourState,
-                           kBlack,
-                           kRainfall,
-                           kMillimetresLastTen,
-                           kMillimetresSince9,
-                           kRecentWeatherNotReported}));
-static_assert([] {
-  for (const Colour& c : kColours) {
-    if (!jsonSafe(c.name)) return false;
-  }
-  return true;
-}());
-static_assert(allJsonSafe([] {
-  std::array<std::string_view, kWeatherNouns.size() + 2 * kDescriptorWords.size()> all{};
-  std::size_t n = 0;
-  for (const WeatherWord& w : kWeatherNouns) all[n++] = w.noun;
-  for (const DescriptorWord& d : kDescriptorWords) {
-    all[n++] = d.before;
-    all[n++] = d.alone;
-  }
-  return all;
-}()));
+constexpr Fragment kColourState = "Military colour state ";
+constexpr Fragment kBlack = ", and the aerodrome is unusable for a reason other than the weather";
+constexpr Fragment kRainfall = "Rainfall is ";
+constexpr Fragment kMillimetresLastTen = " millimetres in the last 10 minutes and ";
+constexpr Fragment kMillimetresSince9 = " millimetres since 9 a.m. local time. ";
+constexpr std::array<Fragment, 4> kCloudNames = {"Clouds", "Cumulonimbus", "Towering cumulus",
+                                                 "Clouds"};
+constexpr Fragment kInTheDistance = " in the distance";
+constexpr Fragment kToThe = " to the ";
+constexpr Fragment kOverTheAerodrome = " over the aerodrome";
+constexpr Fragment kFromHeading = "FROM ";
+constexpr Fragment kGmtHeading = " GMT:";
+constexpr Fragment kSpace = " ";
 
 void appendSpeed(TextBuffer& out, Speed speed) {
   if (speed.above) out += kMoreThan;
@@ -570,8 +459,7 @@ void appendRunwayState(TextBuffer& out, const RunwayState& state) {
       out += kDepthNotMeasurable;
     } else if (d >= "92" && d <= "98") {
       // 92 to 98 stand for 10 to 40 cm in steps of 5 cm.
-      constexpr std::array<std::string_view, 7> kCentimetres = {"10", "15", "20", "25",
-                                                                "30", "35", "40"};
+      constexpr std::array<Fragment, 7> kCentimetres = {"10", "15", "20", "25", "30", "35", "40"};
       appendText(out, kDepthIs, kCentimetres[static_cast<std::size_t>(d[1] - '2')],
                  kDepthCentimetres);
     } else if (d != "91") {

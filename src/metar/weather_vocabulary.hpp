@@ -12,14 +12,16 @@
 #include <cstddef>
 #include <string_view>
 
+#include "metar/fragment.hpp"
+
 namespace vantrel::weather {
 
 enum class Intensity { kNone, kLight, kHeavy };
 
 struct Phenomenon {
-  std::string_view code;
-  std::string_view noun;  // where "light " or "heavy " goes in a descriptor sentence
-  std::string_view plain, light, heavy;
+  Fragment code;
+  Fragment noun;  // where "light " or "heavy " goes in a descriptor sentence
+  Sentence plain, light, heavy;
 };
 
 // clang-format off
@@ -72,10 +74,10 @@ inline constexpr std::array<Phenomenon, 21> kPhenomena{{
 inline constexpr std::size_t kPhenomenonCount = kPhenomena.size();
 
 struct Descriptor {
-  std::string_view code;
-  std::string_view word;  // freezing, shallow, blowing: an intensity goes before it; else empty
-  std::size_t count;      // how many phenomena, from the first, combine with it
-  std::array<std::string_view, kPhenomenonCount> sentences;  // in the order of kPhenomena
+  Fragment code;
+  Fragment word;      // freezing, shallow, blowing: an intensity goes before it; else empty
+  std::size_t count;  // how many phenomena, from the first, combine with it
+  std::array<Sentence, kPhenomenonCount> sentences;  // in the order of kPhenomena
 };
 
 // clang-format off
@@ -234,8 +236,8 @@ inline constexpr std::array<Descriptor, 7> kDescriptors{{
 
 // Light and heavy descriptor sentences that do not follow the insertion rule.
 struct IntensityException {
-  std::string_view group;  // -DDPP or +DDPP
-  std::string_view sentence;
+  Fragment group;     // -DDPP or +DDPP
+  Fragment sentence;  // not always a sentence: "... unlucky :o) "
 };
 
 inline constexpr std::array<IntensityException, 7> kIntensityExceptions{{
@@ -290,8 +292,8 @@ constexpr IntensityTable makeIntensityTable(char sign, std::string_view word) {
     for (std::size_t j = 0; j < d.count; ++j) {
       table[i][j] = insertIntensity(d, kPhenomena[j], word);
       for (const IntensityException& e : kIntensityExceptions) {
-        if (e.group[0] == sign && e.group.substr(1, 2) == d.code &&
-            e.group.substr(3, 2) == kPhenomena[j].code) {
+        if (e.group.view()[0] == sign && e.group.view().substr(1, 2) == d.code &&
+            e.group.view().substr(3, 2) == kPhenomena[j].code) {
           table[i][j] = fixed(e.sentence);
         }
       }
@@ -332,8 +334,9 @@ constexpr std::size_t countSentences() {
 constexpr bool everyNounIsFound() {
   for (const Descriptor& d : kDescriptors) {
     for (std::size_t j = 0; j < d.count; ++j) {
-      if (d.sentences[j].find(kPhenomena[j].noun) == std::string_view::npos) return false;
-      if (!d.word.empty() && d.sentences[j].find(d.word) == std::string_view::npos) return false;
+      if (d.sentences[j].view().find(kPhenomena[j].noun) == std::string_view::npos) return false;
+      if (!d.word.empty() && d.sentences[j].view().find(d.word) == std::string_view::npos)
+        return false;
     }
   }
   return true;

@@ -63,19 +63,19 @@ string_view at(Groups gs, std::size_t i) {
 }
 
 template <class Table>
-const rw::Word* find(const Table& table, string_view s) {
+const typename Table::value_type* find(const Table& table, string_view s) {
   if (s.empty()) return nullptr;
   const char first = asciiUpper(s[0]);
-  for (const rw::Word& w : table) {
+  for (const auto& w : table) {
     if (w.code.size() == s.size() && w.code[0] == first && is(s, w.code)) return &w;
   }
   return nullptr;
 }
 // The entry of `table` whose code starts `s` at `pos`, longest codes first in the table.
 template <class Table>
-const rw::Word* findPrefix(const Table& table, string_view s, std::size_t pos) {
+const typename Table::value_type* findPrefix(const Table& table, string_view s, std::size_t pos) {
   if (pos >= s.size()) return nullptr;
-  for (const rw::Word& w : table) {
+  for (const auto& w : table) {
     if (startsWith(s.substr(pos), w.code)) return &w;
   }
   return nullptr;
@@ -94,7 +94,7 @@ constexpr FirstCharIndex indexByFirstChar(const Table& table, CodeOf codeOf) {
   return index;
 }
 constexpr FirstCharIndex kWholeIndex =
-    indexByFirstChar(rw::kWholeRemarks, [](const rw::Word& w) { return w.code; });
+    indexByFirstChar(rw::kWholeRemarks, [](const rw::SentenceWord& w) { return w.code; });
 constexpr FirstCharIndex kPhraseIndex =
     indexByFirstChar(rw::kPhrases, [](const rw::Phrase& p) { return p.codes[0]; });
 std::uint64_t candidates(const FirstCharIndex& index, string_view s) {
@@ -422,7 +422,7 @@ std::size_t readWeatherName(string_view s, std::size_t pos, WeatherName& w) {
 
 string_view phenomenonWords(string_view code) {
   const rw::Word* w = find(rw::kPhenomena, code);
-  return w != nullptr ? w->words : string_view{};
+  return w != nullptr ? w->words.view() : string_view{};
 }
 
 void appendWeatherName(TextBuffer& out, const WeatherName& w) {
@@ -444,19 +444,19 @@ void appendWeatherName(TextBuffer& out, const WeatherName& w) {
 std::size_t readKeyword(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   for (std::uint64_t m = candidates(kWholeIndex, s); m != 0; m &= m - 1) {
-    const rw::Word& w = rw::kWholeRemarks[static_cast<std::size_t>(std::countr_zero(m))];
+    const rw::SentenceWord& w = rw::kWholeRemarks[static_cast<std::size_t>(std::countr_zero(m))];
     if (is(s, w.code)) {
       out += w.words;
       return 1;
     }
   }
-  if (const rw::Word* w = find(rw::kColourStates, s)) {
+  if (const rw::SentenceWord* w = find(rw::kColourStates, s)) {
     out += w->words;
     return 1;
   }
   // TEMPO WHT, BECMG GRN: the colour state of the trend.
   if (is(s, "TEMPO") || is(s, "BECMG")) {
-    if (const rw::Word* w = find(rw::kColourStates, at(gs, 1))) {
+    if (const rw::SentenceWord* w = find(rw::kColourStates, at(gs, 1))) {
       const std::size_t colour =
           out.size() + (is(s, "TEMPO") ? rw::kTemporarily : rw::kBecoming).size();
       appendText(out, is(s, "TEMPO") ? rw::kTemporarily : rw::kBecoming, w->words);
@@ -465,7 +465,7 @@ std::size_t readKeyword(Groups gs, TextBuffer& out) {
     }
   }
   if (startsWith(s, rw::kBlackPrefix)) {
-    if (const rw::Word* w = find(rw::kColourStates, s.substr(rw::kBlackPrefix.size()))) {
+    if (const rw::SentenceWord* w = find(rw::kColourStates, s.substr(rw::kBlackPrefix.size()))) {
       appendText(out, w->words, rw::kAerodromeClosed);
       return 1;
     }
@@ -685,7 +685,8 @@ std::size_t readDigits(Groups gs, TextBuffer& out) {
   // NTThhh: oktas, cloud genus, base in hundreds of feet.
   if (s.size() >= 6 && c >= '1' && c <= '8' && digitsAt(s, s.size() - 3, 3)) {
     const rw::Word* type = find(rw::kLayerTypes, s.substr(1, s.size() - 4));
-    if (type == nullptr || type->words.find(' ') != string_view::npos || type->code.size() > 3) {
+    if (type == nullptr || type->words.view().find(' ') != string_view::npos ||
+        type->code.size() > 3) {
       if (type == nullptr || !is(type->code, "TCU")) return 0;
     }
     out += rw::kCloudLayer;
