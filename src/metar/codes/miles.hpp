@@ -1,0 +1,45 @@
+#pragma once
+// Statute miles as North American reports give them: a whole number, a fraction, or both in
+// two groups (1 1/2SM), after M (less than) or P (more than). Bound is also the P and M of a
+// runway visual range.
+
+#include <optional>
+#include <string_view>
+
+#include "metar/codes/chars.hpp"
+
+namespace vantrel::codes {
+
+enum class Bound { kExact, kLessThan, kMoreThan };
+
+// n/n, the denominator not zero.
+constexpr bool isFraction(std::string_view s) noexcept {
+  const std::size_t slash = s.find('/');
+  return slash != std::string_view::npos && slash > 0 && allDigits(s.substr(0, slash)) &&
+         allDigits(s.substr(slash + 1)) && !allZeros(s.substr(slash + 1));
+}
+
+struct Miles {
+  Bound bound = Bound::kExact;
+  std::string_view whole;     // 1 or 2 digits, as typed; empty for a fraction alone
+  std::string_view fraction;  // as typed; empty for whole miles
+};
+
+// [M|P]n[n] or [M|P]n/n, without the unit; nothing for another text.
+constexpr std::optional<Miles> milesOf(std::string_view s) noexcept {
+  Miles m;
+  if (startsWith(s, "M") || startsWith(s, "P")) {
+    m.bound = asciiUpper(s[0]) == 'M' ? Bound::kLessThan : Bound::kMoreThan;
+    s.remove_prefix(1);
+  }
+  if ((s.size() == 1 || s.size() == 2) && allDigits(s)) {
+    m.whole = s;
+  } else if (isFraction(s)) {
+    m.fraction = s;
+  } else {
+    return std::nullopt;
+  }
+  return m;
+}
+
+}  // namespace vantrel::codes
