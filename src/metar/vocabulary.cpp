@@ -38,15 +38,6 @@ bool isDigitIn(std::string_view c, char low, char high) {
   return c.size() == 1 && c[0] >= low && c[0] <= high;
 }
 
-// Index of the code that the two characters at `pos`, upper-cased, equal; `count` when none.
-template <class Table>
-std::size_t findCode(const Group& g, std::size_t pos, const Table& table, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) {
-    if (g.upperSliceIs(pos, table[i].code)) return i;
-  }
-  return count;
-}
-
 }  // namespace
 
 void appendIssueTime(TextBuffer& out, std::string_view hour, std::string_view minute,
@@ -139,37 +130,32 @@ void appendQnh(TextBuffer& out, std::string_view hectopascals) {
   appendText(out, kQnhIs, hectopascals, kMillibars);
 }
 
-std::string_view phenomenonSentence(const Group& g, std::size_t pos, weather::Intensity intensity) {
-  using weather::kPhenomena;
-  const std::size_t p = findCode(g, pos, kPhenomena, kPhenomena.size());
-  if (p == kPhenomena.size()) return {};
+std::string_view classicWeatherSentence(codes::Phenomenon p, codes::Intensity intensity) {
+  const weather::Phenomenon& sentences = weather::kPhenomena[static_cast<std::size_t>(p)];
   switch (intensity) {
-    case weather::Intensity::kLight:
-      return kPhenomena[p].light;
-    case weather::Intensity::kHeavy:
-      return kPhenomena[p].heavy;
-    case weather::Intensity::kNone:
+    case codes::Intensity::kLight:
+      return sentences.light;
+    case codes::Intensity::kHeavy:
+      return sentences.heavy;
+    case codes::Intensity::kNone:
       break;
   }
-  return kPhenomena[p].plain;
+  return sentences.plain;
 }
 
-std::string_view descriptorSentence(const Group& g, std::size_t pos, weather::Intensity intensity) {
-  using weather::kDescriptors;
-  const std::size_t d = findCode(g, pos, kDescriptors, kDescriptors.size());
-  if (d == kDescriptors.size()) return {};
-  const std::size_t count = kDescriptors[d].count;
-  const std::size_t p = findCode(g, pos + 2, weather::kPhenomena, count);
-  if (p == count) return {};
+std::string_view classicWeatherSentence(codes::Descriptor d, codes::Phenomenon p,
+                                        codes::Intensity intensity) {
+  const auto i = static_cast<std::size_t>(d);
+  const auto j = static_cast<std::size_t>(p);
   switch (intensity) {
-    case weather::Intensity::kLight:
-      return weather::kLightSentences[d][p].view();
-    case weather::Intensity::kHeavy:
-      return weather::kHeavySentences[d][p].view();
-    case weather::Intensity::kNone:
+    case codes::Intensity::kLight:
+      return weather::kLightSentences[i][j].view();
+    case codes::Intensity::kHeavy:
+      return weather::kHeavySentences[i][j].view();
+    case codes::Intensity::kNone:
       break;
   }
-  return kDescriptors[d].sentences[p];
+  return weather::kDescriptors[i].sentences[j];
 }
 
 }  // namespace vantrel::words

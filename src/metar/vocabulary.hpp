@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "metar/codes/weather.hpp"
 #include "metar/fragment.hpp"
-#include "metar/group_cursor.hpp"
 #include "metar/section.hpp"
 #include "metar/weather_vocabulary.hpp"
 
@@ -111,10 +111,11 @@ inline constexpr Fragment kTemporaryHeading = "TEMPORARY:";
 
 // --- Present weather ------------------------------------------------------------------------
 
-// The sentence of a phenomenon PP at `pos` in `g`, or nothing when the code is not one.
-std::string_view phenomenonSentence(const Group& g, std::size_t pos, weather::Intensity intensity);
-// The sentence of a descriptor and phenomenon DDPP at `pos` in `g`, or nothing.
-std::string_view descriptorSentence(const Group& g, std::size_t pos, weather::Intensity intensity);
+// The classic sentence of PP, -PP, +PP (one of the first 21 phenomena), and of DDPP, -DDPP,
+// +DDPP (one of the first 7 descriptors, and SH only with the first 9 phenomena).
+std::string_view classicWeatherSentence(codes::Phenomenon p, codes::Intensity intensity);
+std::string_view classicWeatherSentence(codes::Descriptor d, codes::Phenomenon p,
+                                        codes::Intensity intensity);
 
 // --- The full reading's own sentences ------------------------------------------------------
 // Groups the classic reading does not know, or words wrongly for what they mean.
@@ -162,21 +163,11 @@ struct RunwayRange {
 };
 void appendRunwayRange(TextBuffer& out, const RunwayRange& range);
 
-// Present weather in any form of the code, worded from its parts.
-struct WeatherCode {
-  weather::Intensity intensity = weather::Intensity::kNone;
-  bool vicinity = false;
-  std::string_view descriptor;  // MI BC PR DR BL SH TS FZ, or empty
-  std::array<std::string_view, 4> phenomena{};
-  std::size_t count = 0;
-};
-// "There is light rain and snow. ", "There are showers in the vicinity. ", "There is a tornado or
-// waterspout. ".
-void appendWeather(TextBuffer& out, const WeatherCode& code);
+// Present weather in any form of the code, worded from its parts: "There is light rain and
+// snow. ", "There are showers in the vicinity. ", "There is a tornado or waterspout. ".
+void appendWeather(TextBuffer& out, const codes::WeatherCode& code);
 // "Recent thunderstorm with rain. "
-void appendRecentWeather(TextBuffer& out, const WeatherCode& code);
-// True when every code of `code` has a word.
-bool weatherHasWords(const WeatherCode& code);
+void appendRecentWeather(TextBuffer& out, const codes::WeatherCode& code);
 inline constexpr Fragment kWeatherNotObserved = "Present weather is not reported. ";
 inline constexpr Fragment kNoSignificantWeather = "No significant weather. ";
 
@@ -242,7 +233,7 @@ void appendMinimumVisibility(TextBuffer& out, std::string_view metres);
 // A subject placed by directions: clouds of a type, or a weather phenomenon ("RA TO N").
 struct PlaceSubject {
   CloudType cloud = CloudType::kNone;
-  const WeatherCode* weather = nullptr;
+  const codes::WeatherCode* weather = nullptr;
 };
 // With `overField` and no direction: over the aerodrome.
 void appendDirections(TextBuffer& out, std::span<const PlaceSubject> subjects, bool distant,

@@ -4,6 +4,7 @@
 #include "metar/fragments.hpp"
 #include "metar/text.hpp"
 #include "metar/vocabulary.hpp"
+#include "metar/weather_words.hpp"
 
 namespace vantrel::words {
 namespace {
@@ -36,54 +37,6 @@ constexpr Fragment kIncreasing = ", increasing";
 constexpr Fragment kDecreasing = ", decreasing";
 constexpr Fragment kNoDistinctChange = ", with no distinct change";
 
-struct WeatherWord {
-  Fragment code;
-  Fragment noun;
-  bool plural = false;     // "There are"
-  bool countable = false;  // "There is a"
-};
-// Every phenomenon of the present-weather code with the noun it reads as.
-constexpr std::array<WeatherWord, 23> kWeatherNouns{{
-    {"RA", "rain"},
-    {"DZ", "drizzle"},
-    {"SN", "snow"},
-    {"SG", "snow grains", true},
-    {"IC", "ice crystals", true},
-    {"PL", "ice pellets", true},
-    {"PE", "ice pellets", true},
-    {"GR", "hail"},
-    {"GS", "small hail"},
-    {"UP", "unknown precipitation"},
-    {"BR", "mist"},
-    {"FG", "fog"},
-    {"FU", "smoke"},
-    {"VA", "volcanic ash"},
-    {"DU", "widespread dust"},
-    {"SA", "sand"},
-    {"HZ", "haze"},
-    {"PY", "spray"},
-    {"PO", "dust or sand whirls", true},
-    {"SQ", "squalls", true},
-    {"FC", "funnel cloud", false, true},
-    {"SS", "sandstorm", false, true},
-    {"DS", "duststorm", false, true},
-}};
-struct DescriptorWord {
-  Fragment code;
-  Fragment before;  // before the phenomena
-  Fragment alone;   // the descriptor without phenomena (TS, SH), or empty
-  bool plural;      // "There are"
-};
-constexpr std::array<DescriptorWord, 8> kDescriptorWords{{
-    {"MI", "shallow ", "", false},
-    {"PR", "partial ", "", false},
-    {"BC", "patches of ", "", true},
-    {"DR", "low drifting ", "", false},
-    {"BL", "blowing ", "", false},
-    {"SH", "showers of ", "showers", true},
-    {"TS", "thunderstorm with ", "thunderstorm", false},
-    {"FZ", "freezing ", "", false},
-}};
 constexpr Fragment kThereIs = "There is ";
 constexpr Fragment kThereIsA = "There is a ";
 constexpr Fragment kThereAre = "There are ";
@@ -203,40 +156,26 @@ std::string_view bounded(Bound bound) {
   return {};
 }
 
-const WeatherWord* findNoun(std::string_view code) {
-  for (const WeatherWord& w : kWeatherNouns) {
-    if (sameCode(w.code, code)) return &w;
-  }
-  return nullptr;
-}
-
-const DescriptorWord* findDescriptor(std::string_view code) {
-  for (const DescriptorWord& d : kDescriptorWords) {
-    if (sameCode(d.code, code)) return &d;
-  }
-  return nullptr;
-}
-
 // "light showers of rain and snow", "thunderstorm with heavy rain", "freezing drizzle".
-void appendWeatherPhrase(TextBuffer& out, const WeatherCode& code) {
-  const DescriptorWord* d = findDescriptor(code.descriptor);
-  const std::string_view intensity = code.intensity == weather::Intensity::kLight   ? kLight
-                                     : code.intensity == weather::Intensity::kHeavy ? kHeavy
-                                                                                    : "";
-  if (d != nullptr && code.count == 0) {
-    appendText(out, intensity, d->alone);
+void appendWeatherPhrase(TextBuffer& out, const codes::WeatherCode& code) {
+  const std::string_view intensity = code.intensity == codes::Intensity::kLight   ? kLight
+                                     : code.intensity == codes::Intensity::kHeavy ? kHeavy
+                                                                                  : "";
+  const bool described = code.descriptor != codes::Descriptor::kNone;
+  if (described && code.count == 0) {
+    appendText(out, intensity, wordsOf(code.descriptor).alone);
     return;
   }
   // The intensity qualifies the precipitation of a thunderstorm, and the whole of the rest.
-  if (d != nullptr && d->code == "TS") {
-    appendText(out, d->before, intensity);
+  if (code.has(codes::Descriptor::kTS)) {
+    appendText(out, wordsOf(code.descriptor).before, intensity);
   } else {
     out += intensity;
-    if (d != nullptr) out += d->before;
+    if (described) out += wordsOf(code.descriptor).before;
   }
   for (std::size_t i = 0; i < code.count; ++i) {
     if (i != 0) out += i + 1 == code.count ? kAnd : kComma;
-    out += findNoun(code.phenomena[i])->noun;
+    out += wordsOf(code.phenomena[i]).noun;
   }
 }
 
@@ -324,30 +263,18 @@ void appendRunwayRange(TextBuffer& out, const RunwayRange& range) {
   out += kStop;
 }
 
-bool weatherHasWords(const WeatherCode& code) {
-  if (!code.descriptor.empty() && findDescriptor(code.descriptor) == nullptr) return false;
-  for (std::size_t i = 0; i < code.count; ++i) {
-    if (findNoun(code.phenomena[i]) == nullptr) return false;
-  }
-  if (code.count == 0) {
-    const DescriptorWord* d = findDescriptor(code.descriptor);
-    return d != nullptr && !d->alone.empty();
-  }
-  return true;
-}
-
-void appendWeather(TextBuffer& out, const WeatherCode& code) {
-  if (code.intensity == weather::Intensity::kHeavy && code.descriptor.empty() && code.count == 1 &&
-      code.phenomena[0] == "FC") {
+void appendWeather(TextBuffer& out, const codes::WeatherCode& code) {
+  if (code.intensity == codes::Intensity::kHeavy && code.descriptor == codes::Descriptor::kNone &&
+      code.count == 1 && code.phenomena[0] == codes::Phenomenon::kFC) {
     out += kTornado;
   } else {
-    const DescriptorWord* d = findDescriptor(code.descriptor);
-    const bool pluralNoun = d == nullptr && code.count == 1 && findNoun(code.phenomena[0])->plural;
+    const bool described = code.descriptor != codes::Descriptor::kNone;
+    const bool pluralNoun = !described && code.count == 1 && wordsOf(code.phenomena[0]).plural;
     const bool countableNoun =
-        d == nullptr && code.count >= 1 && findNoun(code.phenomena[0])->countable;
-    if ((d != nullptr && d->plural) || pluralNoun) {
+        !described && code.count >= 1 && wordsOf(code.phenomena[0]).countable;
+    if ((described && wordsOf(code.descriptor).plural) || pluralNoun) {
       out += kThereAre;
-    } else if ((d != nullptr && d->code == "TS") || countableNoun) {
+    } else if (code.has(codes::Descriptor::kTS) || countableNoun) {
       out += kThereIsA;
     } else {
       out += kThereIs;
@@ -358,7 +285,7 @@ void appendWeather(TextBuffer& out, const WeatherCode& code) {
   out += kStop;
 }
 
-void appendRecentWeather(TextBuffer& out, const WeatherCode& code) {
+void appendRecentWeather(TextBuffer& out, const codes::WeatherCode& code) {
   out += kRecent;
   appendWeatherPhrase(out, code);
   out += kStop;

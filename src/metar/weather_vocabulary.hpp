@@ -12,11 +12,12 @@
 #include <cstddef>
 #include <string_view>
 
+#include "metar/codes/weather.hpp"
 #include "metar/fragment.hpp"
 
 namespace vantrel::weather {
 
-enum class Intensity { kNone, kLight, kHeavy };
+using Intensity = codes::Intensity;
 
 struct Phenomenon {
   Fragment code;

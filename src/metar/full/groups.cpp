@@ -18,6 +18,7 @@
 #include <optional>
 #include <string_view>
 
+#include "metar/codes/weather.hpp"
 #include "metar/text.hpp"
 
 namespace vantrel::full {
@@ -337,63 +338,33 @@ bool readRunwayRange(const Group& g, std::string_view u, LineText& visibility) {
 
 // ---- present weather ----------------------------------------------------------------------
 
-constexpr std::array<std::string_view, 8> kDescriptorCodes = {"MI", "PR", "BC", "DR",
-                                                              "BL", "SH", "TS", "FZ"};
-
-// Splits [-|+|VC]DD?PP* into its parts; nothing for a group that is not a weather code.
-std::optional<words::WeatherCode> parseWeather(std::string_view u, bool allowIntensity) {
-  // Weather codes are letters, after a sign: anything else is some other group.
-  for (const char c : u) {
-    if ((c < 'A' || c > 'Z') && c != '-' && c != '+') return std::nullopt;
-  }
-  words::WeatherCode code;
-  if (allowIntensity) {
-    if (startsWith(u, "-")) {
-      code.intensity = weather::Intensity::kLight;
-      u.remove_prefix(1);
-    } else if (startsWith(u, "+")) {
-      code.intensity = weather::Intensity::kHeavy;
-      u.remove_prefix(1);
-    }
-    if (startsWith(u, "VC")) {
-      code.vicinity = true;
-      u.remove_prefix(2);
-    }
-  }
-  if (u.empty() || u.size() % 2 != 0 || u.size() > 10) return std::nullopt;
-  for (const std::string_view d : kDescriptorCodes) {
-    if (startsWith(u, d)) {
-      code.descriptor = d;
-      u.remove_prefix(2);
-      break;
-    }
-  }
-  while (!u.empty()) {
-    if (code.count == code.phenomena.size()) return std::nullopt;
-    code.phenomena[code.count++] = u.substr(0, 2);
-    u.remove_prefix(2);
-  }
-  if (!words::weatherHasWords(code)) return std::nullopt;
-  return code;
-}
-
 bool readWeather(const Group& g, std::string_view u, SectionText& text) {
   if (u == "//" || u == "NSW") {
     text.weather.add(g) += u == "//" ? words::kWeatherNotObserved : words::kNoSignificantWeather;
     text.weatherFound = true;
     return true;
   }
-  const std::optional<words::WeatherCode> code = parseWeather(u, true);
+  const std::optional<codes::WeatherCode> code = codes::weatherCodeOf(u, true);
   if (!code) return false;
   TextBuffer& out = text.weather.add(g);
   // The forms the classic tables hold keep their sentences.
   std::string_view classic;
   if (!code->vicinity && code->count == 1 &&
-      !(code->intensity == weather::Intensity::kHeavy && code->descriptor.empty() &&
-        code->phenomena[0] == "FC")) {
-    const std::size_t pos = code->intensity == weather::Intensity::kNone ? 1 : 2;
-    classic = code->descriptor.empty() ? words::phenomenonSentence(g, pos, code->intensity)
-                                       : words::descriptorSentence(g, pos, code->intensity);
+      !(code->intensity == codes::Intensity::kHeavy &&
+        code->descriptor == codes::Descriptor::kNone &&
+        code->phenomena[0] == codes::Phenomenon::kFC)) {
+    const auto p = static_cast<std::size_t>(code->phenomena[0]);
+    const auto d = static_cast<std::size_t>(code->descriptor);
+    if (code->descriptor == codes::Descriptor::kNone) {
+      if (p < codes::kClassicPhenomena) {
+        classic = words::classicWeatherSentence(code->phenomena[0], code->intensity);
+      }
+    } else if (d < codes::kClassicDescriptors &&
+               p < (code->has(codes::Descriptor::kSH) ? codes::kShowerPhenomena
+                                                      : codes::kClassicPhenomena)) {
+      classic =
+          words::classicWeatherSentence(code->descriptor, code->phenomena[0], code->intensity);
+    }
   }
   if (!classic.empty()) {
     out += classic;
@@ -564,7 +535,7 @@ bool readRecentWeather(const Group& g, std::string_view u, LineText& supplementa
     return true;
   }
   if (u.size() < 4 || !startsWith(u, "RE")) return false;
-  const std::optional<words::WeatherCode> code = parseWeather(u.substr(2), false);
+  const std::optional<codes::WeatherCode> code = codes::weatherCodeOf(u.substr(2), false);
   if (!code) return false;
   words::appendRecentWeather(supplementary.add(g), *code);
   return true;
@@ -723,8 +694,7 @@ std::size_t readDirections(std::span<const Group> groups, std::size_t i, LineTex
     return 0;
   }
   std::array<words::PlaceSubject, 2> subjects{};
-  std::array<words::WeatherCode, 2> codes{};
-  std::array<Upper, 2> codeText{};  // the codes point into these
+  std::array<codes::WeatherCode, 2> weatherCodes{};
   std::array<words::Compass, 8> directions{};
   std::size_t subjectCount = 0, count = 0, n = 0, lastDirection = 0;
   bool distant = false, overField = false;
@@ -743,11 +713,9 @@ std::size_t readDirections(std::span<const Group> groups, std::size_t i, LineTex
         continue;
       }
       if (subjectCount < subjects.size()) {
-        codeText[subjectCount] = *next;
-        if (const std::optional<words::WeatherCode> code =
-                parseWeather(codeText[subjectCount].view(), false)) {
-          codes[subjectCount] = *code;
-          subjects[subjectCount].weather = &codes[subjectCount];
+        if (const std::optional<codes::WeatherCode> code = codes::weatherCodeOf(v, false)) {
+          weatherCodes[subjectCount] = *code;
+          subjects[subjectCount].weather = &weatherCodes[subjectCount];
           ++subjectCount;
           continue;
         }
@@ -829,7 +797,7 @@ std::size_t readSplitRecentWeather(std::span<const Group> groups, std::size_t i,
   if (u != "RE" || i + 1 >= groups.size()) return 0;
   const std::optional<Upper> next = upper(groups[i + 1]);
   if (!next) return 0;
-  const std::optional<words::WeatherCode> code = parseWeather(next->view(), false);
+  const std::optional<codes::WeatherCode> code = codes::weatherCodeOf(next->view(), false);
   if (!code) return 0;
   TextBuffer& out = supplementary.add(groups[i]);
   supplementary.credit(groups[i + 1].bytes());

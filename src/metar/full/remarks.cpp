@@ -7,6 +7,7 @@
 #include <string_view>
 #include <tuple>
 
+#include "metar/codes/weather.hpp"
 #include "metar/remark_vocabulary.hpp"
 #include "metar/text.hpp"
 #include "metar/vocabulary.hpp"
@@ -1203,13 +1204,11 @@ std::size_t readObscuration(Groups gs, TextBuffer& out) {
 std::size_t readRecentWeather(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   if (s.size() < 4 || !startsWith(s, "RE")) return 0;
-  WeatherName w;
-  if (readWeatherName(s, 2, w) != s.size() || !w.intensity.empty() || w.vicinity) return 0;
-  words::WeatherCode code;
-  if (w.descriptor != nullptr) code.descriptor = w.descriptor->code;
-  for (std::size_t k = 0; k < w.count; ++k) code.phenomena[k] = w.codes[k];
-  code.count = w.count;
-  if (!words::weatherHasWords(code)) return 0;
+  codes::WeatherCode code;
+  if (codes::readWeatherName(s, 2, code) != s.size() || code.intensity != codes::Intensity::kNone ||
+      code.vicinity || code.count == 0) {
+    return 0;
+  }
   words::appendRecentWeather(out, code);
   return 1;
 }

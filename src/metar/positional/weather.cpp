@@ -3,16 +3,47 @@
 
 #include "metar/positional/weather.hpp"
 
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "metar/codes/weather.hpp"
 #include "metar/vocabulary.hpp"
 
 namespace vantrel::positional {
 namespace {
 
-using weather::Intensity;
-using words::descriptorSentence;
-using words::phenomenonSentence;
+using codes::Intensity;
 
 constexpr int kPasses = 2;
+
+// The first of the first `count` codes that the two characters at `pos`, upper-cased, equal.
+template <class Code, std::size_t N>
+std::optional<Code> codeAt(const Group& g, std::size_t pos,
+                           const std::array<std::string_view, N>& codes, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    if (g.upperSliceIs(pos, codes[i])) return static_cast<Code>(i);
+  }
+  return std::nullopt;
+}
+
+// PP at `pos`: one of the 21 phenomena of the sentence tables, or no sentence.
+std::string_view phenomenonSentence(const Group& g, std::size_t pos, Intensity intensity) {
+  const auto p =
+      codeAt<codes::Phenomenon>(g, pos, codes::kPhenomenonCodes, codes::kClassicPhenomena);
+  return p ? words::classicWeatherSentence(*p, intensity) : std::string_view();
+}
+
+// DDPP at `pos`: one of the 7 descriptors, and a phenomenon that goes with it.
+std::string_view descriptorSentence(const Group& g, std::size_t pos, Intensity intensity) {
+  const auto d =
+      codeAt<codes::Descriptor>(g, pos, codes::kDescriptorCodes, codes::kClassicDescriptors);
+  if (!d) return {};
+  const std::size_t count =
+      *d == codes::Descriptor::kSH ? codes::kShowerPhenomena : codes::kClassicPhenomena;
+  const auto p = codeAt<codes::Phenomenon>(g, pos + 2, codes::kPhenomenonCodes, count);
+  return p ? words::classicWeatherSentence(*d, *p, intensity) : std::string_view();
+}
 
 }  // namespace
 
