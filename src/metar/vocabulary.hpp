@@ -12,9 +12,12 @@
 #include <string>
 #include <string_view>
 
+#include "metar/codes/cloud.hpp"
+#include "metar/codes/units.hpp"
 #include "metar/codes/weather.hpp"
 #include "metar/fragment.hpp"
 #include "metar/section.hpp"
+#include "metar/values.hpp"
 #include "metar/weather_vocabulary.hpp"
 
 namespace vantrel::words {
@@ -39,7 +42,7 @@ void appendStation(TextBuffer& out, std::string_view station);
 
 // --- Wind -----------------------------------------------------------------------------------
 
-enum class SpeedUnit { kKnots, kKilometresPerHour, kMetresPerSecond };
+using codes::SpeedUnit;
 
 inline constexpr Fragment kCalm = "Wind calm. ";
 
@@ -65,19 +68,7 @@ void appendRunwayVisualRange(TextBuffer& out, std::string_view runway, std::stri
 
 // --- Sky ------------------------------------------------------------------------------------
 
-enum class CloudAmount { kFew, kScattered, kBroken, kOvercast };
-
-struct CloudCode {
-  Fragment code;
-  CloudAmount amount;
-};
-// In the order a layer pass of the classic reading compares them.
-inline constexpr std::array<CloudCode, 4> kCloudCodes{{
-    {"FEW", CloudAmount::kFew},
-    {"SCT", CloudAmount::kScattered},
-    {"BKN", CloudAmount::kBroken},
-    {"OVC", CloudAmount::kOvercast},
-}};
+using codes::CloudAmount;
 
 inline constexpr Fragment kSkyClear = "The sky is clear of clouds below 5000 feet AGL. ";
 // The only sky sentence without a closing space.
@@ -118,7 +109,9 @@ std::string_view classicWeatherSentence(codes::Descriptor d, codes::Phenomenon p
                                         codes::Intensity intensity);
 
 // --- The full reading's own sentences ------------------------------------------------------
-// Groups the classic reading does not know, or words wrongly for what they mean.
+// Groups the classic reading does not know, or words wrongly for what they mean, each from the
+// value its recogniser made. Where the classic reading words a value rightly, these write the
+// classic sentence.
 
 enum class HeaderNote { kAutomated, kCorrected, kAmended, kMissing, kDelayed };
 
@@ -127,124 +120,51 @@ void appendHeaderWithoutTime(TextBuffer& out, ReportType type, std::string_view 
 // " Automated report." and the like, after the header line's colon.
 void appendHeaderNote(TextBuffer& out, HeaderNote note);
 
-// A speed as given: "05", or "more than 99" for P99.
-struct Speed {
-  std::string_view digits;
-  bool above = false;
-};
-// Wind whose direction, speed or both the report gives as missing (///, //).
-void appendWindNotReported(TextBuffer& out, std::string_view direction, Speed speed, SpeedUnit unit,
-                           Section section);
-// Wind with a P speed or gust, or a VRB wind with gusts, which the classic sentences cannot say.
-void appendWindFull(TextBuffer& out, std::string_view direction, Speed speed, Speed gust,
-                    SpeedUnit unit, Section section);
-
-enum class Compass { kNone, kN, kNE, kE, kSE, kS, kSW, kW, kNW };
-// "Visibility is 4000 metres towards the north-east. ", or "Minimum visibility is ...".
-void appendDirectionalVisibility(TextBuffer& out, bool minimum, std::string_view metres,
-                                 Compass direction);
-inline constexpr Fragment kNoDirectionalVariation = "No directional variation can be given. ";
-inline constexpr Fragment kVisibilityNotReported = "Visibility is not reported. ";
-// "Visibility is 1 1/2 statute miles. ", with "less than" for M and "more than" for P.
-enum class Bound { kExact, kLessThan, kMoreThan };
-void appendVisibilityMiles(TextBuffer& out, Bound bound, std::string_view whole,
-                           std::string_view fraction);
-
-// Runway visual range in any form: "Runway Visual Range for runway 27L is more than 1500 metres,
-// increasing. ", "... varies from 0600 to 1000 feet. ", "... is not reported. ".
-struct RunwayRange {
-  std::string_view runway;
-  Bound lowBound = Bound::kExact;
-  std::string_view low;  // empty: not reported
-  Bound highBound = Bound::kExact;
-  std::string_view high;  // empty: a single value
-  bool feet = false;
-  char tendency = 0;  // 'U', 'D', 'N', or 0
-};
-void appendRunwayRange(TextBuffer& out, const RunwayRange& range);
-
-// Present weather in any form of the code, worded from its parts: "There is light rain and
-// snow. ", "There are showers in the vicinity. ", "There is a tornado or waterspout. ".
-void appendWeather(TextBuffer& out, const codes::WeatherCode& code);
-// "Recent thunderstorm with rain. "
-void appendRecentWeather(TextBuffer& out, const codes::WeatherCode& code);
-inline constexpr Fragment kWeatherNotObserved = "Present weather is not reported. ";
-inline constexpr Fragment kNoSignificantWeather = "No significant weather. ";
-
-enum class CloudType { kNone, kCumulonimbus, kToweringCumulus, kNotReported };
-// Cloud layers with a type or missing parts: "Broken cloud cover (5/8 to 7/8) at 2500 feet,
-// cumulonimbus. ", "Broken cloud cover (5/8 to 7/8), height not reported. ".
-void appendCloudLayerFull(TextBuffer& out, const CloudAmount* amount, std::string_view height,
-                          CloudType type);
-inline constexpr Fragment kCloudNotReported = "Cloud cover is not reported. ";
-inline constexpr Fragment kNoSignificantCloud = "No significant cloud. ";
-inline constexpr Fragment kNoCloudDetected = "No cloud detected. ";
-inline constexpr Fragment kClearBelow12000 =
-    "No clouds below 12,000 feet were detected by the automated station. ";
-// A lone CB or TCU group after a cloud layer.
-void appendCloudTypeOfLayer(TextBuffer& out, CloudType type);
-
-// Temperature and dew point with a missing part: "Temperature is 15°Celsius. Dew point is not
-// reported. "
-void appendTemperatureFull(TextBuffer& out, bool temperatureBelowZero, std::string_view temperature,
-                           bool dewPointBelowZero, std::string_view dewPoint);
-// "QNH is not reported. "
-inline constexpr Fragment kQnhNotReported = "QNH is not reported. ";
-// "Altimeter setting is 29.92 inches of mercury. " from A2992.
+// Wind, calm, variable, with parts not reported: the body's sentences end in a bare full stop.
+void appendWind(TextBuffer& out, const values::Wind& wind, Section section);
+// " Wind direction is varying from AAA to BBB degrees.", or not reported.
+void appendWindVariation(TextBuffer& out, const values::WindVariation& variation, Section section);
+// Every visibility but CAVOK, which the reader places itself (kCavok).
+void appendVisibility(TextBuffer& out, const values::Visibility& visibility);
+// "Runway Visual Range for runway 27L is more than 1500 metres, increasing. ", "... varies from
+// 0600 to 1000 feet. ", "... is not reported. ".
+void appendRunwayRange(TextBuffer& out, const values::RunwayRange& range);
+// "There is light rain and snow. ", "There are showers in the vicinity. ", "No significant
+// weather. ".
+void appendPresentWeather(TextBuffer& out, const values::PresentWeather& weather);
+// "Broken cloud cover (5/8 to 7/8) at 2500 feet, cumulonimbus. ", "No significant cloud. ".
+void appendCloud(TextBuffer& out, const values::Cloud& cloud);
+// "Cumulonimbus to the south-east, south and south-west. "
+void appendDirections(TextBuffer& out, const values::Directions& directions);
+// "Temperature is 15°Celsius. Dew point is not reported. "
+void appendTemperature(TextBuffer& out, const values::Temperature& temperature);
+// "QNH is 1013 millibars. ", "Altimeter setting is 29.92 inches of mercury. "
+void appendPressure(TextBuffer& out, const values::Pressure& pressure);
+// "Altimeter setting is 29.92 inches of mercury. " from the four digits of A2992.
 void appendAltimeter(TextBuffer& out, std::string_view hundredths);
-inline constexpr Fragment kAltimeterNotReported = "Altimeter setting is not reported. ";
+// "Recent thunderstorm with rain. "
+void appendRecentWeather(TextBuffer& out, const values::RecentWeather& recent);
+void appendRecentWeather(TextBuffer& out, const codes::WeatherCode& code);
+// "Wind shear on runway 27L. ", or on all runways.
+void appendWindShear(TextBuffer& out, const values::WindShear& shear);
+// "Runway 27L: wet or water patches, 51 to 100 % covered, depth 1 mm, braking action good. "
+void appendRunwayState(TextBuffer& out, const values::RunwayState& state);
+// "Sea surface temperature is 15°Celsius, state of the sea is slight. "
+void appendSea(TextBuffer& out, const values::Sea& sea);
+// "Military colour state blue. "
+void appendColourState(TextBuffer& out, const values::ColourState& colour);
+// "Rainfall is 0.2 millimetres in the last 10 minutes and 12.4 millimetres since 9 a.m. ..."
+void appendRainfall(TextBuffer& out, const values::Rainfall& rainfall);
+// "From 11.00 GMT. "
+void appendTrendTime(TextBuffer& out, const values::TrendTime& time);
+
+inline constexpr Sentence kNoRemarks = "none. ";
+// A lone M or /// in place of a group whose value is missing; which group cannot be told.
+inline constexpr Sentence kElementNotReported = "One element of the report is not reported. ";
 
 // Trend sections.
 // "PROBABILITY 30 %:" or "PROBABILITY 30 %, TEMPORARY:".
 void appendProbabilityHeading(TextBuffer& out, std::string_view percent, bool temporary);
-enum class TrendTime { kFrom, kUntil, kAt };
-// "From 11.00 GMT. "
-void appendTrendTime(TextBuffer& out, TrendTime kind, std::string_view hour,
-                     std::string_view minute);
-
-// Supplementary groups.
-// "Wind shear on runway 27L. ", or on all runways when `runway` is empty.
-void appendWindShear(TextBuffer& out, std::string_view runway);
-// Runway state from its digits (any of them may be "/"): deposit, extent, depth, braking.
-struct RunwayState {
-  std::string_view runway;  // empty: all runways (88)
-  bool cleared = false;     // CLRD: contamination cleared
-  char deposit = '/', extent = '/';
-  std::string_view depth, braking;
-};
-void appendRunwayState(TextBuffer& out, const RunwayState& state);
-inline constexpr Fragment kAerodromeClosedBySnow = "The aerodrome is closed by snow. ";
-// "Sea surface temperature is 15°Celsius, state of the sea is slight (3). " or with the wave
-// height in decimetres.
-void appendSea(TextBuffer& out, bool belowZero, std::string_view temperature, char state,
-               std::string_view waveHeight);
-
-// Military colour state: BLU WHT GRN YLO YLO1 YLO2 AMB RED, after BLACK when the aerodrome is
-// unusable for another reason than the weather. Returns false for a code of no colour.
-bool appendColourState(TextBuffer& out, std::string_view code, bool black);
-// RFmm.m/mmm.m: rainfall in the last ten minutes and since 9 a.m. local time, in millimetres.
-void appendRainfall(TextBuffer& out, std::string_view lastTenMinutes, std::string_view since9);
-inline constexpr Fragment kRecentWeatherNotReported = "Recent weather is not reported. ";
-// A second visibility in metres without a direction: the minimum visibility.
-void appendMinimumVisibility(TextBuffer& out, std::string_view metres);
-
-// "Cumulonimbus to the south-east, south and south-west. ": a CB or TCU group followed by
-// the directions where the clouds stand, written in the body by some stations.
-// A subject placed by directions: clouds of a type, or a weather phenomenon ("RA TO N").
-struct PlaceSubject {
-  CloudType cloud = CloudType::kNone;
-  const codes::WeatherCode* weather = nullptr;
-};
-// With `overField` and no direction: over the aerodrome.
-void appendDirections(TextBuffer& out, std::span<const PlaceSubject> subjects, bool distant,
-                      std::span<const Compass> directions, bool overField);
-// NIL where the present weather stands: none to report.
-inline constexpr Fragment kNoWeatherToReport = "No weather to report. ";
-inline constexpr Fragment kNoRemarks = "none. ";
-// A lone M or /// in place of a group whose value is missing; which group cannot be told.
-inline constexpr Fragment kElementNotReported = "One element of the report is not reported. ";
-inline constexpr Fragment kVariationNotReported =
-    " The variation of the wind direction is not reported.";
 // An Australian trend section from a time on: "FROM 02.00 GMT:".
 void appendFromHeading(TextBuffer& out, std::string_view hour, std::string_view minute);
 

@@ -25,8 +25,24 @@ constexpr Fragment kSpeedNotReported = " degree, speed not reported";
 constexpr Fragment kMinimumVisibilityIs = "Minimum visibility is ";
 constexpr Fragment kFeet = " feet";
 constexpr Fragment kTowards = " towards the ";
-constexpr std::array<Fragment, 9> kCompass = {
-    "", "north", "north-east", "east", "south-east", "south", "south-west", "west", "north-west"};
+// In the order of codes::Compass.
+constexpr std::array<Fragment, 17> kCompass = {"",
+                                               "north",
+                                               "north-east",
+                                               "east",
+                                               "south-east",
+                                               "south",
+                                               "south-west",
+                                               "west",
+                                               "north-west",
+                                               "north-north-east",
+                                               "east-north-east",
+                                               "east-south-east",
+                                               "south-south-east",
+                                               "south-south-west",
+                                               "west-south-west",
+                                               "west-north-west",
+                                               "north-north-west"};
 constexpr Fragment kStatuteMile = " statute mile";
 constexpr Fragment kStatuteMiles = " statute miles";
 
@@ -114,17 +130,9 @@ constexpr Fragment kSeaStateNotReported = ", state of the sea not reported";
 constexpr Fragment kWaveHeight = ", significant wave height ";
 constexpr Fragment kDecimetres = " decimetres";
 constexpr Fragment kNotTranslated = "Not translated: ";
-struct Colour {
-  Fragment code, name;
-};
-constexpr std::array<Colour, 8> kColours{{{"BLU", "blue"},
-                                          {"WHT", "white"},
-                                          {"GRN", "green"},
-                                          {"YLO", "yellow"},
-                                          {"YLO1", "yellow 1"},
-                                          {"YLO2", "yellow 2"},
-                                          {"AMB", "amber"},
-                                          {"RED", "red"}}};
+// In the order of codes::kColourCodes.
+constexpr std::array<Fragment, 8> kColourNames = {"blue",     "white",    "green", "yellow",
+                                                  "yellow 1", "yellow 2", "amber", "red"};
 constexpr Fragment kColourState = "Military colour state ";
 constexpr Fragment kBlack = ", and the aerodrome is unusable for a reason other than the weather";
 constexpr Fragment kRainfall = "Rainfall is ";
@@ -139,21 +147,44 @@ constexpr Fragment kFromHeading = "FROM ";
 constexpr Fragment kGmtHeading = " GMT:";
 constexpr Fragment kSpace = " ";
 
-void appendSpeed(TextBuffer& out, Speed speed) {
+constexpr Sentence kNoDirectionalVariation = "No directional variation can be given. ";
+constexpr Sentence kVisibilityNotReported = "Visibility is not reported. ";
+constexpr Sentence kWeatherNotObserved = "Present weather is not reported. ";
+constexpr Sentence kNoSignificantWeather = "No significant weather. ";
+constexpr Sentence kNoWeatherToReport = "No weather to report. ";
+constexpr Sentence kCloudNotReported = "Cloud cover is not reported. ";
+constexpr Sentence kNoSignificantCloud = "No significant cloud. ";
+constexpr Sentence kNoCloudDetected = "No cloud detected. ";
+constexpr Sentence kClearBelow12000 =
+    "No clouds below 12,000 feet were detected by the automated station. ";
+constexpr Sentence kQnhNotReported = "QNH is not reported. ";
+constexpr Sentence kAltimeterNotReported = "Altimeter setting is not reported. ";
+constexpr Sentence kAerodromeClosedBySnow = "The aerodrome is closed by snow. ";
+constexpr Sentence kRecentWeatherNotReported = "Recent weather is not reported. ";
+constexpr Fragment kVariationNotReported = " The variation of the wind direction is not reported.";
+constexpr Fragment kRunwayOfLastReport = "Runway state repeated from the last report";
+constexpr Fragment kClosedBySnow = "closed by snow";
+constexpr std::array<Fragment, 3> kSides = {"L", "C", "R"};
+
+void appendSpeed(TextBuffer& out, values::Speed speed) {
   if (speed.above) out += kMoreThan;
   out += speed.digits;
 }
 
-std::string_view bounded(Bound bound) {
+std::string_view bounded(codes::Bound bound) {
   switch (bound) {
-    case Bound::kLessThan:
+    case codes::Bound::kLessThan:
       return kLessThan;
-    case Bound::kMoreThan:
+    case codes::Bound::kMoreThan:
       return kMoreThan;
-    case Bound::kExact:
+    case codes::Bound::kExact:
       break;
   }
   return {};
+}
+
+Fragment compassWords(codes::Compass c) {
+  return kCompass[static_cast<std::size_t>(c)];
 }
 
 // "light showers of rain and snow", "thunderstorm with heavy rain", "freezing drizzle".
@@ -179,91 +210,7 @@ void appendWeatherPhrase(TextBuffer& out, const codes::WeatherCode& code) {
   }
 }
 
-}  // namespace
-
-void appendHeaderWithoutTime(TextBuffer& out, ReportType type, std::string_view station) {
-  out += kReportFor[static_cast<std::size_t>(type)];
-  appendStation(out, station);
-}
-
-void appendHeaderNote(TextBuffer& out, HeaderNote note) {
-  out += kHeaderNotes[static_cast<std::size_t>(note)];
-}
-
-void appendWindNotReported(TextBuffer& out, std::string_view direction, Speed speed, SpeedUnit unit,
-                           Section section) {
-  const std::string_view words = kSpeedUnits[static_cast<std::size_t>(unit)];
-  if (direction.empty() && speed.digits.empty()) {
-    out += kWindNotReported;
-  } else if (direction.empty()) {
-    out += kWindFromUnreported;
-    appendSpeed(out, speed);
-    out += words;
-  } else {
-    appendText(out, kWindFrom, direction, kSpeedNotReported);
-  }
-  out += stopOf(section);
-}
-
-void appendWindFull(TextBuffer& out, std::string_view direction, Speed speed, Speed gust,
-                    SpeedUnit unit, Section section) {
-  const std::string_view words = kSpeedUnits[static_cast<std::size_t>(unit)];
-  if (direction.empty()) {
-    out += kVariableWindAt;
-  } else {
-    appendText(out, kWindFrom, direction, kDegreeAt);
-  }
-  appendSpeed(out, speed);
-  out += words;
-  if (!gust.digits.empty()) {
-    out += kWithGustsAt;
-    appendSpeed(out, gust);
-    out += words;
-  }
-  out += stopOf(section);
-}
-
-void appendDirectionalVisibility(TextBuffer& out, bool minimum, std::string_view metres,
-                                 Compass direction) {
-  appendText(out, minimum ? kMinimumVisibilityIs : kVisibilityIs, metres, kMetres);
-  if (direction != Compass::kNone) {
-    appendText(out, kTowards, kCompass[static_cast<std::size_t>(direction)]);
-  }
-  out += kStop;
-}
-
-void appendVisibilityMiles(TextBuffer& out, Bound bound, std::string_view whole,
-                           std::string_view fraction) {
-  appendText(out, kVisibilityIs, bounded(bound), whole);
-  if (!whole.empty() && !fraction.empty()) out += kSpace;
-  out += fraction;
-  // One mile or less is a mile; more than one, or a fraction beyond a whole, are miles.
-  const bool plural = (whole != "1" && !whole.empty()) || (whole == "1" && !fraction.empty()) ||
-                      bound == Bound::kMoreThan;
-  appendText(out, plural ? kStatuteMiles : kStatuteMile, kStop);
-}
-
-void appendRunwayRange(TextBuffer& out, const RunwayRange& range) {
-  out += kRunwayVisualRange;
-  out += range.runway;
-  if (range.low.empty()) {
-    appendText(out, kIs, kNotReported, kStop);
-    return;
-  }
-  if (range.high.empty()) {
-    appendText(out, kIs, bounded(range.lowBound), range.low);
-  } else {
-    appendText(out, kVariesFrom, bounded(range.lowBound), range.low, kTo, bounded(range.highBound),
-               range.high);
-  }
-  out += range.feet ? kFeet : kMetres;
-  if (range.tendency == 'U') out += kIncreasing;
-  if (range.tendency == 'D') out += kDecreasing;
-  if (range.tendency == 'N') out += kNoDistinctChange;
-  out += kStop;
-}
-
-void appendWeather(TextBuffer& out, const codes::WeatherCode& code) {
+void appendWeatherCode(TextBuffer& out, const codes::WeatherCode& code) {
   if (code.intensity == codes::Intensity::kHeavy && code.descriptor == codes::Descriptor::kNone &&
       code.count == 1 && code.phenomena[0] == codes::Phenomenon::kFC) {
     out += kTornado;
@@ -285,42 +232,299 @@ void appendWeather(TextBuffer& out, const codes::WeatherCode& code) {
   out += kStop;
 }
 
-void appendRecentWeather(TextBuffer& out, const codes::WeatherCode& code) {
-  out += kRecent;
-  appendWeatherPhrase(out, code);
+// The sentence of the classic tables for a code they hold (one phenomenon, no VC, not +FC), or
+// nothing.
+std::string_view classicSentenceOf(const codes::WeatherCode& code) {
+  if (code.vicinity || code.count != 1) return {};
+  const codes::Phenomenon p = code.phenomena[0];
+  const auto pi = static_cast<std::size_t>(p);
+  if (code.descriptor == codes::Descriptor::kNone) {
+    if (code.intensity == codes::Intensity::kHeavy && p == codes::Phenomenon::kFC) return {};
+    return pi < codes::kClassicPhenomena ? classicWeatherSentence(p, code.intensity)
+                                         : std::string_view();
+  }
+  const std::size_t count =
+      code.has(codes::Descriptor::kSH) ? codes::kShowerPhenomena : codes::kClassicPhenomena;
+  if (static_cast<std::size_t>(code.descriptor) >= codes::kClassicDescriptors || pi >= count) {
+    return {};
+  }
+  return classicWeatherSentence(code.descriptor, p, code.intensity);
+}
+
+// "Runway 27L", "All runways", "Runway of the last report", and the right-hand runway of the
+// old eight figures (82: "Runway 32R").
+void appendRunwayName(TextBuffer& out, const codes::Runway& runway) {
+  switch (runway.kind) {
+    case codes::Runway::Kind::kAll:
+      out += kAllRunways;
+      return;
+    case codes::Runway::Kind::kRepeated:
+      out += kRunwayOfLastReport;
+      return;
+    case codes::Runway::Kind::kOne:
+      break;
+  }
+  out += kRunway;
+  if (runway.rightHand == 0) {
+    out += runway.designator;
+    return;
+  }
+  const char digits[2] = {static_cast<char>('0' + runway.rightHand / 10),
+                          static_cast<char>('0' + runway.rightHand % 10)};
+  appendText(out, std::string_view(digits, 2), kSides[2]);
+}
+
+void appendDegrees(TextBuffer& out, const values::Degrees& d) {
+  appendText(out, d.belowZero ? kMinus : "", d.digits);
+}
+
+}  // namespace
+
+void appendHeaderWithoutTime(TextBuffer& out, ReportType type, std::string_view station) {
+  out += kReportFor[static_cast<std::size_t>(type)];
+  appendStation(out, station);
+}
+
+void appendHeaderNote(TextBuffer& out, HeaderNote note) {
+  out += kHeaderNotes[static_cast<std::size_t>(note)];
+}
+
+void appendWind(TextBuffer& out, const values::Wind& w, Section section) {
+  const std::string_view words = kSpeedUnits[static_cast<std::size_t>(w.unit)];
+  const bool directionMissing = !w.variable && w.direction.empty();
+  if (w.speed.digits.empty() || directionMissing) {
+    if (directionMissing && w.speed.digits.empty()) {
+      out += kWindNotReported;
+    } else if (directionMissing) {
+      out += kWindFromUnreported;
+      appendSpeed(out, w.speed);
+      out += words;
+    } else {
+      appendText(out, kWindFrom, w.direction, kSpeedNotReported);
+    }
+    out += stopOf(section);
+    return;
+  }
+  const bool plainSpeeds = !w.speed.above && !w.gust.above;
+  if (w.calm) {
+    out += kCalm;
+  } else if (w.variable && w.gust.digits.empty() && plainSpeeds) {
+    appendVariableWind(out, w.speed.digits, w.unit, section);
+  } else if (!w.variable && plainSpeeds && w.unit != SpeedUnit::kMetresPerSecond) {
+    appendWind(out, w.direction, w.speed.digits, w.gust.digits, w.unit, section);
+  } else {
+    if (w.variable) {
+      out += kVariableWindAt;
+    } else {
+      appendText(out, kWindFrom, w.direction, kDegreeAt);
+    }
+    appendSpeed(out, w.speed);
+    out += words;
+    if (!w.gust.digits.empty()) {
+      out += kWithGustsAt;
+      appendSpeed(out, w.gust);
+      out += words;
+    }
+    out += stopOf(section);
+  }
+}
+
+void appendWindVariation(TextBuffer& out, const values::WindVariation& v, Section section) {
+  if (v.from.empty()) {
+    out += kVariationNotReported;
+  } else {
+    appendVariation(out, v.from, v.to, section);
+  }
+}
+
+void appendVisibility(TextBuffer& out, const values::Visibility& v) {
+  using Kind = values::Visibility::Kind;
+  switch (v.kind) {
+    case Kind::kCavok:
+      out += kCavok;
+      return;
+    case Kind::kNotReported:
+      out += kVisibilityNotReported;
+      return;
+    case Kind::kMetres:
+      if (v.metres == "0000") {
+        out += kNoVisibility;
+      } else if (v.metres == "9999") {
+        out += kVisibilityTenKilometres;
+      } else {
+        appendVisibilityMetres(out, v.metres);
+      }
+      if (v.noDirectionalVariation) out += kNoDirectionalVariation;
+      return;
+    case Kind::kMinimum:
+      appendText(out, kMinimumVisibilityIs, v.metres, kMetres, kStop);
+      return;
+    case Kind::kDirectional:
+      appendText(out, v.afterAnother ? kMinimumVisibilityIs : kVisibilityIs, v.metres, kMetres,
+                 kTowards, compassWords(v.direction), kStop);
+      return;
+    case Kind::kStatuteMiles:
+      break;
+  }
+  const codes::Miles& m = v.miles;
+  appendText(out, kVisibilityIs, bounded(m.bound), m.whole);
+  if (!m.whole.empty() && !m.fraction.empty()) out += kSpace;
+  out += m.fraction;
+  // One mile or less is a mile; more than one, or a fraction beyond a whole, are miles.
+  const bool plural = (m.whole != "1" && !m.whole.empty()) ||
+                      (m.whole == "1" && !m.fraction.empty()) || m.bound == codes::Bound::kMoreThan;
+  appendText(out, plural ? kStatuteMiles : kStatuteMile, kStop);
+}
+
+void appendRunwayRange(TextBuffer& out, const values::RunwayRange& range) {
+  // The form the classic reading words: one value in metres, nothing else.
+  if (!range.low.empty() && range.lowBound == codes::Bound::kExact && range.high.empty() &&
+      !range.feet && range.tendency == 0) {
+    appendRunwayVisualRange(out, range.runway, range.low);
+    return;
+  }
+  out += kRunwayVisualRange;
+  out += range.runway;
+  if (range.low.empty()) {
+    appendText(out, kIs, kNotReported, kStop);
+    return;
+  }
+  if (range.high.empty()) {
+    appendText(out, kIs, bounded(range.lowBound), range.low);
+  } else {
+    appendText(out, kVariesFrom, bounded(range.lowBound), range.low, kTo, bounded(range.highBound),
+               range.high);
+  }
+  out += range.feet ? kFeet : kMetres;
+  if (range.tendency == 'U') out += kIncreasing;
+  if (range.tendency == 'D') out += kDecreasing;
+  if (range.tendency == 'N') out += kNoDistinctChange;
   out += kStop;
 }
 
-void appendCloudLayerFull(TextBuffer& out, const CloudAmount* amount, std::string_view height,
-                          CloudType type) {
-  out +=
-      amount == nullptr ? kCloudOfUnreportedAmount : kCloudCover[static_cast<std::size_t>(*amount)];
-  if (height.empty()) {
+void appendPresentWeather(TextBuffer& out, const values::PresentWeather& w) {
+  using Kind = values::PresentWeather::Kind;
+  switch (w.kind) {
+    case Kind::kNotObserved:
+      out += kWeatherNotObserved;
+      return;
+    case Kind::kNoSignificant:
+      out += kNoSignificantWeather;
+      return;
+    case Kind::kNil:
+      out += kNoWeatherToReport;
+      return;
+    case Kind::kCode:
+      break;
+  }
+  // The forms the classic tables hold keep their sentences.
+  if (const std::string_view classic = classicSentenceOf(w.code); !classic.empty()) {
+    out += classic;
+  } else {
+    appendWeatherCode(out, w.code);
+  }
+}
+
+void appendCloud(TextBuffer& out, const values::Cloud& c) {
+  using Kind = values::Cloud::Kind;
+  switch (c.kind) {
+    case Kind::kSkyClear:
+      out += kSkyClear;
+      return;
+    case Kind::kClearBelow12000:
+      out += kClearBelow12000;
+      return;
+    case Kind::kNoSignificant:
+      out += kNoSignificantCloud;
+      return;
+    case Kind::kNoneDetected:
+      out += kNoCloudDetected;
+      return;
+    case Kind::kTypeOfLayer:
+      out += kLayerTypes[static_cast<std::size_t>(c.type)];
+      return;
+    case Kind::kVerticalVisibility:
+      if (c.height.empty()) {
+        out += kVerticalVisibilityUnknown;
+      } else {
+        appendVerticalVisibility(out, c.height);
+      }
+      return;
+    case Kind::kNotReported:
+      out += kCloudNotReported;
+      return;
+    case Kind::kLayer:
+      break;
+  }
+  if (c.amountGiven && !c.height.empty() && c.type == codes::CloudType::kNone) {
+    appendCloudLayer(out, c.amount, c.height);
+    return;
+  }
+  out += c.amountGiven ? kCloudCover[static_cast<std::size_t>(c.amount)] : kCloudOfUnreportedAmount;
+  if (c.height.empty()) {
     out += kHeightNotReported;
   } else {
     out += kAt;
-    appendHeight(out, height);
+    appendHeight(out, c.height);
     out.truncate(out.size() - 2);  // the height's own ". "
   }
-  appendText(out, kCloudTypes[static_cast<std::size_t>(type)], kStop);
+  appendText(out, kCloudTypes[static_cast<std::size_t>(c.type)], kStop);
 }
 
-void appendCloudTypeOfLayer(TextBuffer& out, CloudType type) {
-  out += kLayerTypes[static_cast<std::size_t>(type)];
+void appendDirections(TextBuffer& out, const values::Directions& d) {
+  const std::size_t start = out.size();
+  for (std::size_t i = 0; i < d.subjectCount; ++i) {
+    if (i != 0) out += kAnd;
+    if (d.subjects[i].isWeather) {
+      appendWeatherPhrase(out, d.subjects[i].weather);
+    } else {
+      out += kCloudNames[static_cast<std::size_t>(d.subjects[i].cloud)];
+    }
+  }
+  out[start] = asciiUpper(out[start]);
+  if (d.count == 0 && d.overField) {
+    appendText(out, kOverTheAerodrome, kStop);
+    return;
+  }
+  if (d.distant) out += kInTheDistance;
+  out += kToThe;
+  for (std::size_t i = 0; i < d.count; ++i) {
+    if (i != 0) out += i + 1 == d.count ? kAnd : kComma;
+    out += compassWords(d.directions[i]);
+  }
+  out += kStop;
 }
 
-void appendTemperatureFull(TextBuffer& out, bool temperatureBelowZero, std::string_view temperature,
-                           bool dewPointBelowZero, std::string_view dewPoint) {
-  if (temperature.empty()) {
+void appendTemperature(TextBuffer& out, const values::Temperature& t) {
+  if (!t.air.digits.empty() && !t.dewPoint.digits.empty()) {
+    const bool bothBelow = t.air.belowZero && t.dewPoint.belowZero;
+    appendTemperature(out, t.air.belowZero, t.air.digits, t.dewPoint.belowZero, t.dewPoint.digits,
+                      bothBelow ? DegreeStyle::kSpaced : DegreeStyle::kJoined);
+    return;
+  }
+  if (t.air.digits.empty()) {
     out += kTemperatureNotReported;
   } else {
-    appendText(out, kTemperatureIs, temperatureBelowZero ? kMinus : "", temperature,
-               kDegreesCelsius);
+    out += kTemperatureIs;
+    appendDegrees(out, t.air);
+    out += kDegreesCelsius;
   }
-  if (dewPoint.empty()) {
+  if (t.dewPoint.digits.empty()) {
     out += kDewPointNotReported;
   } else {
-    appendText(out, kDewPointIs, dewPointBelowZero ? kMinus : "", dewPoint, kDegreesCelsius);
+    out += kDewPointIs;
+    appendDegrees(out, t.dewPoint);
+    out += kDegreesCelsius;
+  }
+}
+
+void appendPressure(TextBuffer& out, const values::Pressure& p) {
+  if (p.missing) {
+    out += p.altimeter ? kAltimeterNotReported : kQnhNotReported;
+  } else if (p.altimeter) {
+    appendAltimeter(out, p.value());
+  } else {
+    appendQnh(out, p.value());
   }
 }
 
@@ -329,29 +533,38 @@ void appendAltimeter(TextBuffer& out, std::string_view hundredths) {
              kInchesOfMercury);
 }
 
-void appendProbabilityHeading(TextBuffer& out, std::string_view percent, bool temporary) {
-  appendText(out, kProbability, percent, kPercent, temporary ? kTemporaryAfter : kHeadingEnd);
-}
-
-void appendTrendTime(TextBuffer& out, TrendTime kind, std::string_view hour,
-                     std::string_view minute) {
-  appendText(out, kTrendTimes[static_cast<std::size_t>(kind)], hour, kDecimalPoint, minute,
-             kGmtStop);
-}
-
-void appendWindShear(TextBuffer& out, std::string_view runway) {
-  if (runway.empty()) {
-    out += kWindShearAllRunways;
+void appendRecentWeather(TextBuffer& out, const values::RecentWeather& recent) {
+  if (recent.notReported) {
+    out += kRecentWeatherNotReported;
   } else {
-    appendText(out, kWindShearOnRunway, runway, kStop);
+    appendRecentWeather(out, recent.code);
   }
 }
 
-void appendRunwayState(TextBuffer& out, const RunwayState& state) {
-  if (state.runway.empty()) {
-    appendText(out, kAllRunways, kColon);
+void appendRecentWeather(TextBuffer& out, const codes::WeatherCode& code) {
+  out += kRecent;
+  appendWeatherPhrase(out, code);
+  out += kStop;
+}
+
+void appendWindShear(TextBuffer& out, const values::WindShear& shear) {
+  if (shear.runway.empty()) {
+    out += kWindShearAllRunways;
   } else {
-    appendText(out, kRunway, state.runway, kColon);
+    appendText(out, kWindShearOnRunway, shear.runway, kStop);
+  }
+}
+
+void appendRunwayState(TextBuffer& out, const values::RunwayState& state) {
+  if (state.aerodromeClosedBySnow) {
+    out += kAerodromeClosedBySnow;
+    return;
+  }
+  appendRunwayName(out, state.runway);
+  out += kColon;
+  if (state.closedBySnow) {
+    appendText(out, kClosedBySnow, kStop);
+    return;
   }
   if (state.cleared) {
     out += kCleared;
@@ -406,64 +619,40 @@ void appendRunwayState(TextBuffer& out, const RunwayState& state) {
   out += kStop;
 }
 
-void appendSea(TextBuffer& out, bool belowZero, std::string_view temperature, char state,
-               std::string_view waveHeight) {
-  if (temperature.empty()) {
+void appendSea(TextBuffer& out, const values::Sea& sea) {
+  if (sea.temperature.digits.empty()) {
     out += kSeaTemperatureNotReported;
   } else {
-    appendText(out, kSeaTemperatureIs, belowZero ? kMinus : "", temperature, kDegrees);
+    out += kSeaTemperatureIs;
+    appendDegrees(out, sea.temperature);
+    out += kDegrees;
   }
-  if (!waveHeight.empty()) {
-    appendText(out, kWaveHeight, waveHeight, kDecimetres);
-  } else if (state >= '0' && state <= '9') {
-    appendText(out, kStateOfTheSea, kSeaStates[static_cast<std::size_t>(state - '0')]);
+  if (!sea.waveHeight.empty()) {
+    appendText(out, kWaveHeight, sea.waveHeight, kDecimetres);
+  } else if (sea.state >= '0' && sea.state <= '9') {
+    appendText(out, kStateOfTheSea, kSeaStates[static_cast<std::size_t>(sea.state - '0')]);
   } else {
     out += kSeaStateNotReported;
   }
   out += kStop;
 }
 
-bool appendColourState(TextBuffer& out, std::string_view code, bool black) {
-  for (const Colour& c : kColours) {
-    if (sameCode(c.code, code)) {
-      appendText(out, kColourState, c.name, black ? kBlack : "", kStop);
-      return true;
-    }
-  }
-  return false;
+void appendColourState(TextBuffer& out, const values::ColourState& colour) {
+  appendText(out, kColourState, kColourNames[colour.colour], colour.black ? kBlack : "", kStop);
 }
 
-void appendRainfall(TextBuffer& out, std::string_view lastTenMinutes, std::string_view since9) {
-  appendText(out, kRainfall, lastTenMinutes, kMillimetresLastTen, since9, kMillimetresSince9);
+void appendRainfall(TextBuffer& out, const values::Rainfall& rainfall) {
+  appendText(out, kRainfall, rainfall.lastTenMinutes(), kMillimetresLastTen, rainfall.since9(),
+             kMillimetresSince9);
 }
 
-void appendMinimumVisibility(TextBuffer& out, std::string_view metres) {
-  appendText(out, kMinimumVisibilityIs, metres, kMetres, kStop);
+void appendTrendTime(TextBuffer& out, const values::TrendTime& time) {
+  appendText(out, kTrendTimes[static_cast<std::size_t>(time.kind)], time.hour, kDecimalPoint,
+             time.minute, kGmtStop);
 }
 
-void appendDirections(TextBuffer& out, std::span<const PlaceSubject> subjects, bool distant,
-                      std::span<const Compass> directions, bool overField) {
-  const std::size_t start = out.size();
-  for (std::size_t i = 0; i < subjects.size(); ++i) {
-    if (i != 0) out += kAnd;
-    if (subjects[i].weather != nullptr) {
-      appendWeatherPhrase(out, *subjects[i].weather);
-    } else {
-      out += kCloudNames[static_cast<std::size_t>(subjects[i].cloud)];
-    }
-  }
-  out[start] = asciiUpper(out[start]);
-  if (directions.empty() && overField) {
-    appendText(out, kOverTheAerodrome, kStop);
-    return;
-  }
-  if (distant) out += kInTheDistance;
-  out += kToThe;
-  for (std::size_t i = 0; i < directions.size(); ++i) {
-    if (i != 0) out += i + 1 == directions.size() ? kAnd : kComma;
-    out += kCompass[static_cast<std::size_t>(directions[i])];
-  }
-  out += kStop;
+void appendProbabilityHeading(TextBuffer& out, std::string_view percent, bool temporary) {
+  appendText(out, kProbability, percent, kPercent, temporary ? kTemporaryAfter : kHeadingEnd);
 }
 
 void appendFromHeading(TextBuffer& out, std::string_view hour, std::string_view minute) {

@@ -1,36 +1,33 @@
 #pragma once
-// The recognisers of the full reading: each knows one family of group forms, wherever the group
-// stands in its section, and words what it recognises with the shared vocabulary.
+// The groups of the report body and of the trend sections in the full reading: each recognised
+// by the table of recognisers, worded, and put on its line.
 
 #include <cstddef>
 #include <span>
 
+#include "metar/full/recognisers.hpp"
 #include "metar/group_cursor.hpp"
 #include "metar/layout.hpp"
-#include "metar/vocabulary.hpp"
 
 namespace vantrel::full {
 
 // The lines of the report body or of one trend section, and what the recognisers have met in it.
 struct SectionText : SectionLines {
-  bool visibilityFound = false;  // a second visibility group gives the minimum
-  std::string_view visibilityMetres;
-  bool cloudFound = false;  // a lone CB or TCU group follows a cloud layer
+  SectionFacts facts;
 
   void clear() {
     SectionLines::clear();
-    visibilityFound = cloudFound = false;
-    visibilityMetres = {};
+    facts = {};
   }
 };
 
-// Reads the group at groups[i] (and the groups that belong with it) into `text`, or into
-// `supplementary` for recent weather, wind shear, runway state and sea. Returns how many groups
-// it took, 0 for a group of no known form.
+// Reads the group at groups[i] (and the groups that belong with it) onto the lines of `text`, or
+// onto `supplementary` for recent weather, wind shear, runway state, sea and rainfall. Returns how
+// many groups it took, 0 for a group of no known form.
 std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section section,
                       SectionText& text, LineText& supplementary);
 
-// FMhhmm TLhhmm AThhmm of a trend section.
+// FMhhmm TLhhmm AThhmm of a trend section, onto `time`.
 bool readTrendTime(const Group& g, LineText& time);
 
 }  // namespace vantrel::full

@@ -23,7 +23,7 @@ void readSky(GroupCursor& cursor, LineText& sky) {
     }
   }
   for (int pass = 0; pass < kLayerPasses; ++pass) {
-    for (const words::CloudCode& layer : words::kCloudCodes) {
+    for (const codes::CloudCode& layer : codes::kCloudCodes) {
       if (const Group& g = cursor.group(); g.size() == 6 && g.upperSliceIs(1, layer.code)) {
         words::appendCloudLayer(sky.add(g), layer.amount, g.slice(4, 3));
         cursor.advance();

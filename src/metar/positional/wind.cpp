@@ -11,7 +11,7 @@ namespace {
 // The sentences of one unit: `size` is the length of dddff + unit, the gust form is 3 longer.
 // `vrbAnyLength`: VRB is read whatever the group's length (a trend group in knots); otherwise only
 // at `size`. Returns true when the group has a length that a trend section consumes.
-bool readWindIn(const Group& g, std::string_view code, words::SpeedUnit unit, std::size_t size,
+bool readWindIn(const Group& g, std::string_view code, codes::SpeedUnit unit, std::size_t size,
                 bool vrbAnyLength, Section section, LineText& wind) {
   if (!g.upperEndsWith(code)) return false;
   bool consumed = false;
@@ -40,8 +40,8 @@ bool readWindIn(const Group& g, std::string_view code, words::SpeedUnit unit, st
 bool readWind(const Group& group, LineText& wind, Section section) {
   // A trend section reads VRB...KT at any length, VRB...KPH only at its own length.
   const bool trend = section == Section::kTrend;
-  return readWindIn(group, "KT", words::SpeedUnit::kKnots, 7, trend, section, wind) ||
-         readWindIn(group, "KPH", words::SpeedUnit::kKilometresPerHour, 8, false, section, wind);
+  return readWindIn(group, "KT", codes::SpeedUnit::kKnots, 7, trend, section, wind) ||
+         readWindIn(group, "KPH", codes::SpeedUnit::kKilometresPerHour, 8, false, section, wind);
 }
 
 void appendVariation(const Group& group, LineText& wind, Section section) {
