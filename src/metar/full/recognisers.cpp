@@ -1,25 +1,18 @@
 #include "metar/full/recognisers.hpp"
 
+#include <bit>
+#include <cstdint>
+
 #include "metar/codes/chars.hpp"
 
 namespace vantrel::full {
 
-std::optional<Upper> upper(const Group& g) {
-  const std::string_view b = g.bytes();
-  if (b.size() > 32 || b.size() != g.size()) return std::nullopt;
-  Upper u;
-  for (const char c : b) {
-    if (static_cast<unsigned char>(c) < 0x21 || static_cast<unsigned char>(c) >= 0x7F) {
-      return std::nullopt;
-    }
-    u.chars[u.size++] = asciiUpper(c);
-  }
-  return u;
-}
-
 std::size_t recognise(const Context& c, values::GroupValue& value) {
-  for (const RecogniserEntry& entry : kRecognisers) {
-    if (const std::size_t n = entry.read(c, value)) return n;
+  if (c.u.empty()) return 0;
+  for (std::uint32_t candidates = kRecognisersByFirst[static_cast<unsigned char>(c.u[0]) & 0x7FU];
+       candidates != 0; candidates &= candidates - 1) {
+    const auto r = static_cast<std::size_t>(std::countr_zero(candidates));
+    if (const std::size_t n = kRecognisers[r].read(c, value)) return n;
   }
   return 0;
 }

@@ -5,12 +5,14 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
 
 #include "metar/group_cursor.hpp"
 #include "metar/section.hpp"
+#include "metar/text.hpp"
 #include "metar/values.hpp"
 
 namespace vantrel::full {
@@ -31,7 +33,18 @@ struct Upper {
   std::size_t size = 0;
   std::string_view view() const { return {chars.data(), size}; }
 };
-std::optional<Upper> upper(const Group& g);
+inline std::optional<Upper> upper(const Group& g) {
+  const std::string_view b = g.bytes();
+  if (b.size() > 32 || b.size() != g.size()) return std::nullopt;
+  Upper u;
+  for (const char c : b) {
+    if (static_cast<unsigned char>(c) < 0x21 || static_cast<unsigned char>(c) >= 0x7F) {
+      return std::nullopt;
+    }
+    u.chars[u.size++] = asciiUpper(c);
+  }
+  return u;
+}
 
 // The group at groups[i], upper-cased as `u`, in its section.
 struct Context {
@@ -50,6 +63,7 @@ using Recogniser = std::size_t (*)(const Context& c, values::GroupValue& value);
 
 struct RecogniserEntry {
   std::string_view name;
+  std::string_view starts;  // every character a group of its forms can begin with, in capitals
   Recogniser read;
 };
 
@@ -84,29 +98,43 @@ std::size_t readElementNotReported(const Context& c, values::GroupValue& value);
 //   directions (CB TO N) before the sky, which would take the CB alone;
 //   the sky before the split groups (FEW 019), the temperature and the pressure;
 //   then the supplementary groups, and last the lone markers (NIL, M, /).
+inline constexpr std::string_view kDigits = "0123456789";
+inline constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 inline constexpr std::array<RecogniserEntry, 21> kRecognisers{{
-    {"wind", readWind},
-    {"wind variation", readVariation},
-    {"visibility in miles over two groups", readMilesPair},
-    {"visibility", readVisibility},
-    {"runway visual range", readRunwayRange},
-    {"present weather", readWeather},
-    {"clouds or weather placed by directions", readDirections},
-    {"sky", readSky},
-    {"cloud layer over two groups", readSplitCloud},
-    {"temperature", readTemperature},
-    {"pressure", readPressure},
-    {"pressure over two groups", readSplitPressure},
-    {"recent weather", readRecentWeather},
-    {"recent weather over two groups", readSplitRecentWeather},
-    {"wind shear", readWindShear},
-    {"runway state", readRunwayState},
-    {"sea", readSea},
-    {"colour state", readColourState},
-    {"rainfall", readRainfall},
-    {"no weather", readNilWeather},
-    {"element not reported", readElementNotReported},
+    {"wind", "0123456789V/", readWind},
+    {"wind variation", "0123456789/", readVariation},
+    {"visibility in miles over two groups", kDigits, readMilesPair},
+    {"visibility", "0123456789CMP/", readVisibility},
+    {"runway visual range", "R", readRunwayRange},
+    {"present weather", "ABCDEFGHIJKLMNOPQRSTUVWXYZ+-/", readWeather},
+    {"clouds or weather placed by directions", kLetters, readDirections},
+    {"sky", "BCFNOSTV/", readSky},
+    {"cloud layer over two groups", "BFOS", readSplitCloud},
+    {"temperature", "0123456789M/-", readTemperature},
+    {"pressure", "AQ", readPressure},
+    {"pressure over two groups", "Q", readSplitPressure},
+    {"recent weather", "R", readRecentWeather},
+    {"recent weather over two groups", "R", readSplitRecentWeather},
+    {"wind shear", "W", readWindShear},
+    {"runway state", "0123456789RS", readRunwayState},
+    {"sea", "W", readSea},
+    {"colour state", "ABGRWY", readColourState},
+    {"rainfall", "R", readRainfall},
+    {"no weather", "N", readNilWeather},
+    {"element not reported", "M/", readElementNotReported},
 }};
+
+// For each first character, the recognisers that may take a group beginning with it, as bits in
+// the order of the table: a group is offered only to those.
+inline constexpr std::array<std::uint32_t, 128> kRecognisersByFirst = [] {
+  std::array<std::uint32_t, 128> bits{};
+  for (std::size_t r = 0; r < kRecognisers.size(); ++r) {
+    for (const char c : kRecognisers[r].starts) {
+      bits[static_cast<unsigned char>(c)] |= std::uint32_t{1} << r;
+    }
+  }
+  return bits;
+}();
 
 // The value of the group at c.i, tried in the order above: how many groups it took (0: none).
 std::size_t recognise(const Context& c, values::GroupValue& value);
