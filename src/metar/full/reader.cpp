@@ -7,6 +7,7 @@
 
 #include "metar/full/reader.hpp"
 
+#include "metar/codes/chars.hpp"
 #include "metar/full/remarks.hpp"
 #include "metar/vocabulary.hpp"
 
@@ -21,19 +22,9 @@ bool isTrendKeyword(const Group& g) {
   return g.upperIs("BECMG") || g.upperIs("TEMPO") || g.upperIs("PROB30") || g.upperIs("PROB40");
 }
 
-bool isDigits(std::string_view s);
-
 // FMhhmm where a trend section may begin: the Australian form of a trend from a time on.
 bool isFromTime(const Group& g) {
-  return g.size() == 6 && g.upperSliceIs(1, "FM") && isDigits(g.bytes().substr(2));
-}
-
-bool isDigits(std::string_view s) {
-  if (s.empty()) return false;
-  for (const char c : s) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
+  return g.size() == 6 && g.upperSliceIs(1, "FM") && codes::allDigits(g.bytes().substr(2));
 }
 
 }  // namespace
@@ -221,7 +212,7 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
   if (i < groups_.size()) {
     const Group& t = groups_[i];
     const std::string_view b = t.bytes();
-    if (t.upperAt(t.size()) == 'Z' && isDigits(b.substr(0, b.size() - 1))) {
+    if (t.upperAt(t.size()) == 'Z' && codes::allDigits(b.substr(0, b.size() - 1))) {
       if (b.size() == 5) {
         words::appendIssueTime(header_.add(t), b.substr(0, 2), b.substr(2, 2), type);
         timeRead = true;
