@@ -74,13 +74,12 @@ std::size_t readMilesPair(const Context& c, values::GroupValue& value) {
 
 std::size_t readRunwayRange(const Context& c, values::GroupValue& value) {
   const std::string_view u = c.u;
-  if (u.size() < 8 || u[0] != 'R' || !codes::digitsAt(u, 1, 2)) return 0;
-  std::size_t slash = 3;
-  if (u[3] == 'L' || u[3] == 'C' || u[3] == 'R') slash = 4;
-  if (u[slash] != '/') return 0;
   const std::string_view typed = c.typed();
+  const std::optional<codes::RunwayAt> at = codes::runwayPrefixOf(typed);
+  if (u.size() < 8 || !at) return 0;
+  const std::size_t slash = at->slash;
   values::RunwayRange range;
-  range.runway = typed.substr(1, slash - 1);
+  range.runway = at->runway.designator;
   std::string_view rest = u.substr(slash + 1);
   std::string_view typedRest = typed.substr(slash + 1);
   auto drop = [&rest, &typedRest](std::size_t n) {
