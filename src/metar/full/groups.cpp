@@ -86,6 +86,34 @@ LineText& lineOf(const values::GroupValue& value, Section section, SectionText& 
   return supplementary;
 }
 
+bool isObservation(const values::GroupValue& value) {
+  return !std::holds_alternative<values::RecentWeather>(value) &&
+         !std::holds_alternative<values::WindShear>(value) &&
+         !std::holds_alternative<values::RunwayState>(value) &&
+         !std::holds_alternative<values::Sea>(value) &&
+         !std::holds_alternative<values::ColourState>(value) &&
+         !std::holds_alternative<values::Rainfall>(value) &&
+         !std::holds_alternative<values::ElementNotReported>(value);
+}
+
+// The report's order where it settles what a group means: in the body, one wind, and no
+// observation after the current colour state (the wind, visibility or sky after it are a
+// forecast, as Dutch military reports write their trend).
+bool inPlace(const values::GroupValue& value, Section section, const SectionFacts& facts) {
+  if (section != Section::kBody) return true;
+  if (std::holds_alternative<values::Wind>(value) && facts.windFound) return false;
+  return !(facts.colourStateFound && isObservation(value));
+}
+
+// What the section knows once `value`, of `n` groups from groups[i], is read.
+void learn(const values::GroupValue& value, std::size_t i, std::size_t n, SectionFacts& facts) {
+  facts.anyRead = true;
+  if (std::holds_alternative<values::Wind>(value)) facts.windFound = true;
+  if (std::holds_alternative<values::Visibility>(value)) facts.visibilityEnd = i + n;
+  if (std::holds_alternative<values::Temperature>(value)) facts.temperatureFound = true;
+  if (std::holds_alternative<values::ColourState>(value)) facts.colourStateFound = true;
+}
+
 }  // namespace
 
 std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section section,
@@ -95,8 +123,9 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   values::GroupValue value;
   const Context context{groups, i, u->view(), section, text.facts};
   const std::size_t n = recognise(context, value);
-  if (n == 0) return 0;
+  if (n == 0 || !inPlace(value, section, text.facts)) return 0;
   std::visit(Placer{section, text, supplementary, groups[i]}, value);
+  learn(value, i, n, text.facts);
   if (n > 1) {
     LineText& line = lineOf(value, section, text, supplementary);
     for (std::size_t k = 1; k < n; ++k) line.credit(groups[i + k].bytes());

@@ -159,7 +159,8 @@ std::size_t readRainfall(const Context& c, values::GroupValue& value) {
 }
 
 std::size_t readElementNotReported(const Context& c, values::GroupValue& value) {
-  if (c.u != "M" && c.u != "/" && c.u != "///") return 0;
+  const bool missingGroup = c.u == "/////" && missingGroupAt(c) == MissingGroup::kOther;
+  if (c.u != "M" && c.u != "/" && c.u != "///" && !missingGroup) return 0;
   value = values::ElementNotReported{};
   return 1;
 }

@@ -45,6 +45,7 @@ std::size_t readTemperature(const Context& c, values::GroupValue& value) {
   const std::size_t slash = u.find('/');
   if (slash == std::string_view::npos || u.size() < 3) return 0;
   if (u == "/////") {
+    if (missingGroupAt(c) != MissingGroup::kTemperature) return 0;
     value = values::Temperature{};
     return 1;
   }

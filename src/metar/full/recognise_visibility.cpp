@@ -29,8 +29,13 @@ std::size_t readVisibility(const Context& c, values::GroupValue& value) {
     std::string_view rest = u.substr(4);
     if (rest == "M") rest = {};  // 4000M: metres written out
     if (rest.empty() && facts.visibilityFound) {
-      // A second value without a direction, below the first: the minimum visibility.
-      if (facts.visibilityMetres.size() != 4 || v.metres >= facts.visibilityMetres) return 0;
+      // A second value without a direction, below the first and right after it: the minimum
+      // visibility. Four figures anywhere else may be a pressure, a temperature, a height or a
+      // time, and are not read.
+      if (facts.visibilityMetres.size() != 4 || v.metres >= facts.visibilityMetres ||
+          c.i != facts.visibilityEnd) {
+        return 0;
+      }
       v.kind = Visibility::Kind::kMinimum;
     } else if (rest.empty() || rest == "NDV") {
       if (facts.visibilityFound) return 0;

@@ -30,6 +30,11 @@ std::optional<Speed> speedOf(std::string_view s, std::string_view typed) {
 std::size_t readWind(const Context& c, values::GroupValue& value) {
   const std::string_view u = c.u;
   values::Wind wind;
+  if (u == "/////") {
+    if (missingGroupAt(c) != MissingGroup::kWind) return 0;
+    value = wind;  // neither direction nor speed
+    return 1;
+  }
   std::size_t unitSize = 3;
   if (endsWith(u, "KT")) {
     wind.unit = codes::SpeedUnit::kKnots;

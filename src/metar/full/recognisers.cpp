@@ -7,6 +7,19 @@
 
 namespace vantrel::full {
 
+MissingGroup missingGroupAt(const Context& c) {
+  if (!c.facts.anyRead) return MissingGroup::kWind;
+  if (!c.facts.temperatureFound) {
+    const std::optional<Upper> next =
+        c.i + 1 < c.groups.size() ? upper(c.groups[c.i + 1]) : std::nullopt;
+    if (c.i + 1 == c.groups.size() ||
+        (next && next->size == 5 && (next->chars[0] == 'Q' || next->chars[0] == 'A'))) {
+      return MissingGroup::kTemperature;
+    }
+  }
+  return MissingGroup::kOther;
+}
+
 std::size_t recognise(const Context& c, values::GroupValue& value) {
   if (c.u.empty()) return 0;
   for (std::uint32_t candidates = kRecognisersByFirst[static_cast<unsigned char>(c.u[0]) & 0x7FU];

@@ -20,10 +20,15 @@ namespace vantrel::full {
 // What a section has met so far, which some forms depend on: a second visibility in metres is
 // the minimum, a lone CB follows a cloud layer, NIL stands where the weather would.
 struct SectionFacts {
+  bool anyRead = false;  // nothing yet: the group stands where the wind does
+  bool windFound = false;
   bool visibilityFound = false;
   std::string_view visibilityMetres;  // vvvv of the prevailing visibility
+  std::size_t visibilityEnd = 0;      // the group after the last visibility group read
   bool cloudFound = false;
   bool weatherFound = false;
+  bool temperatureFound = false;
+  bool colourStateFound = false;
 };
 
 // A group's bytes upper-cased into a small buffer. Only plain ASCII groups of at most 32 bytes
@@ -57,6 +62,12 @@ struct Context {
   const Group& group() const { return groups[i]; }
   std::string_view typed() const { return groups[i].bytes(); }
 };
+
+// ///// stands for a whole group not reported: the wind where the wind stands (the first group of
+// a section), the temperature where it stands (before the pressure, or last, when none was read),
+// and elsewhere a group whose kind its place does not tell.
+enum class MissingGroup { kWind, kTemperature, kOther };
+MissingGroup missingGroupAt(const Context& c);
 
 // Returns how many groups it took (0: not its form) and sets `value`.
 using Recogniser = std::size_t (*)(const Context& c, values::GroupValue& value);
