@@ -188,11 +188,22 @@ using GroupValue = std::variant<Wind, WindVariation, Visibility, RunwayRange, Pr
                                 Directions, Temperature, Pressure, RecentWeather, WindShear,
                                 RunwayState, Sea, ColourState, Rainfall, ElementNotReported>;
 
-// FMhhmm TLhhmm AThhmm of a trend section.
+// FMhhmm TLhhmm AThhmm of a trend section (also FM hhmm, written apart), and the period
+// hhmm/hhmm of an Australian TEMPO or INTER section.
 struct TrendTime {
-  enum class Kind : std::uint8_t { kFrom, kUntil, kAt };
+  enum class Kind : std::uint8_t { kFrom, kUntil, kAt, kPeriod };
   Kind kind = Kind::kFrom;
   std::string_view hour, minute;
+  std::string_view untilHour, untilMinute;  // the end of a period
+};
+
+// [FMhhmm] MOD|SEV TURB [BLW|ABV nnnnFT] [TLhhmm]: turbulence forecast in an Australian trend.
+struct Turbulence {
+  bool severe = false;
+  enum class Level : std::uint8_t { kAny, kBelow, kAbove };
+  Level level = Level::kAny;
+  std::string_view feet;
+  std::string_view fromHour, fromMinute, untilHour, untilMinute;  // empty: not given
 };
 
 }  // namespace vantrel::values

@@ -99,6 +99,9 @@ void appendQnh(TextBuffer& out, std::string_view hectopascals);
 inline constexpr Fragment kNosig = "No significant changes in weather within the next two hours. ";
 inline constexpr Fragment kBecomingHeading = "BECOMING:";
 inline constexpr Fragment kTemporaryHeading = "TEMPORARY:";
+// INTER, in Australian reports: changes that come and go, each for less than 30 minutes.
+inline constexpr Fragment kIntermittentHeading =
+    "INTERMITTENT (each time for less than 30 minutes):";
 
 // --- Present weather ------------------------------------------------------------------------
 
@@ -155,8 +158,11 @@ void appendSea(TextBuffer& out, const values::Sea& sea);
 void appendColourState(TextBuffer& out, const values::ColourState& colour);
 // "Rainfall is 0.2 millimetres in the last 10 minutes and 12.4 millimetres since 9 a.m. ..."
 void appendRainfall(TextBuffer& out, const values::Rainfall& rainfall);
-// "From 11.00 GMT. "
-void appendTrendTime(TextBuffer& out, const values::TrendTime& time);
+// "From 11.00 GMT. ", "From 11.30 to 13.00 GMT. ", and in a BECMG section (`becoming`) TL as
+// "Complete by 12.00 GMT. ".
+void appendTrendTime(TextBuffer& out, const values::TrendTime& time, bool becoming);
+// "Moderate turbulence below 5000 feet from 11.30 to 12.00 GMT. "
+void appendTurbulence(TextBuffer& out, const values::Turbulence& turbulence);
 
 inline constexpr Sentence kNoRemarks = "none. ";
 // A lone M or /// in place of a group whose value is missing; which group cannot be told.

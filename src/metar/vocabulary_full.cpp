@@ -84,6 +84,14 @@ constexpr Fragment kTemporaryAfter = ", TEMPORARY:";
 constexpr Fragment kHeadingEnd = ":";
 constexpr std::array<Fragment, 3> kTrendTimes = {"From ", "Until ", "At "};
 constexpr Fragment kGmtStop = " GMT. ";
+constexpr Fragment kGmt = " GMT";
+constexpr Fragment kCompleteBy = "Complete by ";
+constexpr Fragment kModerateTurbulence = "Moderate turbulence";
+constexpr Fragment kSevereTurbulence = "Severe turbulence";
+constexpr Fragment kBelow = " below ";
+constexpr Fragment kAbove = " above ";
+constexpr Fragment kFromTime = " from ";
+constexpr Fragment kUntilTime = " until ";
 
 constexpr Fragment kWindShearOnRunway = "Wind shear on runway ";
 constexpr Fragment kWindShearAllRunways = "Wind shear on all runways. ";
@@ -646,9 +654,33 @@ void appendRainfall(TextBuffer& out, const values::Rainfall& rainfall) {
              kMillimetresSince9);
 }
 
-void appendTrendTime(TextBuffer& out, const values::TrendTime& time) {
-  appendText(out, kTrendTimes[static_cast<std::size_t>(time.kind)], time.hour, kDecimalPoint,
-             time.minute, kGmtStop);
+void appendTrendTime(TextBuffer& out, const values::TrendTime& time, bool becoming) {
+  using Kind = values::TrendTime::Kind;
+  if (time.kind == Kind::kPeriod) {
+    appendText(out, kTrendTimes[0], time.hour, kDecimalPoint, time.minute, kTo, time.untilHour,
+               kDecimalPoint, time.untilMinute, kGmtStop);
+    return;
+  }
+  const Fragment lead = becoming && time.kind == Kind::kUntil
+                            ? kCompleteBy
+                            : kTrendTimes[static_cast<std::size_t>(time.kind)];
+  appendText(out, lead, time.hour, kDecimalPoint, time.minute, kGmtStop);
+}
+
+void appendTurbulence(TextBuffer& out, const values::Turbulence& t) {
+  out += t.severe ? kSevereTurbulence : kModerateTurbulence;
+  if (t.level != values::Turbulence::Level::kAny) {
+    appendText(out, t.level == values::Turbulence::Level::kBelow ? kBelow : kAbove, t.feet, kFeet);
+  }
+  if (!t.fromHour.empty()) {
+    appendText(out, kFromTime, t.fromHour, kDecimalPoint, t.fromMinute);
+    if (t.untilHour.empty()) out += kGmt;
+  }
+  if (!t.untilHour.empty()) {
+    appendText(out, t.fromHour.empty() ? kUntilTime : kTo, t.untilHour, kDecimalPoint,
+               t.untilMinute, kGmt);
+  }
+  out += kStop;
 }
 
 void appendProbabilityHeading(TextBuffer& out, std::string_view percent, bool temporary) {

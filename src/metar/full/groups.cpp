@@ -133,11 +133,21 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   return n;
 }
 
-bool readTrendTime(const Group& g, LineText& time) {
-  const std::optional<values::TrendTime> t = readTrendTime(g);
-  if (!t) return false;
-  words::appendTrendTime(time.add(g), *t);
-  return true;
+std::size_t readTrendTime(std::span<const Group> groups, std::size_t i, bool becoming,
+                          SectionText& text) {
+  values::Turbulence turbulence;
+  if (const std::size_t n = readTurbulence(groups, i, turbulence)) {
+    words::appendTurbulence(text.weather.add(groups[i]), turbulence);
+    for (std::size_t k = 1; k < n; ++k) text.weather.credit(groups[i + k].bytes());
+    text.weatherFound = true;
+    return n;
+  }
+  values::TrendTime time;
+  const std::size_t n = readTrendTime(groups, i, time);
+  if (n == 0) return 0;
+  words::appendTrendTime(text.time.add(groups[i]), time, becoming);
+  if (n == 2) text.time.credit(groups[i + 1].bytes());
+  return n;
 }
 
 }  // namespace vantrel::full

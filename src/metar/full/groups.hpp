@@ -27,7 +27,9 @@ struct SectionText : SectionLines {
 std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section section,
                       SectionText& text, LineText& supplementary);
 
-// FMhhmm TLhhmm AThhmm of a trend section, onto `time`.
-bool readTrendTime(const Group& g, LineText& time);
+// The times of a trend section onto `time`, and its turbulence onto its weather line; in a
+// BECMG section TL is when the change is complete. Returns how many groups it took.
+std::size_t readTrendTime(std::span<const Group> groups, std::size_t i, bool becoming,
+                          SectionText& text);
 
 }  // namespace vantrel::full

@@ -19,7 +19,8 @@ bool isRemarks(const Group& g) {
 }
 
 bool isTrendKeyword(const Group& g) {
-  return g.upperIs("BECMG") || g.upperIs("TEMPO") || g.upperIs("PROB30") || g.upperIs("PROB40");
+  return g.upperIs("BECMG") || g.upperIs("TEMPO") || g.upperIs("INTER") || g.upperIs("PROB30") ||
+         g.upperIs("PROB40");
 }
 
 // FMhhmm where a trend section may begin: the Australian form of a trend from a time on.
@@ -103,6 +104,8 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
       heading.add(keyword) += words::kBecomingHeading;
     } else if (keyword.upperIs("TEMPO")) {
       heading.add(keyword) += words::kTemporaryHeading;
+    } else if (keyword.upperIs("INTER")) {
+      heading.add(keyword) += words::kIntermittentHeading;
     } else if (isFromTime(keyword)) {
       words::appendFromHeading(heading.add(keyword), keyword.bytes().substr(2, 2),
                                keyword.bytes().substr(4, 2));
@@ -124,6 +127,7 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
     writer.write("");
     writer.write(heading);
     section_.clear();
+    becoming_ = kind == TrendKind::kBecoming;
     readSection(i, Section::kTrend);
     weatherFound = section_.weatherFound;
     sectionWritten = true;
@@ -248,9 +252,11 @@ void FullReader::readSection(std::size_t& i, Section section) {
   while (i < groups_.size()) {
     const Group& g = groups_[i];
     if (isRemarks(g) || isTrendKeyword(g) || (section == Section::kBody && isFromTime(g))) return;
-    if (section == Section::kTrend && readTrendTime(g, text.time)) {
-      ++i;
-      continue;
+    if (section == Section::kTrend) {
+      if (const std::size_t n = readTrendTime(all, i, becoming_, text)) {
+        i += n;
+        continue;
+      }
     }
     // NOSIG (N0SIG with a zero, NOSIC with a C), and the groups some stations write after it, are
     // read with the body.

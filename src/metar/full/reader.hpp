@@ -31,6 +31,7 @@ class FullReader {
   SectionText body_, section_;
   TextBuffer notTranslated_;
   bool reportMissing_ = false;
+  bool becoming_ = false;  // the trend section being read is a BECMG one
 };
 
 }  // namespace vantrel::full

@@ -30,24 +30,78 @@ std::size_t recognise(const Context& c, values::GroupValue& value) {
   return 0;
 }
 
-std::optional<values::TrendTime> readTrendTime(const Group& g) {
-  const std::optional<Upper> upperGroup = upper(g);
-  if (!upperGroup) return std::nullopt;
-  const std::string_view u = upperGroup->view();
-  if (u.size() != 6 || !codes::allDigits(u.substr(2))) return std::nullopt;
-  values::TrendTime time;
-  if (u.starts_with("FM")) {
+namespace {
+
+// hh and mm of hhmm as typed, when `s` is four digits.
+bool timeOf(std::string_view s, std::string_view& hour, std::string_view& minute) {
+  if (s.size() != 4 || !codes::allDigits(s)) return false;
+  hour = s.substr(0, 2);
+  minute = s.substr(2, 2);
+  return true;
+}
+
+std::string_view bytesAt(std::span<const Group> groups, std::size_t i) {
+  return i < groups.size() ? groups[i].bytes() : std::string_view();
+}
+
+}  // namespace
+
+std::size_t readTrendTime(std::span<const Group> groups, std::size_t i, values::TrendTime& time) {
+  const std::string_view b = groups[i].bytes();
+  // hhmm/hhmm: the period of the section.
+  if (b.size() == 9 && b[4] == '/' && timeOf(b.substr(0, 4), time.hour, time.minute) &&
+      timeOf(b.substr(5), time.untilHour, time.untilMinute)) {
+    time.kind = values::TrendTime::Kind::kPeriod;
+    return 1;
+  }
+  if (b.size() != 2 && b.size() != 6) return 0;
+  if (codes::startsWith(b, "FM")) {
     time.kind = values::TrendTime::Kind::kFrom;
-  } else if (u.starts_with("TL")) {
+  } else if (codes::startsWith(b, "TL")) {
     time.kind = values::TrendTime::Kind::kUntil;
-  } else if (u.starts_with("AT")) {
+  } else if (codes::startsWith(b, "AT")) {
     time.kind = values::TrendTime::Kind::kAt;
   } else {
-    return std::nullopt;
+    return 0;
   }
-  time.hour = g.bytes().substr(2, 2);
-  time.minute = g.bytes().substr(4, 2);
-  return time;
+  // FM1100, or FM 1100 with the time written apart.
+  if (b.size() == 6) return timeOf(b.substr(2), time.hour, time.minute) ? 1 : 0;
+  return timeOf(bytesAt(groups, i + 1), time.hour, time.minute) ? 2 : 0;
+}
+
+std::size_t readTurbulence(std::span<const Group> groups, std::size_t i, values::Turbulence& out) {
+  out = {};
+  std::size_t n = 0;
+  values::TrendTime from;
+  if (readTrendTime(groups, i, from) == 1 && from.kind == values::TrendTime::Kind::kFrom) {
+    out.fromHour = from.hour;
+    out.fromMinute = from.minute;
+    ++n;
+  }
+  const std::string_view intensity = bytesAt(groups, i + n);
+  if (!(codes::is(intensity, "MOD") || codes::is(intensity, "SEV")) ||
+      !codes::is(bytesAt(groups, i + n + 1), "TURB")) {
+    return 0;
+  }
+  out.severe = codes::is(intensity, "SEV");
+  n += 2;
+  const std::string_view level = bytesAt(groups, i + n);
+  const std::string_view height = bytesAt(groups, i + n + 1);
+  if ((codes::is(level, "BLW") || codes::is(level, "ABV")) && codes::endsWith(height, "FT") &&
+      codes::allDigits(height.substr(0, height.size() - 2))) {
+    out.level = codes::is(level, "BLW") ? values::Turbulence::Level::kBelow
+                                        : values::Turbulence::Level::kAbove;
+    out.feet = height.substr(0, height.size() - 2);
+    n += 2;
+  }
+  values::TrendTime until;
+  if (i + n < groups.size() && readTrendTime(groups, i + n, until) == 1 &&
+      until.kind == values::TrendTime::Kind::kUntil) {
+    out.untilHour = until.hour;
+    out.untilMinute = until.minute;
+    ++n;
+  }
+  return n;
 }
 
 }  // namespace vantrel::full

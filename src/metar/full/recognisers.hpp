@@ -150,8 +150,11 @@ inline constexpr std::array<std::uint32_t, 128> kRecognisersByFirst = [] {
 // The value of the group at c.i, tried in the order above: how many groups it took (0: none).
 std::size_t recognise(const Context& c, values::GroupValue& value);
 
-// FMhhmm TLhhmm AThhmm of a trend section.
-std::optional<values::TrendTime> readTrendTime(const Group& g);
+// The times of a trend section at groups[i]: FMhhmm TLhhmm AThhmm, FM hhmm written apart, and the
+// period hhmm/hhmm of an Australian section. Returns how many groups it took.
+std::size_t readTrendTime(std::span<const Group> groups, std::size_t i, values::TrendTime& time);
+// [FMhhmm] MOD|SEV TURB [BLW|ABV nnnnFT] [TLhhmm] in a trend section.
+std::size_t readTurbulence(std::span<const Group> groups, std::size_t i, values::Turbulence& out);
 
 // [M]TT in capitals and as typed (also -T, as some stations write M0T), or not reported (empty,
 // // or ///): the air, dew point and sea temperatures.
