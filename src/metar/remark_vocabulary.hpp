@@ -153,27 +153,26 @@ inline constexpr Fragment kTopOfTheHour = "the top of the hour";
 inline constexpr Fragment kAt = " at ";
 inline constexpr Fragment kCommaAt = ", at ";
 
-inline constexpr std::array<Word, 16> kCompass{{
-    {"N", "north"},
-    {"NE", "north-east"},
-    {"E", "east"},
-    {"SE", "south-east"},
-    {"S", "south"},
-    {"SW", "south-west"},
-    {"W", "west"},
-    {"NW", "north-west"},
-    {"NNE", "north-north-east"},
-    {"ENE", "east-north-east"},
-    {"ESE", "east-south-east"},
-    {"SSE", "south-south-east"},
-    {"SSW", "south-south-west"},
-    {"WSW", "west-south-west"},
-    {"WNW", "west-north-west"},
-    {"NNW", "north-north-west"},
+// The compass points, in the order of codes::Compass (the first for none).
+inline constexpr std::array<Fragment, 17> kCompass{{
+    "",
+    "north",
+    "north-east",
+    "east",
+    "south-east",
+    "south",
+    "south-west",
+    "west",
+    "north-west",
+    "north-north-east",
+    "east-north-east",
+    "east-south-east",
+    "south-south-east",
+    "south-south-west",
+    "west-south-west",
+    "west-north-west",
+    "north-north-west",
 }};
-// Directions written out in full in some reports.
-inline constexpr std::array<Word, 4> kCompassWords{
-    {{"NORTH", "north"}, {"EAST", "east"}, {"SOUTH", "south"}, {"WEST", "west"}}};
 
 // Places that follow a phenomenon (FMH-1: DSNT, VC, OHD, ALQDS and the compass points).
 inline constexpr Fragment kToThe = " to the ";
@@ -350,15 +349,9 @@ inline constexpr std::array<Word, 41> kPhenomena{{
     {"HAZE", "haze"}, {"SHRA", "rain showers"}, {"SHSN", "snow showers"}, {"BCFG", "fog patches"},
 }};
 // clang-format on
-// Words before a phenomenon: intensity and descriptor of a weather code.
+// Words before a phenomenon: the intensity of a weather code.
 inline constexpr Fragment kLight = "light ";
 inline constexpr Fragment kHeavy = "heavy ";
-// clang-format off
-inline constexpr std::array<Word, 8> kDescriptors{{
-    {"SH", "showers of "}, {"FZ", "freezing "}, {"BL", "blowing "}, {"DR", "low drifting "},
-    {"MI", "shallow "}, {"BC", "patches of "}, {"PR", "partial "}, {"TS", "thunderstorm with "},
-}};
-// clang-format on
 inline constexpr Fragment kBegan = " began at ";
 inline constexpr Fragment kEnded = " ended at ";
 inline constexpr Fragment kBeganOther = "began at ";

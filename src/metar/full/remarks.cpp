@@ -4,13 +4,19 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <tuple>
 
+#include "metar/codes/chars.hpp"
+#include "metar/codes/compass.hpp"
+#include "metar/codes/miles.hpp"
+#include "metar/codes/runway.hpp"
 #include "metar/codes/weather.hpp"
 #include "metar/remark_vocabulary.hpp"
 #include "metar/text.hpp"
 #include "metar/vocabulary.hpp"
+#include "metar/weather_words.hpp"
 
 namespace vantrel::full {
 namespace {
@@ -19,44 +25,17 @@ namespace rw = remark_words;
 using Groups = std::span<const Group>;
 using std::string_view;
 
-// --- Characters and groups ------------------------------------------------------------------
+// --- Groups -------------------------------------------------------------------------------
 
-constexpr bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-bool allDigits(string_view s) {
-  if (s.empty()) return false;
-  for (const char c : s) {
-    if (!isDigit(c)) return false;
-  }
-  return true;
-}
-bool allSolidus(string_view s) {
-  if (s.empty()) return false;
-  for (const char c : s) {
-    if (c != '/') return false;
-  }
-  return true;
-}
-bool digitsAt(string_view s, std::size_t pos, std::size_t count) {
-  return pos + count <= s.size() && allDigits(s.substr(pos, count));
-}
-
-// `s`, ASCII upper-cased, equals the upper-case `code`. A byte that is not ASCII never matches.
-bool is(string_view s, string_view code) {
-  if (s.size() != code.size()) return false;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (asciiUpper(s[i]) != code[i]) return false;
-  }
-  return true;
-}
-bool startsWith(string_view s, string_view code) {
-  return s.size() >= code.size() && is(s.substr(0, code.size()), code);
-}
-bool endsWith(string_view s, string_view code) {
-  return s.size() >= code.size() && is(s.substr(s.size() - code.size()), code);
-}
+using codes::allDigits;
+using codes::allSlashes;
+using codes::allZeros;
+using codes::digitsAt;
+using codes::endsWith;
+using codes::is;
+using codes::isDigit;
+using codes::isFraction;
+using codes::startsWith;
 
 // The text of group i, or nothing past the end.
 string_view at(Groups gs, std::size_t i) {
@@ -133,10 +112,6 @@ void appendScaled(TextBuffer& out, string_view digits, std::size_t decimals) {
   for (; i < digits.size(); ++i) *to++ = digits[i];
 }
 
-bool allZeros(string_view digits) {
-  return digits.find_first_not_of('0') == string_view::npos;
-}
-
 // A height in hundreds of feet in feet: "008" gives "800", "120" gives "12,000".
 void appendHundredsOfFeet(TextBuffer& out, string_view digits) {
   std::size_t i = 0;
@@ -175,39 +150,13 @@ void capitaliseFrom(TextBuffer& out, std::size_t pos) {
 
 // --- Statute miles and metres ---------------------------------------------------------------
 
-bool isFraction(string_view s) {
-  const std::size_t slash = s.find('/');
-  return slash != string_view::npos && slash > 0 && allDigits(s.substr(0, slash)) &&
-         allDigits(s.substr(slash + 1)) && s.substr(slash + 1) != "0";
-}
-bool isWholeMiles(string_view s) {
-  return (s.size() == 1 || s.size() == 2) && allDigits(s);
-}
+using codes::isWholeMiles;
+using codes::Miles;
 
-// A visibility in statute miles as FMH-1 remarks give it: "2", "1/2", "M1/4", or a whole
-// number in one group and a fraction in the next.
-struct Miles {
-  string_view bound;  // "M" or "P" or empty
-  string_view whole, fraction;
-  bool empty() const { return whole.empty() && fraction.empty(); }
-};
-Miles milesOf(string_view s) {
-  Miles m;
-  if (!s.empty() && (asciiUpper(s[0]) == 'M' || asciiUpper(s[0]) == 'P')) {
-    m.bound = s.substr(0, 1);
-    s.remove_prefix(1);
-  }
-  if (isWholeMiles(s)) {
-    m.whole = s;
-  } else if (isFraction(s)) {
-    m.fraction = s;
-  } else {
-    m = {};
-  }
-  return m;
-}
 void appendMilesValue(TextBuffer& out, const Miles& m) {
-  if (!m.bound.empty()) out += asciiUpper(m.bound[0]) == 'M' ? rw::kLessThan : rw::kMoreThan;
+  if (m.bound != codes::Bound::kExact) {
+    out += m.bound == codes::Bound::kLessThan ? rw::kLessThan : rw::kMoreThan;
+  }
   if (!m.whole.empty()) appendInteger(out, m.whole);
   if (!m.whole.empty() && !m.fraction.empty()) out += rw::kSpace;
   out += m.fraction;
@@ -234,9 +183,13 @@ void appendMetres(TextBuffer& out, string_view s) {
 
 // --- Places ---------------------------------------------------------------------------------
 
-const rw::Word* compassOf(string_view s) {
-  const rw::Word* w = find(rw::kCompass, s);
-  return w != nullptr ? w : find(rw::kCompassWords, s);
+// One of the sixteen points, or a cardinal point written out (NORTH).
+codes::Compass compassOf(string_view s) {
+  const codes::Compass c = codes::compassOf(s);
+  return c != codes::Compass::kNone ? c : codes::compassWordOf(s);
+}
+Fragment compassWords(codes::Compass c) {
+  return rw::kCompass[static_cast<std::size_t>(c)];
 }
 
 // NE, or a range NE-SE-SW.
@@ -247,7 +200,7 @@ bool isDirection(string_view s) {
     const std::size_t dash = s.find('-', start);
     const string_view part =
         s.substr(start, dash == string_view::npos ? string_view::npos : dash - start);
-    if (compassOf(part) == nullptr) return false;
+    if (compassOf(part) == codes::Compass::kNone) return false;
     if (dash == string_view::npos) return true;
     start = dash + 1;
   }
@@ -260,7 +213,7 @@ void appendDirection(TextBuffer& out, string_view s, string_view lead) {
     const string_view part =
         s.substr(start, dash == string_view::npos ? string_view::npos : dash - start);
     if (start > 0) out += rw::kThrough;
-    out += compassOf(part)->words;
+    out += compassWords(compassOf(part));
     if (dash == string_view::npos) return;
     start = dash + 1;
   }
@@ -272,15 +225,9 @@ bool isKilometres(string_view s) {
 
 // Directions written out in two words: NORTH EAST is the north-east.
 string_view wordPair(string_view a, string_view b) {
-  const rw::Word* first = find(rw::kCompassWords, a);
-  const rw::Word* second = find(rw::kCompassWords, b);
-  if (first == nullptr || second == nullptr) return {};
-  for (const rw::Word& w : rw::kCompass) {
-    if (w.code.size() == 2 && w.code[0] == first->code[0] && w.code[1] == second->code[0]) {
-      return w.words;
-    }
-  }
-  return {};
+  const codes::Compass both =
+      codes::compassPairOf(codes::compassWordOf(a), codes::compassWordOf(b));
+  return both != codes::Compass::kNone ? compassWords(both).view() : string_view{};
 }
 
 // The places after a phenomenon, lightning or cloud (FMH-1: DSNT, VC, OHD, ALQDS, compass points
@@ -374,68 +321,29 @@ std::size_t readPlaces(Groups gs, std::size_t i, TextBuffer& out) {
 
 // --- Weather names --------------------------------------------------------------------------
 
-// 2-letter phenomena of the weather code that a begin/end time or a place can follow.
-constexpr std::array<string_view, 24> kWeatherCodes{"RA", "DZ", "SN", "SG", "IC", "PL", "PE", "GR",
-                                                    "GS", "UP", "FG", "BR", "HZ", "FU", "DU", "SA",
-                                                    "VA", "PY", "SQ", "FC", "SS", "DS", "PO", "TS"};
-
-struct WeatherName {
-  string_view intensity;  // "-" or "+" or empty
-  const rw::Word* descriptor = nullptr;
-  std::array<string_view, 3> codes{};
-  std::size_t count = 0;
-  bool vicinity = false;
-};
-
-bool isWeatherCode(string_view s) {
-  for (const string_view c : kWeatherCodes) {
-    if (is(s, c)) return true;
-  }
-  return false;
-}
-
-// Reads a weather name ([-+][VC][descriptor]phenomena) at `pos` of `s`; returns its end, or
-// `pos` when there is none. TS is a descriptor only when a phenomenon follows it.
-std::size_t readWeatherName(string_view s, std::size_t pos, WeatherName& w) {
-  std::size_t p = pos;
-  w = {};
-  if (p < s.size() && (s[p] == '-' || s[p] == '+')) w.intensity = s.substr(p++, 1);
-  if (p + 2 <= s.size() && is(s.substr(p, 2), "VC")) {
-    w.vicinity = true;
-    p += 2;
-  }
-  if (p + 4 <= s.size() && isWeatherCode(s.substr(p + 2, 2))) {
-    w.descriptor = findPrefix(rw::kDescriptors, s, p);
-    if (w.descriptor != nullptr) p += 2;
-  }
-  while (w.count < w.codes.size() && p + 2 <= s.size() && isWeatherCode(s.substr(p, 2)) &&
-         !(w.count > 0 && is(s.substr(p, 2), "TS"))) {
-    w.codes[w.count++] = s.substr(p, 2);
-    p += 2;
-  }
-  if (w.count == 0 && w.descriptor != nullptr && is(w.descriptor->code, "SH")) {
-    w.descriptor = nullptr;  // SH alone: showers
-    w.codes[w.count++] = s.substr(p - 2, 2);
-  }
-  if (w.count == 0) return pos;
-  return p;
-}
+using codes::WeatherCode;
 
 string_view phenomenonWords(string_view code) {
   const rw::Word* w = find(rw::kPhenomena, code);
   return w != nullptr ? w->words.view() : string_view{};
 }
 
-void appendWeatherName(TextBuffer& out, const WeatherName& w) {
-  if (w.intensity == "-") out += rw::kLight;
-  if (w.intensity == "+") out += rw::kHeavy;
-  const bool showers = w.descriptor != nullptr && is(w.descriptor->code, "SH");
-  if (w.descriptor != nullptr && !showers) out += w.descriptor->words;
-  for (std::size_t i = 0; i < w.count; ++i) {
-    if (i > 0) out += rw::kAnd;
-    out += phenomenonWords(w.codes[i]);
+void appendWeatherName(TextBuffer& out, const WeatherCode& w) {
+  if (w.intensity == codes::Intensity::kLight) out += rw::kLight;
+  if (w.intensity == codes::Intensity::kHeavy) out += rw::kHeavy;
+  if (w.count == 0) {
+    out += words::wordsOf(w.descriptor).alone;  // TS, SH
+  } else {
+    const bool showers = w.has(codes::Descriptor::kSH);
+    if (w.descriptor != codes::Descriptor::kNone && !showers) {
+      out += words::wordsOf(w.descriptor).before;
+    }
+    for (std::size_t i = 0; i < w.count; ++i) {
+      if (i > 0) out += rw::kAnd;
+      out += phenomenonWords(codes::codeOf(w.phenomena[i]));
+    }
+    if (showers) appendText(out, rw::kSpace, words::wordsOf(codes::Descriptor::kSH).alone);
   }
-  if (showers) appendText(out, rw::kSpace, phenomenonWords("SH"));
   if (w.vicinity) out += rw::kInTheVicinity;
 }
 
@@ -502,7 +410,7 @@ std::size_t readTenthsTemperature(string_view s, TextBuffer& out) {
   if (s.size() != 5 && s.size() != 9) return 0;
   if (asciiUpper(s[0]) != 'T' || !isSignedTenths(s.substr(1, 4))) return 0;
   const bool dewPoint = s.size() == 9 && isSignedTenths(s.substr(5, 4));
-  if (s.size() == 9 && !dewPoint && !allSolidus(s.substr(5))) return 0;
+  if (s.size() == 9 && !dewPoint && !allSlashes(s.substr(5))) return 0;
   out += rw::kTemperatureIs;
   appendCelsius(out, s[1], s.substr(2, 3));
   if (dewPoint) {
@@ -516,7 +424,7 @@ std::size_t readTenthsTemperature(string_view s, TextBuffer& out) {
 }
 
 void appendAmount(TextBuffer& out, const rw::Amount& a, string_view digits, std::size_t decimals) {
-  if (allSolidus(digits)) {
+  if (allSlashes(digits)) {
     out += a.missing;
   } else if (allZeros(digits) && !a.trace.empty()) {
     out += a.trace;
@@ -527,7 +435,7 @@ void appendAmount(TextBuffer& out, const rw::Amount& a, string_view digits, std:
   }
 }
 bool isAmount(string_view s) {
-  return allDigits(s) || allSolidus(s);
+  return allDigits(s) || allSlashes(s);
 }
 
 // Pnnnn, Innnn: hourly precipitation and ice accretion, hundredths of an inch; 0000 a trace.
@@ -633,7 +541,7 @@ std::size_t readDigits(Groups gs, TextBuffer& out) {
     }
     return 0;
   }
-  if (s.size() == 5 && (c == '5' || c == '6' || c == '7') && allSolidus(s.substr(1))) {
+  if (s.size() == 5 && (c == '5' || c == '6' || c == '7') && allSlashes(s.substr(1))) {
     if (c == '5') {
       out += rw::kTendencyNotReported;
     } else {
@@ -652,7 +560,7 @@ std::size_t readDigits(Groups gs, TextBuffer& out) {
     return 1;
   }
   if (s.size() == 5 && c == '4' && s[1] == '/' && isAmount(s.substr(2))) {
-    if (allSolidus(s.substr(2))) {
+    if (allSlashes(s.substr(2))) {
       out += rw::kSnowDepthNotReported;
     } else {
       out += rw::kSnowDepthIs;
@@ -741,7 +649,7 @@ bool appendWindValue(TextBuffer& out, string_view s) {
   } else {
     return false;
   }
-  if (s.size() == 5 && allSolidus(s)) {
+  if (s.size() == 5 && allSlashes(s)) {
     out += rw::kNotReported;
     return true;
   }
@@ -789,34 +697,29 @@ std::size_t finishWind(Groups gs, std::size_t next, TextBuffer& out) {
   return 0;
 }
 
-bool isRunway(string_view s) {
-  if (s.size() < 2 || !digitsAt(s, 0, 2)) return false;
-  if (s.size() == 2) return true;
-  const char side = asciiUpper(s[2]);
-  return s.size() == 3 && (side == 'L' || side == 'R' || side == 'C');
-}
-
 // RWYnn dddffKT [dddVddd]; WIND THRnn dddffKT; WIND hhhhFT dddffKT; HARBOR WIND dddffKT;
 // [TDZ|END] Rnn/dddffMPS.
 std::size_t readPlaceWind(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   const std::size_t mark = out.size();
-  if (startsWith(s, "RWY") && isRunway(s.substr(3))) {
+  if (startsWith(s, "RWY") && codes::isDesignator(s.substr(3))) {
     appendText(out, rw::kWindForRunway);
     appendUpper(out, s.substr(3));
     out += rw::kIsWord;
     if (appendWindValue(out, at(gs, 1))) return 2 + finishWind(gs, 2, out);
-  } else if (is(s, "WIND") && is(at(gs, 1), "RWY") && isRunway(at(gs, 2))) {
+  } else if (is(s, "WIND") && is(at(gs, 1), "RWY") && codes::isDesignator(at(gs, 2))) {
     appendText(out, rw::kWindForRunway);
     appendUpper(out, at(gs, 2));
     out += rw::kIsWord;
     if (appendWindValue(out, at(gs, 3))) return 4 + finishWind(gs, 4, out);
-  } else if (is(s, "WIND") && startsWith(at(gs, 1), "RWY") && isRunway(at(gs, 1).substr(3))) {
+  } else if (is(s, "WIND") && startsWith(at(gs, 1), "RWY") &&
+             codes::isDesignator(at(gs, 1).substr(3))) {
     appendText(out, rw::kWindForRunway);
     appendUpper(out, at(gs, 1).substr(3));
     out += rw::kIsWord;
     if (appendWindValue(out, at(gs, 2))) return 3 + finishWind(gs, 3, out);
-  } else if (is(s, "WIND") && startsWith(at(gs, 1), "THR") && isRunway(at(gs, 1).substr(3))) {
+  } else if (is(s, "WIND") && startsWith(at(gs, 1), "THR") &&
+             codes::isDesignator(at(gs, 1).substr(3))) {
     out += rw::kWindAtThreshold;
     appendUpper(out, at(gs, 1).substr(3));
     out += rw::kIsWord;
@@ -835,7 +738,7 @@ std::size_t readPlaceWind(Groups gs, TextBuffer& out) {
     const string_view r = zone ? at(gs, 1) : s;
     const std::size_t slash = r.find('/');
     if (r.size() > 1 && asciiUpper(r[0]) == 'R' && slash != string_view::npos &&
-        isRunway(r.substr(1, slash - 1)) && endsWith(r, "MPS")) {
+        codes::isDesignator(r.substr(1, slash - 1)) && endsWith(r, "MPS")) {
       out += rw::kWindForRunway;
       appendUpper(out, r.substr(1, slash - 1));
       if (zone) out += is(s, "TDZ") ? rw::kAtTouchdownZone : rw::kAtRunwayEnd;
@@ -851,8 +754,8 @@ std::size_t readPlaceWind(Groups gs, TextBuffer& out) {
 // RWYnn or RWYnn/nn, a runway or both its ends.
 bool isRunwayOrPair(string_view s) {
   const std::size_t slash = s.find('/');
-  if (slash == string_view::npos) return isRunway(s);
-  return isRunway(s.substr(0, slash)) && isRunway(s.substr(slash + 1));
+  if (slash == string_view::npos) return codes::isDesignator(s);
+  return codes::isDesignator(s.substr(0, slash)) && codes::isDesignator(s.substr(slash + 1));
 }
 bool isRunwayPlace(string_view s) {
   return startsWith(s, "RWY") && isRunwayOrPair(s.substr(3));
@@ -867,7 +770,7 @@ std::size_t readVisibilityValue(Groups gs, std::size_t i, string_view subject, T
   const string_view a = at(gs, i);
   const std::size_t v = a.find_first_of("Vv");
   string_view lowMetres, highMetres;
-  Miles low, high;
+  std::optional<Miles> low, high;
   std::size_t n = 1;  // the groups of the value
   if (isMetres(a)) {
     lowMetres = a;
@@ -881,26 +784,24 @@ std::size_t readVisibilityValue(Groups gs, std::size_t i, string_view subject, T
     const string_view b = at(gs, i + 1);
     const std::size_t bv = b.find_first_of("Vv");
     if (v != string_view::npos) {
-      low = milesOf(a.substr(0, v));
+      low = codes::milesOf(a.substr(0, v));
       second = a.substr(v + 1);
     } else if (isWholeMiles(a) && bv != string_view::npos && isFraction(b.substr(0, bv))) {
-      low.whole = a;
-      low.fraction = b.substr(0, bv);
+      low = Miles{codes::Bound::kExact, a, b.substr(0, bv)};
       second = b.substr(bv + 1);
       n = 2;
     } else if (isWholeMiles(a) && isFraction(b)) {
-      low.whole = a;
-      low.fraction = b;
+      low = Miles{codes::Bound::kExact, a, b};
       n = 2;
     } else {
-      low = milesOf(a);
+      low = codes::milesOf(a);
     }
-    if (low.empty()) return 0;
+    if (!low) return 0;
     if (v != string_view::npos || !second.empty()) {
-      high = milesOf(second);
-      if (high.empty()) return 0;
-      if (high.fraction.empty() && isFraction(at(gs, i + n))) {
-        high.fraction = at(gs, i + n);
+      high = codes::milesOf(second);
+      if (!high) return 0;
+      if (high->fraction.empty() && isFraction(at(gs, i + n))) {
+        high->fraction = at(gs, i + n);
         ++n;
       }
     }
@@ -927,16 +828,16 @@ std::size_t readVisibilityValue(Groups gs, std::size_t i, string_view subject, T
   } else if (!lowMetres.empty()) {
     out += rw::kIsWord;
     appendMetres(out, lowMetres);
-  } else if (!high.empty()) {
+  } else if (high) {
     out += rw::kIsVariableBetween;
-    appendMilesValue(out, low);
+    appendMilesValue(out, *low);
     out += rw::kAnd;
-    appendMilesValue(out, high);
-    appendMilesUnit(out, high);
+    appendMilesValue(out, *high);
+    appendMilesUnit(out, *high);
   } else {
     out += rw::kIsWord;
-    appendMilesValue(out, low);
-    appendMilesUnit(out, low);
+    appendMilesValue(out, *low);
+    appendMilesUnit(out, *low);
   }
   out += rw::kStop;
   return i + n - start;
@@ -983,7 +884,7 @@ std::size_t readCeiling(Groups gs, TextBuffer& out) {
   if (h.size() != 3 || !allDigits(h)) return 0;
   out += rw::kCeiling;
   const string_view r = at(gs, 2);
-  const bool runway = startsWith(r, "RWY") && isRunway(r.substr(3));
+  const bool runway = startsWith(r, "RWY") && codes::isDesignator(r.substr(3));
   if (runway) {
     out += rw::kAtRunway;
     appendUpper(out, r.substr(3));
@@ -1026,8 +927,8 @@ std::size_t readBeginEnd(string_view s, TextBuffer& out) {
   std::size_t p = 0;
   bool firstEvent = true;
   while (p < s.size()) {
-    WeatherName w;
-    const std::size_t end = readWeatherName(s, p, w);
+    WeatherCode w;
+    const std::size_t end = codes::readWeatherName(s, p, w);
     if (end == p) break;
     p = end;
     bool firstTime = true;
@@ -1071,8 +972,8 @@ bool appendPhenomenon(TextBuffer& out, string_view s) {
     out += p->words;
     return true;
   }
-  WeatherName w;
-  if (s.empty() || readWeatherName(s, 0, w) != s.size()) return false;
+  WeatherCode w;
+  if (s.empty() || codes::readWeatherName(s, 0, w) != s.size()) return false;
   appendWeatherName(out, w);
   return true;
 }
@@ -1156,7 +1057,8 @@ std::size_t readVariableSky(Groups gs, TextBuffer& out) {
 std::size_t readSensorAtRunway(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   const string_view r = at(gs, 1);
-  if (!(is(s, "VISNO") || is(s, "CHINO")) || !startsWith(r, "RWY") || !isRunway(r.substr(3))) {
+  if (!(is(s, "VISNO") || is(s, "CHINO")) || !startsWith(r, "RWY") ||
+      !codes::isDesignator(r.substr(3))) {
     return 0;
   }
   appendText(out, rw::kSensorAt,
@@ -1179,10 +1081,13 @@ std::size_t readObscuration(Groups gs, TextBuffer& out) {
   const string_view s = at(gs, 0);
   const string_view layer = at(gs, 1);
   if (layer.size() != 6 || !digitsAt(layer, 3, 3)) return 0;
-  WeatherName w;
-  if (readWeatherName(s, 0, w) != s.size() || !w.intensity.empty() || w.vicinity) return 0;
+  WeatherCode w;
+  if (codes::readWeatherName(s, 0, w) != s.size() || w.intensity != codes::Intensity::kNone ||
+      w.vicinity || w.count == 0) {
+    return 0;
+  }
   for (std::size_t k = 0; k < w.count; ++k) {
-    if (!isObscuration(w.codes[k])) return 0;
+    if (!isObscuration(codes::codeOf(w.phenomena[k]))) return 0;
   }
   const rw::Word* cover = find(rw::kSkyCovers, layer.substr(0, 3));
   if (cover == nullptr || is(cover->code, "SKC")) return 0;
@@ -1303,12 +1208,12 @@ std::size_t readHailSize(Groups gs, TextBuffer& out) {
   Miles m;
   std::size_t n = 2;
   if (isWholeMiles(at(gs, 1)) && isFraction(at(gs, 2))) {
-    m.whole = at(gs, 1);
-    m.fraction = at(gs, 2);
+    m = Miles{codes::Bound::kExact, at(gs, 1), at(gs, 2)};
     n = 3;
   } else {
-    m = milesOf(at(gs, 1));
-    if (m.empty() || !m.bound.empty()) return 0;
+    const std::optional<Miles> one = codes::milesOf(at(gs, 1));
+    if (!one || one->bound != codes::Bound::kExact) return 0;
+    m = *one;
   }
   out += rw::kHailstones;
   appendMilesValue(out, m);
@@ -1322,9 +1227,9 @@ std::size_t readBirdHazard(Groups gs, TextBuffer& out) {
   if (!is(at(gs, 0), "BIRD") || !is(at(gs, 1), "HAZARD") || !is(at(gs, 2), "RWY")) return 0;
   const string_view r = at(gs, 3);
   const std::size_t slash = r.find('/');
-  const bool pair =
-      slash != string_view::npos && isRunway(r.substr(0, slash)) && isRunway(r.substr(slash + 1));
-  if (!pair && !isRunway(r)) return 0;
+  const bool pair = slash != string_view::npos && codes::isDesignator(r.substr(0, slash)) &&
+                    codes::isDesignator(r.substr(slash + 1));
+  if (!pair && !codes::isDesignator(r)) return 0;
   appendText(out, rw::kBirdHazardOnRunway);
   appendUpper(out, r);
   out += rw::kStop;
