@@ -332,21 +332,16 @@ inline constexpr std::array<Word, 5> kSkyCovers{{{"FEW", "few"},
 
 // --- Phenomena and cloud types --------------------------------------------------------------
 
-// Phenomena that the remarks place (TS DSNT NW, VIRGA N, CB OHD MOV E) or time (RAB15E30).
+// Phenomena and clouds that the remarks place (CB OHD MOV E, VIRGA N) in words of their own; a
+// weather code (TS DSNT NW, RAB15E30) is worded from the body's table of weather words.
 // clang-format off
-inline constexpr std::array<Word, 41> kPhenomena{{
-    {"TS", "thunderstorm"}, {"CB", "cumulonimbus"}, {"CBMAM", "cumulonimbus mammatus"},
+inline constexpr std::array<Word, 14> kPhenomena{{
+    {"CB", "cumulonimbus"}, {"CBMAM", "cumulonimbus mammatus"},
     {"TCU", "towering cumulus"}, {"ACC", "altocumulus castellanus"},
     {"ACSL", "standing lenticular altocumulus"}, {"SCSL", "standing lenticular stratocumulus"},
     {"CCSL", "standing lenticular cirrocumulus"}, {"VIRGA", "virga"},
-    {"RA", "rain"}, {"DZ", "drizzle"}, {"SN", "snow"}, {"SG", "snow grains"},
-    {"IC", "ice crystals"}, {"PL", "ice pellets"}, {"PE", "ice pellets"}, {"GR", "hail"},
-    {"GS", "small hail"}, {"UP", "unknown precipitation"}, {"FG", "fog"}, {"BR", "mist"},
-    {"HZ", "haze"}, {"FU", "smoke"}, {"DU", "dust"}, {"SA", "sand"}, {"VA", "volcanic ash"},
-    {"PY", "spray"}, {"SQ", "squalls"}, {"FC", "funnel cloud"}, {"SS", "sandstorm"},
-    {"DS", "duststorm"}, {"PO", "dust whirls"}, {"SH", "showers"}, {"VCSH", "showers in the vicinity"},
-    {"VCTS", "thunderstorm in the vicinity"}, {"SMOKE", "smoke"}, {"FOG", "fog"},
-    {"HAZE", "haze"}, {"SHRA", "rain showers"}, {"SHSN", "snow showers"}, {"BCFG", "fog patches"},
+    {"VCSH", "showers in the vicinity"}, {"VCTS", "thunderstorm in the vicinity"},
+    {"SMOKE", "smoke"}, {"FOG", "fog"}, {"HAZE", "haze"}, {"BCFG", "fog patches"},
 }};
 // clang-format on
 // Words before a phenomenon: the intensity of a weather code.

@@ -323,11 +323,6 @@ std::size_t readPlaces(Groups gs, std::size_t i, TextBuffer& out) {
 
 using codes::WeatherCode;
 
-string_view phenomenonWords(string_view code) {
-  const rw::Word* w = find(rw::kPhenomena, code);
-  return w != nullptr ? w->words.view() : string_view{};
-}
-
 void appendWeatherName(TextBuffer& out, const WeatherCode& w) {
   if (w.intensity == codes::Intensity::kLight) out += rw::kLight;
   if (w.intensity == codes::Intensity::kHeavy) out += rw::kHeavy;
@@ -340,7 +335,7 @@ void appendWeatherName(TextBuffer& out, const WeatherCode& w) {
     }
     for (std::size_t i = 0; i < w.count; ++i) {
       if (i > 0) out += rw::kAnd;
-      out += phenomenonWords(codes::codeOf(w.phenomena[i]));
+      out += words::wordsOf(w.phenomena[i]).noun;
     }
     if (showers) appendText(out, rw::kSpace, words::wordsOf(codes::Descriptor::kSH).alone);
   }
@@ -973,7 +968,11 @@ bool appendPhenomenon(TextBuffer& out, string_view s) {
     return true;
   }
   WeatherCode w;
-  if (s.empty() || codes::readWeatherName(s, 0, w) != s.size()) return false;
+  if (is(s, "SH")) {
+    w.descriptor = codes::Descriptor::kSH;  // showers, the descriptor alone
+  } else if (s.empty() || codes::readWeatherName(s, 0, w) != s.size()) {
+    return false;
+  }
   appendWeatherName(out, w);
   return true;
 }
