@@ -1,6 +1,7 @@
 #pragma once
-// The words of the remarks (the groups after RMK): every English fragment the remark reader
-// writes, as data, and the small functions that put numbers and times into words.
+// The words of the remarks (the groups after RMK): every English fragment their wording
+// (remark_words.cpp) writes, as data. The tables of words follow the code tables of
+// remark_values.hpp, in the same order.
 //
 // Most remarks follow North American practice (US FMH-1 chapter 12, Canadian MANOBS); the code
 // tables for cloud types and pressure tendency are the WMO ones (Manual on Codes, FM 15 and the
@@ -21,114 +22,97 @@
 
 namespace vantrel::remark_words {
 
-// A code and the words it stands for.
-struct Word {
-  Fragment code;
-  Fragment words;
-};
-// A code that is read as a whole sentence.
-struct SentenceWord {
-  Fragment code;
-  Sentence words;
-};
-
 // --- Single-group remarks that are a whole sentence -----------------------------------------
 
 // clang-format off
-inline constexpr std::array<SentenceWord, 26> kWholeRemarks{{
-    {"AO1", "Automated station without precipitation discriminator. "},
-    {"AO2", "Automated station with precipitation discriminator. "},
-    {"A01", "Automated station without precipitation discriminator. "},
-    {"A02", "Automated station with precipitation discriminator. "},
-    {"AO1A", "Automated station without precipitation discriminator, observation augmented by an observer. "},
-    {"AO2A", "Automated station with precipitation discriminator, observation augmented by an observer. "},
-    {"A01A", "Automated station without precipitation discriminator, observation augmented by an observer. "},
-    {"A02A", "Automated station with precipitation discriminator, observation augmented by an observer. "},
-    {"SLPNO", "Sea level pressure is not available. "},
-    {"SLP///", "Sea level pressure is not reported. "},
-    {"PRESRR", "Pressure is rising rapidly. "},
-    {"PRESFR", "Pressure is falling rapidly. "},
-    {"PWINO", "The present weather sensor is not available. "},
-    {"TSNO", "The thunderstorm sensor is not available. "},
-    {"FZRANO", "The freezing rain sensor is not available. "},
-    {"PNO", "The precipitation gauge is not available. "},
-    {"RVRNO", "Runway visual range is not available. "},
-    {"VISNO", "The visibility sensor at the second location is not available. "},
-    {"CHINO", "The cloud height sensor at the second location is not available. "},
-    {"$", "The automated station needs maintenance. "},
-    {"FROPA", "Frontal passage. "},
-    {"NOSPECI", "No special reports are issued at this station. "},
-    {"FIRST", "First observation after a break in coverage. "},
-    {"LAST", "Last observation before a break in coverage. "},
-    {"BINOVC", "Breaks in the overcast. "},
-    {"FROIN", "Frost on the instruments. "},
+inline constexpr std::array<Sentence, 26> kWholeRemarks{{
+    "Automated station without precipitation discriminator. ",  // AO1
+    "Automated station with precipitation discriminator. ",  // AO2
+    "Automated station without precipitation discriminator. ",  // A01
+    "Automated station with precipitation discriminator. ",  // A02
+    "Automated station without precipitation discriminator, observation augmented by an observer. ",  // AO1A
+    "Automated station with precipitation discriminator, observation augmented by an observer. ",  // AO2A
+    "Automated station without precipitation discriminator, observation augmented by an observer. ",  // A01A
+    "Automated station with precipitation discriminator, observation augmented by an observer. ",  // A02A
+    "Sea level pressure is not available. ",  // SLPNO
+    "Sea level pressure is not reported. ",  // SLP///
+    "Pressure is rising rapidly. ",  // PRESRR
+    "Pressure is falling rapidly. ",  // PRESFR
+    "The present weather sensor is not available. ",  // PWINO
+    "The thunderstorm sensor is not available. ",  // TSNO
+    "The freezing rain sensor is not available. ",  // FZRANO
+    "The precipitation gauge is not available. ",  // PNO
+    "Runway visual range is not available. ",  // RVRNO
+    "The visibility sensor at the second location is not available. ",  // VISNO
+    "The cloud height sensor at the second location is not available. ",  // CHINO
+    "The automated station needs maintenance. ",  // $
+    "Frontal passage. ",  // FROPA
+    "No special reports are issued at this station. ",  // NOSPECI
+    "First observation after a break in coverage. ",  // FIRST
+    "Last observation before a break in coverage. ",  // LAST
+    "Breaks in the overcast. ",  // BINOVC
+    "Frost on the instruments. ",  // FROIN
 }};
 // clang-format on
 
 // NATO colour states: the lowest visibility and the lowest base of significant cloud (3/8 or
 // more in some air forces, 5/8 or more in others) that each colour still allows.
 // clang-format off
-inline constexpr std::array<SentenceWord, 8> kColourStates{{
-    {"BLU", "Colour state blue: visibility 8 kilometres or more and the lowest significant cloud at 2500 feet or higher. "},
-    {"WHT", "Colour state white: visibility 5 kilometres or more and the lowest significant cloud at 1500 feet or higher. "},
-    {"GRN", "Colour state green: visibility 3700 metres or more and the lowest significant cloud at 700 feet or higher. "},
-    {"YLO", "Colour state yellow: visibility 1600 metres or more and the lowest significant cloud at 300 feet or higher. "},
-    {"YLO1", "Colour state yellow 1: visibility 2500 metres or more and the lowest significant cloud at 500 feet or higher. "},
-    {"YLO2", "Colour state yellow 2: visibility 1600 metres or more and the lowest significant cloud at 300 feet or higher. "},
-    {"AMB", "Colour state amber: visibility 800 metres or more and the lowest significant cloud at 200 feet or higher. "},
-    {"RED", "Colour state red: visibility below 800 metres or the lowest significant cloud below 200 feet. "},
+inline constexpr std::array<Sentence, 8> kColours{{
+    "blue: visibility 8 kilometres or more and the lowest significant cloud at 2500 feet or higher. ",  // BLU
+    "white: visibility 5 kilometres or more and the lowest significant cloud at 1500 feet or higher. ",  // WHT
+    "green: visibility 3700 metres or more and the lowest significant cloud at 700 feet or higher. ",  // GRN
+    "yellow: visibility 1600 metres or more and the lowest significant cloud at 300 feet or higher. ",  // YLO
+    "yellow 1: visibility 2500 metres or more and the lowest significant cloud at 500 feet or higher. ",  // YLO1
+    "yellow 2: visibility 1600 metres or more and the lowest significant cloud at 300 feet or higher. ",  // YLO2
+    "amber: visibility 800 metres or more and the lowest significant cloud at 200 feet or higher. ",  // AMB
+    "red: visibility below 800 metres or the lowest significant cloud below 200 feet. ",  // RED
 }};
 // clang-format on
-// A colour state after TEMPO or BECMG, the trend of the report; the colour sentence follows.
-inline constexpr Fragment kTemporarily = "Temporarily ";
-inline constexpr Fragment kBecoming = "Becoming ";
+inline constexpr Fragment kColourState = "Colour state ";
+// A colour state after TEMPO or BECMG, the trend of the report.
+inline constexpr Fragment kTemporarilyColourState = "Temporarily colour state ";
+inline constexpr Fragment kBecomingColourState = "Becoming colour state ";
 // A colour state with BLACK before it: the aerodrome is closed as well.
-inline constexpr Fragment kBlackPrefix = "BLACK";
 inline constexpr Fragment kAerodromeClosed =
     "The aerodrome is unusable for reasons other than cloud or visibility. ";
 
-// Two or three groups read as one sentence.
-struct Phrase {
-  std::array<Fragment, 3> codes;  // the unused ones empty
-  Sentence words;
-};
-
 // clang-format off
-inline constexpr std::array<Phrase, 34> kPhrases{{
-    {{"WND", "DATA", "ESTMD"}, "Wind data are estimated. "},
-    {{"ALSTG/SLP", "ESTMD", ""}, "Altimeter setting and sea level pressure are estimated. "},
-    {{"ALSTG", "ESTMD", ""}, "Altimeter setting is estimated. "},
-    {{"SLP", "ESTMD", ""}, "Sea level pressure is estimated. "},
-    {{"ACFT", "MSHP", ""}, "Aircraft mishap. "},
-    {{"MT", "OBSC", ""}, "The mountains are obscured. "},
-    {{"MON", "LIB", "NC"}, "The mountains are free of cloud, no change. "},
-    {{"MON", "LIB", ""}, "The mountains are free of cloud. "},
-    {{"MON", "INVIS", "NC"}, "The mountains are not visible, no change. "},
-    {{"MON", "INVIS", ""}, "The mountains are not visible. "},
-    {{"MON", "INC", ""}, "The mountains are in cloud. "},
-    {{"VAL", "NIL", "NC"}, "The valleys are free of fog and cloud, no change. "},
-    {{"VAL", "NIL", ""}, "The valleys are free of fog and cloud. "},
-    {{"VAL", "INVIS", "NC"}, "The valleys are not visible, no change. "},
-    {{"VAL", "INVIS", ""}, "The valleys are not visible. "},
-    {{"BIRD", "HAZARD", ""}, "Bird hazard. "},
-    {{"DENSITY", "ALT", "MISG"}, "Density altitude is missing. "},
-    {{"CIG", "RAG", ""}, "The ceiling is ragged. "},
-    {{"WND", "MISG", ""}, "Wind data are missing. "},
-    {{"CLD", "MISG", ""}, "Cloud data are missing. "},
-    {{"WX", "MISG", ""}, "Present weather data are missing. "},
-    {{"VIS", "MISG", ""}, "Visibility data are missing. "},
-    {{"PCPN", "MISG", ""}, "Precipitation data are missing. "},
-    {{"PRES", "MISG", ""}, "Pressure data are missing. "},
-    {{"ICG", "MISG", ""}, "Icing data are missing. "},
-    {{"ICE", "MISG", ""}, "Icing data are missing. "},
-    {{"TD", "MISG", ""}, "Dew point data are missing. "},
-    {{"DP", "MISG", ""}, "Dew point data are missing. "},
-    {{"T", "MISG", ""}, "Temperature data are missing. "},
-    {{"RVR", "MISG", ""}, "Runway visual range data are missing. "},
-    {{"CIG", "MISG", ""}, "Ceiling data are missing. "},
-    {{"SLP", "MISG", ""}, "Sea level pressure data are missing. "},
-    {{"TS/LTNG", "TEMPO", "UNAVBL"}, "Thunderstorm and lightning data are temporarily unavailable. "},
-    {{"LTG", "DATA", "MISG"}, "Lightning data are missing. "},
+inline constexpr std::array<Sentence, 34> kPhrases{{
+    "Wind data are estimated. ",  // WND DATA ESTMD
+    "Altimeter setting and sea level pressure are estimated. ",  // ALSTG/SLP ESTMD
+    "Altimeter setting is estimated. ",  // ALSTG ESTMD
+    "Sea level pressure is estimated. ",  // SLP ESTMD
+    "Aircraft mishap. ",  // ACFT MSHP
+    "The mountains are obscured. ",  // MT OBSC
+    "The mountains are free of cloud, no change. ",  // MON LIB NC
+    "The mountains are free of cloud. ",  // MON LIB
+    "The mountains are not visible, no change. ",  // MON INVIS NC
+    "The mountains are not visible. ",  // MON INVIS
+    "The mountains are in cloud. ",  // MON INC
+    "The valleys are free of fog and cloud, no change. ",  // VAL NIL NC
+    "The valleys are free of fog and cloud. ",  // VAL NIL
+    "The valleys are not visible, no change. ",  // VAL INVIS NC
+    "The valleys are not visible. ",  // VAL INVIS
+    "Bird hazard. ",  // BIRD HAZARD
+    "Density altitude is missing. ",  // DENSITY ALT MISG
+    "The ceiling is ragged. ",  // CIG RAG
+    "Wind data are missing. ",  // WND MISG
+    "Cloud data are missing. ",  // CLD MISG
+    "Present weather data are missing. ",  // WX MISG
+    "Visibility data are missing. ",  // VIS MISG
+    "Precipitation data are missing. ",  // PCPN MISG
+    "Pressure data are missing. ",  // PRES MISG
+    "Icing data are missing. ",  // ICG MISG
+    "Icing data are missing. ",  // ICE MISG
+    "Dew point data are missing. ",  // TD MISG
+    "Dew point data are missing. ",  // DP MISG
+    "Temperature data are missing. ",  // T MISG
+    "Runway visual range data are missing. ",  // RVR MISG
+    "Ceiling data are missing. ",  // CIG MISG
+    "Sea level pressure data are missing. ",  // SLP MISG
+    "Thunderstorm and lightning data are temporarily unavailable. ",  // TS/LTNG TEMPO UNAVBL
+    "Lightning data are missing. ",  // LTG DATA MISG
 }};
 // clang-format on
 
@@ -153,27 +137,26 @@ inline constexpr Fragment kTopOfTheHour = "the top of the hour";
 inline constexpr Fragment kAt = " at ";
 inline constexpr Fragment kCommaAt = ", at ";
 
-inline constexpr std::array<Word, 16> kCompass{{
-    {"N", "north"},
-    {"NE", "north-east"},
-    {"E", "east"},
-    {"SE", "south-east"},
-    {"S", "south"},
-    {"SW", "south-west"},
-    {"W", "west"},
-    {"NW", "north-west"},
-    {"NNE", "north-north-east"},
-    {"ENE", "east-north-east"},
-    {"ESE", "east-south-east"},
-    {"SSE", "south-south-east"},
-    {"SSW", "south-south-west"},
-    {"WSW", "west-south-west"},
-    {"WNW", "west-north-west"},
-    {"NNW", "north-north-west"},
+// The compass points, in the order of codes::Compass (the first for none).
+inline constexpr std::array<Fragment, 17> kCompass{{
+    "",
+    "north",
+    "north-east",
+    "east",
+    "south-east",
+    "south",
+    "south-west",
+    "west",
+    "north-west",
+    "north-north-east",
+    "east-north-east",
+    "east-south-east",
+    "south-south-east",
+    "south-south-west",
+    "west-south-west",
+    "west-north-west",
+    "north-north-west",
 }};
-// Directions written out in full in some reports.
-inline constexpr std::array<Word, 4> kCompassWords{
-    {{"NORTH", "north"}, {"EAST", "east"}, {"SOUTH", "south"}, {"WEST", "west"}}};
 
 // Places that follow a phenomenon (FMH-1: DSNT, VC, OHD, ALQDS and the compass points).
 inline constexpr Fragment kToThe = " to the ";
@@ -325,40 +308,39 @@ inline constexpr Fragment kCloudHeightSensorAt = "cloud height sensor at ";
 inline constexpr Fragment kRunway = "runway ";
 inline constexpr Fragment kIsNotAvailable = " is not available. ";
 
-inline constexpr std::array<Word, 5> kSkyCovers{{{"FEW", "few"},
-                                                 {"SCT", "scattered"},
-                                                 {"BKN", "broken"},
-                                                 {"OVC", "overcast"},
-                                                 {"SKC", "clear"}}};
+inline constexpr std::array<Fragment, 5> kSkyCovers{{
+    "few",        // FEW
+    "scattered",  // SCT
+    "broken",     // BKN
+    "overcast",   // OVC
+    "clear",      // SKC
+}};
 
 // --- Phenomena and cloud types --------------------------------------------------------------
 
-// Phenomena that the remarks place (TS DSNT NW, VIRGA N, CB OHD MOV E) or time (RAB15E30).
+// Phenomena and clouds that the remarks place (CB OHD MOV E, VIRGA N) in words of their own; a
+// weather code (TS DSNT NW, RAB15E30) is worded from the body's table of weather words.
 // clang-format off
-inline constexpr std::array<Word, 41> kPhenomena{{
-    {"TS", "thunderstorm"}, {"CB", "cumulonimbus"}, {"CBMAM", "cumulonimbus mammatus"},
-    {"TCU", "towering cumulus"}, {"ACC", "altocumulus castellanus"},
-    {"ACSL", "standing lenticular altocumulus"}, {"SCSL", "standing lenticular stratocumulus"},
-    {"CCSL", "standing lenticular cirrocumulus"}, {"VIRGA", "virga"},
-    {"RA", "rain"}, {"DZ", "drizzle"}, {"SN", "snow"}, {"SG", "snow grains"},
-    {"IC", "ice crystals"}, {"PL", "ice pellets"}, {"PE", "ice pellets"}, {"GR", "hail"},
-    {"GS", "small hail"}, {"UP", "unknown precipitation"}, {"FG", "fog"}, {"BR", "mist"},
-    {"HZ", "haze"}, {"FU", "smoke"}, {"DU", "dust"}, {"SA", "sand"}, {"VA", "volcanic ash"},
-    {"PY", "spray"}, {"SQ", "squalls"}, {"FC", "funnel cloud"}, {"SS", "sandstorm"},
-    {"DS", "duststorm"}, {"PO", "dust whirls"}, {"SH", "showers"}, {"VCSH", "showers in the vicinity"},
-    {"VCTS", "thunderstorm in the vicinity"}, {"SMOKE", "smoke"}, {"FOG", "fog"},
-    {"HAZE", "haze"}, {"SHRA", "rain showers"}, {"SHSN", "snow showers"}, {"BCFG", "fog patches"},
+inline constexpr std::array<Fragment, 14> kSights{{
+    "cumulonimbus",  // CB
+    "cumulonimbus mammatus",  // CBMAM
+    "towering cumulus",  // TCU
+    "altocumulus castellanus",  // ACC
+    "standing lenticular altocumulus",  // ACSL
+    "standing lenticular stratocumulus",  // SCSL
+    "standing lenticular cirrocumulus",  // CCSL
+    "virga",  // VIRGA
+    "showers in the vicinity",  // VCSH
+    "thunderstorm in the vicinity",  // VCTS
+    "smoke",  // SMOKE
+    "fog",  // FOG
+    "haze",  // HAZE
+    "fog patches",  // BCFG
 }};
 // clang-format on
-// Words before a phenomenon: intensity and descriptor of a weather code.
+// Words before a phenomenon: the intensity of a weather code.
 inline constexpr Fragment kLight = "light ";
 inline constexpr Fragment kHeavy = "heavy ";
-// clang-format off
-inline constexpr std::array<Word, 8> kDescriptors{{
-    {"SH", "showers of "}, {"FZ", "freezing "}, {"BL", "blowing "}, {"DR", "low drifting "},
-    {"MI", "shallow "}, {"BC", "patches of "}, {"PR", "partial "}, {"TS", "thunderstorm with "},
-}};
-// clang-format on
 inline constexpr Fragment kBegan = " began at ";
 inline constexpr Fragment kEnded = " ended at ";
 inline constexpr Fragment kBeganOther = "began at ";
@@ -366,16 +348,34 @@ inline constexpr Fragment kEndedOther = "ended at ";
 
 // Cloud genera and the obscurations Canadian reports give an opacity for (SC6AC2, FG6ST2).
 // clang-format off
-inline constexpr std::array<Word, 27> kLayerTypes{{
-    {"ACC", "altocumulus castellanus"}, {"TCU", "towering cumulus"},
-    {"BLSN", "blowing snow"}, {"BLDU", "blowing dust"}, {"BLSA", "blowing sand"},
-    {"DRSN", "drifting snow"},
-    {"CI", "cirrus"}, {"CS", "cirrostratus"}, {"CC", "cirrocumulus"}, {"AS", "altostratus"},
-    {"AC", "altocumulus"}, {"NS", "nimbostratus"}, {"SC", "stratocumulus"}, {"ST", "stratus"},
-    {"SF", "stratus fractus"}, {"CU", "cumulus"}, {"CF", "cumulus fractus"},
-    {"CB", "cumulonimbus"}, {"FG", "fog"}, {"BR", "mist"}, {"SN", "snow"}, {"HZ", "haze"},
-    {"FU", "smoke"}, {"RA", "rain"}, {"DZ", "drizzle"}, {"PL", "ice pellets"},
-    {"IC", "ice crystals"},
+inline constexpr std::array<Fragment, 27> kLayerTypes{{
+    "altocumulus castellanus",  // ACC
+    "towering cumulus",  // TCU
+    "blowing snow",  // BLSN
+    "blowing dust",  // BLDU
+    "blowing sand",  // BLSA
+    "drifting snow",  // DRSN
+    "cirrus",  // CI
+    "cirrostratus",  // CS
+    "cirrocumulus",  // CC
+    "altostratus",  // AS
+    "altocumulus",  // AC
+    "nimbostratus",  // NS
+    "stratocumulus",  // SC
+    "stratus",  // ST
+    "stratus fractus",  // SF
+    "cumulus",  // CU
+    "cumulus fractus",  // CF
+    "cumulonimbus",  // CB
+    "fog",  // FG
+    "mist",  // BR
+    "snow",  // SN
+    "haze",  // HZ
+    "smoke",  // FU
+    "rain",  // RA
+    "drizzle",  // DZ
+    "ice pellets",  // PL
+    "ice crystals",  // IC
 }};
 // clang-format on
 inline constexpr Fragment kLayersIntro = "Sky cover by layer: ";
@@ -389,14 +389,18 @@ inline constexpr Fragment kLayerOf = "Layer of ";
 inline constexpr Fragment kAtTheSurface = " at the surface";
 
 // Lightning: frequency, then the types of discharge.
-inline constexpr std::array<Word, 3> kLightningFrequency{{{"OCNL", "Occasional lightning"},
-                                                          {"FRQ", "Frequent lightning"},
-                                                          {"CONS", "Continuous lightning"}}};
+inline constexpr std::array<Fragment, 3> kLightningFrequency{{
+    "Occasional lightning",  // OCNL
+    "Frequent lightning",    // FRQ
+    "Continuous lightning",  // CONS
+}};
 inline constexpr Fragment kLightning = "Lightning";
-inline constexpr std::array<Word, 4> kLightningTypes{{{"IC", "in cloud"},
-                                                      {"CC", "cloud to cloud"},
-                                                      {"CG", "cloud to ground"},
-                                                      {"CA", "cloud to air"}}};
+inline constexpr std::array<Fragment, 4> kLightningTypes{{
+    "in cloud",         // IC
+    "cloud to cloud",   // CC
+    "cloud to ground",  // CG
+    "cloud to air",     // CA
+}};
 
 // Cloud types 8/CLCMCH: WMO code tables 0513 (low), 0515 (middle) and 0509 (high); the last
 // entry of each is the solidus: clouds not visible.
@@ -454,43 +458,5 @@ inline constexpr Fragment kNextOnThe = ", next observation on the ";
 inline constexpr Fragment kBirdHazardOnRunway = "Bird hazard on runway ";
 inline constexpr Fragment kVariableSky = " is variable between ";
 inline constexpr Fragment kCloudBaseIs = "Cloud base is ";
-
-// --- Wording functions ----------------------------------------------------------------------
-
-// Digits without their leading zeros (one zero stays for zero).
-inline void appendInteger(TextBuffer& out, std::string_view digits) {
-  std::size_t i = 0;
-  while (i + 1 < digits.size() && digits[i] == '0') ++i;
-  out += digits.substr(i);
-}
-
-// A time of the remarks: hhmm as "15.47 GMT", mm as "47 minutes past the hour", 00 as "the top
-// of the hour".
-inline void appendTime(TextBuffer& out, std::string_view time) {
-  if (time.size() == 4) {
-    appendText(out, time.substr(0, 2), kTimeSeparator, time.substr(2), kGmt);
-  } else if (time == "00") {
-    out += kTopOfTheHour;
-  } else {
-    appendInteger(out, time);
-    out += time == "01" ? kMinutePastTheHour : kPastTheHour;
-  }
-}
-
-// A count and its unit, singular for 1: "1 knot", "12 knots" (digits as typed: "012").
-inline void appendCount(TextBuffer& out, std::string_view digits, std::string_view one,
-                        std::string_view many) {
-  appendInteger(out, digits);
-  const bool single = digits.find_first_not_of('0') == digits.size() - 1 && digits.back() == '1';
-  out += single ? one : many;
-}
-
-// A colour state after TEMPO or BECMG lowers the capital of its sentence.
-static_assert([] {
-  for (const SentenceWord& w : kColourStates) {
-    if (!w.words.starts_with("Colour")) return false;
-  }
-  return true;
-}());
 
 }  // namespace vantrel::remark_words

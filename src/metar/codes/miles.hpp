@@ -19,6 +19,11 @@ constexpr bool isFraction(std::string_view s) noexcept {
          allDigits(s.substr(slash + 1)) && !allZeros(s.substr(slash + 1));
 }
 
+// One or two digits: whole statute miles, before a fraction or alone.
+constexpr bool isWholeMiles(std::string_view s) noexcept {
+  return (s.size() == 1 || s.size() == 2) && allDigits(s);
+}
+
 struct Miles {
   Bound bound = Bound::kExact;
   std::string_view whole;     // 1 or 2 digits, as typed; empty for a fraction alone
@@ -32,7 +37,7 @@ constexpr std::optional<Miles> milesOf(std::string_view s) noexcept {
     m.bound = asciiUpper(s[0]) == 'M' ? Bound::kLessThan : Bound::kMoreThan;
     s.remove_prefix(1);
   }
-  if ((s.size() == 1 || s.size() == 2) && allDigits(s)) {
+  if (isWholeMiles(s)) {
     m.whole = s;
   } else if (isFraction(s)) {
     m.fraction = s;
