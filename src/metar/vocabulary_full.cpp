@@ -169,6 +169,16 @@ constexpr Sentence kQnhNotReported = "QNH is not reported. ";
 constexpr Sentence kAltimeterNotReported = "Altimeter setting is not reported. ";
 constexpr Sentence kAerodromeClosedBySnow = "The aerodrome is closed by snow. ";
 constexpr Sentence kRecentWeatherNotReported = "Recent weather is not reported. ";
+// CAVOK (ICAO Annex 3): visibility 10 km or more, no cloud below 1500 m (5000 ft) or the highest
+// minimum sector altitude, no cumulonimbus or towering cumulus, no significant weather.
+constexpr Sentence kCeilingAndVisibilityOk =
+    "Ceiling and visibility OK: visibility 10 kilometres or more, no cloud below 5000 feet or the "
+    "highest minimum sector altitude, no cumulonimbus or towering cumulus, and no significant "
+    "weather. ";
+// SKC: no cloud at all; VV///: the sky is obscured, by whatever obscures it.
+constexpr Sentence kNoCloudAtAll = "The sky is clear: no cloud at all. ";
+constexpr Sentence kSkyObscured =
+    "The sky is obscured and the vertical visibility is not available. ";
 constexpr Fragment kVariationNotReported = " The variation of the wind direction is not reported.";
 constexpr Fragment kRunwayOfLastReport = "Runway state repeated from the last report";
 constexpr Fragment kClosedBySnow = "closed by snow";
@@ -246,6 +256,12 @@ std::string_view classicSentenceOf(const codes::WeatherCode& code) {
   if (code.vicinity || code.count != 1) return {};
   const codes::Phenomenon p = code.phenomena[0];
   const auto pi = static_cast<std::size_t>(p);
+  // Patches of fog and shallow fog leave the visibility as it is: the classic sentences say it is
+  // half a mile or less.
+  if (p == codes::Phenomenon::kFG &&
+      (code.has(codes::Descriptor::kBC) || code.has(codes::Descriptor::kMI))) {
+    return {};
+  }
   if (code.descriptor == codes::Descriptor::kNone) {
     if (code.intensity == codes::Intensity::kHeavy && p == codes::Phenomenon::kFC) return {};
     return pi < codes::kClassicPhenomena ? classicWeatherSentence(p, code.intensity)
@@ -349,7 +365,7 @@ void appendVisibility(TextBuffer& out, const values::Visibility& v) {
   using Kind = values::Visibility::Kind;
   switch (v.kind) {
     case Kind::kCavok:
-      out += kCavok;
+      out += kCeilingAndVisibilityOk;
       return;
     case Kind::kNotReported:
       out += kVisibilityNotReported;
@@ -437,7 +453,7 @@ void appendCloud(TextBuffer& out, const values::Cloud& c) {
   using Kind = values::Cloud::Kind;
   switch (c.kind) {
     case Kind::kSkyClear:
-      out += kSkyClear;
+      out += kNoCloudAtAll;
       return;
     case Kind::kClearBelow12000:
       out += kClearBelow12000;
@@ -453,7 +469,7 @@ void appendCloud(TextBuffer& out, const values::Cloud& c) {
       return;
     case Kind::kVerticalVisibility:
       if (c.height.empty()) {
-        out += kVerticalVisibilityUnknown;
+        out += kSkyObscured;
       } else {
         appendVerticalVisibility(out, c.height);
       }

@@ -23,10 +23,8 @@ struct Placer {
   void operator()(const values::Visibility& v) const {
     SectionFacts& facts = text.facts;
     if (v.kind == values::Visibility::Kind::kCavok) {
-      // On the sky line of the body, on the visibility line of a trend section. In the body the
-      // weather line, when there is one, opens with it too, as in the classic reading.
+      // On the sky line of the body, on the visibility line of a trend section.
       words::appendVisibility(on(section == Section::kBody ? text.sky : text.visibility), v);
-      if (section == Section::kBody) words::appendVisibility(on(text.weather), v);
     } else {
       words::appendVisibility(on(text.visibility), v);
     }

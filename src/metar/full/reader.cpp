@@ -28,6 +28,19 @@ bool isFromTime(const Group& g) {
   return g.size() == 6 && g.upperSliceIs(1, "FM") && codes::allDigits(g.bytes().substr(2));
 }
 
+// METAR or SPECI, a station and an issue time after the first group: where a second report
+// begins on the same line, or the number of groups when there is none.
+std::size_t secondReportAt(const std::vector<Group>& groups) {
+  for (std::size_t k = 1; k + 2 < groups.size(); ++k) {
+    const Group& time = groups[k + 2];
+    if ((groups[k].upperIs("METAR") || groups[k].upperIs("SPECI")) && groups[k + 1].size() == 4 &&
+        time.size() == 7 && time.upperAt(7) == 'Z' && codes::allDigits(time.bytes().substr(0, 6))) {
+      return k;
+    }
+  }
+  return groups.size();
+}
+
 }  // namespace
 
 void FullReader::notRead(const Group& g) {
@@ -64,6 +77,13 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
     }
   }
   notTranslated_.clear();
+  // A second report on the same line ends the first: its groups are not the first station's
+  // weather, and are named as not read.
+  secondReport_.clear();
+  if (const std::size_t second = secondReportAt(groups_); second < groups_.size()) {
+    secondReport_.assign(groups_.begin() + static_cast<std::ptrdiff_t>(second), groups_.end());
+    groups_.resize(second);
+  }
 
   std::size_t i = 0;
   if (!readHeader(writer, i)) {
@@ -89,6 +109,11 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
   if (body_.weatherFound) writer.write(body_.weather);
   writer.write(body_.sky);
   writer.write(body_.temperature);
+  // The supplementary groups of the body belong to the observation, before any trend.
+  if (!supplementary_.empty()) {
+    writer.write(supplementary_);
+    supplementary_.clear();
+  }
 
   // The trend: any number of sections (NOSIG was read with the body).
   bool sectionWritten = false;
@@ -136,7 +161,7 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
   writeClosingLines(writer, closingLinesOf(sectionWritten ? &section_ : nullptr,
                                            lastKind == TrendKind::kBecoming, nosig_, weatherFound));
 
-  // Supplementary groups, the remarks, and what could not be read.
+  // Supplementary groups of the trend sections, the remarks, and what could not be read.
   if (!supplementary_.empty()) writer.write(supplementary_);
   if (i < groups_.size()) {
     remarks_.clear();
@@ -166,6 +191,7 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
 }
 
 void FullReader::writeNotTranslated(Writer& writer) {
+  for (const Group& g : secondReport_) notRead(g);
   if (notTranslated_.empty()) return;
   notTranslated_ += words::kNotTranslatedEnd;
   writer.write(notTranslated_);
