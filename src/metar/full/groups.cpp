@@ -13,10 +13,14 @@ struct Placer {
   SectionText& text;
   LineText& supplementary;
   const Group& first;  // the group the value begins with
+  std::size_t end;     // the index of the group after the value's last
 
   TextBuffer& on(LineText& line) const { return line.add(first); }
 
-  void operator()(const values::Wind& v) const { words::appendWind(on(text.wind), v, section); }
+  void operator()(const values::Wind& v) const {
+    words::appendWind(on(text.wind), v, section);
+    text.facts.windFound = true;
+  }
   void operator()(const values::WindVariation& v) const {
     words::appendWindVariation(on(text.wind), v, section);
   }
@@ -30,6 +34,7 @@ struct Placer {
     }
     if (v.kind == values::Visibility::Kind::kMetres) facts.visibilityMetres = v.metres;
     facts.visibilityFound = true;
+    facts.visibilityEnd = end;
   }
   void operator()(const values::RunwayRange& v) const {
     words::appendRunwayRange(on(text.visibility), v);
@@ -45,6 +50,7 @@ struct Placer {
   void operator()(const values::Directions& v) const { words::appendDirections(on(text.sky), v); }
   void operator()(const values::Temperature& v) const {
     words::appendTemperature(on(text.temperature), v);
+    text.facts.temperatureFound = true;
   }
   void operator()(const values::Pressure& v) const {
     words::appendPressure(on(text.temperature), v);
@@ -62,6 +68,7 @@ struct Placer {
   // A colour state of a trend section is forecast with the section's visibility.
   void operator()(const values::ColourState& v) const {
     words::appendColourState(on(section == Section::kBody ? supplementary : text.visibility), v);
+    text.facts.colourStateFound = true;
   }
   void operator()(const values::Rainfall& v) const { words::appendRainfall(on(supplementary), v); }
   void operator()(const values::ElementNotReported&) const {
@@ -99,17 +106,8 @@ bool isObservation(const values::GroupValue& value) {
 // forecast, as Dutch military reports write their trend).
 bool inPlace(const values::GroupValue& value, Section section, const SectionFacts& facts) {
   if (section != Section::kBody) return true;
-  if (std::holds_alternative<values::Wind>(value) && facts.windFound) return false;
-  return !(facts.colourStateFound && isObservation(value));
-}
-
-// What the section knows once `value`, of `n` groups from groups[i], is read.
-void learn(const values::GroupValue& value, std::size_t i, std::size_t n, SectionFacts& facts) {
-  facts.anyRead = true;
-  if (std::holds_alternative<values::Wind>(value)) facts.windFound = true;
-  if (std::holds_alternative<values::Visibility>(value)) facts.visibilityEnd = i + n;
-  if (std::holds_alternative<values::Temperature>(value)) facts.temperatureFound = true;
-  if (std::holds_alternative<values::ColourState>(value)) facts.colourStateFound = true;
+  if (facts.windFound && std::holds_alternative<values::Wind>(value)) return false;
+  return !facts.colourStateFound || !isObservation(value);
 }
 
 }  // namespace
@@ -122,8 +120,8 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   const Context context{groups, i, u->view(), section, text.facts};
   const std::size_t n = recognise(context, value);
   if (n == 0 || !inPlace(value, section, text.facts)) return 0;
-  std::visit(Placer{section, text, supplementary, groups[i]}, value);
-  learn(value, i, n, text.facts);
+  std::visit(Placer{section, text, supplementary, groups[i], i + n}, value);
+  text.facts.anyRead = true;
   if (n > 1) {
     LineText& line = lineOf(value, section, text, supplementary);
     for (std::size_t k = 1; k < n; ++k) line.credit(groups[i + k].bytes());

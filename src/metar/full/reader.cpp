@@ -19,8 +19,18 @@ bool isRemarks(const Group& g) {
 }
 
 bool isTrendKeyword(const Group& g) {
-  return g.upperIs("BECMG") || g.upperIs("TEMPO") || g.upperIs("INTER") || g.upperIs("PROB30") ||
-         g.upperIs("PROB40");
+  switch (g.upperAt(1)) {
+    case 'B':
+      return g.upperIs("BECMG");
+    case 'T':
+      return g.upperIs("TEMPO");
+    case 'I':
+      return g.upperIs("INTER");
+    case 'P':
+      return g.upperIs("PROB30") || g.upperIs("PROB40");
+    default:
+      return false;
+  }
 }
 
 // FMhhmm where a trend section may begin: the Australian form of a trend from a time on.

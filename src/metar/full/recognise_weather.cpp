@@ -60,11 +60,9 @@ std::size_t readDirections(const Context& c, values::GroupValue& value) {
   const std::size_t i = c.i;
   // Most groups are no subject: look at the word after them first, which must place them.
   if (i + 1 >= groups.size() || groups[i + 1].size() > 4) return 0;
-  const std::optional<Upper> after = upper(groups[i + 1]);
-  if (!after) return 0;
-  const std::string_view a = after->view();
-  if (!(a == "TO" || a == "DSNT" || a == "AND" || a == "OTF" || a == "OVER" ||
-        codes::eightPointOf(a) != codes::Compass::kNone)) {
+  const std::string_view a = groups[i + 1].bytes();
+  if (!(codes::is(a, "TO") || codes::is(a, "DSNT") || codes::is(a, "AND") || codes::is(a, "OTF") ||
+        codes::is(a, "OVER") || codes::eightPointOf(a) != codes::Compass::kNone)) {
     return 0;
   }
   values::Directions d;
