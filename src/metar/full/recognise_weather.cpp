@@ -58,7 +58,11 @@ std::size_t readSplitRecentWeather(const Context& c, values::GroupValue& value) 
 std::size_t readDirections(const Context& c, values::GroupValue& value) {
   const std::span<const Group> groups = c.groups;
   const std::size_t i = c.i;
-  // Most groups are no subject: look at the word after them first, which must place them.
+  // Most groups are no subject (CB, TCU, or a weather code: letters only), and most words after
+  // one do not place it: both are cheap to tell.
+  for (const char ch : c.u) {
+    if (ch < 'A' || ch > 'Z') return 0;
+  }
   if (i + 1 >= groups.size() || groups[i + 1].size() > 4) return 0;
   const std::string_view a = groups[i + 1].bytes();
   if (!(codes::is(a, "TO") || codes::is(a, "DSNT") || codes::is(a, "AND") || codes::is(a, "OTF") ||
