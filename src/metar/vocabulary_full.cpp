@@ -1,6 +1,7 @@
 // The sentences only the full reading writes. Shared fragments come from vocabulary.cpp's
 // wording functions, so a classic sentence is never spelt twice.
 
+#include "metar/compass_words.hpp"
 #include "metar/fragments.hpp"
 #include "metar/text.hpp"
 #include "metar/vocabulary.hpp"
@@ -25,24 +26,6 @@ constexpr Fragment kSpeedNotReported = " degree, speed not reported";
 constexpr Fragment kMinimumVisibilityIs = "Minimum visibility is ";
 constexpr Fragment kFeet = " feet";
 constexpr Fragment kTowards = " towards the ";
-// In the order of codes::Compass.
-constexpr std::array<Fragment, 17> kCompass = {"",
-                                               "north",
-                                               "north-east",
-                                               "east",
-                                               "south-east",
-                                               "south",
-                                               "south-west",
-                                               "west",
-                                               "north-west",
-                                               "north-north-east",
-                                               "east-north-east",
-                                               "east-south-east",
-                                               "south-south-east",
-                                               "south-south-west",
-                                               "west-south-west",
-                                               "west-north-west",
-                                               "north-north-west"};
 constexpr Fragment kStatuteMile = " statute mile";
 constexpr Fragment kStatuteMiles = " statute miles";
 
@@ -199,10 +182,6 @@ std::string_view bounded(codes::Bound bound) {
       break;
   }
   return {};
-}
-
-Fragment compassWords(codes::Compass c) {
-  return kCompass[static_cast<std::size_t>(c)];
 }
 
 // "light showers of rain and snow", "thunderstorm with heavy rain", "freezing drizzle".
@@ -385,7 +364,7 @@ void appendVisibility(TextBuffer& out, const values::Visibility& v) {
       return;
     case Kind::kDirectional:
       appendText(out, v.afterAnother ? kMinimumVisibilityIs : kVisibilityIs, v.metres, kMetres,
-                 kTowards, compassWords(v.direction), kStop);
+                 kTowards, nameOf(v.direction), kStop);
       return;
     case Kind::kStatuteMiles:
       break;
@@ -514,7 +493,7 @@ void appendDirections(TextBuffer& out, const values::Directions& d) {
   out += kToThe;
   for (std::size_t i = 0; i < d.count; ++i) {
     if (i != 0) out += i + 1 == d.count ? kAnd : kComma;
-    out += compassWords(d.directions[i]);
+    out += nameOf(d.directions[i]);
   }
   out += kStop;
 }
