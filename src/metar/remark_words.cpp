@@ -1,27 +1,29 @@
-// The wording of the remarks: a sentence for each remark value, from the words of
-// remark_vocabulary.hpp. Numbers keep their digits as typed, without leading zeros.
-
-#include "metar/remark_words.hpp"
+// The wording of the remarks: a sentence (ending in ". ") for each remark value of
+// remark_kinds.hpp, from the words of remark_vocabulary.hpp and, for a remark that alone uses
+// them, fragments of its own here. The sentence starts with a capital; the wording, not the
+// reader, decides the case and the number of every word. Numbers keep their digits as typed,
+// without leading zeros.
 
 #include <algorithm>
 #include <cstddef>
 #include <string_view>
 
+#include "metar/remark_kinds.hpp"
 #include "metar/remark_vocabulary.hpp"
 #include "metar/text.hpp"
 #include "metar/vocabulary.hpp"
 #include "metar/weather_words.hpp"
 
-namespace vantrel::remark_words {
+namespace vantrel::remarks {
+
+using namespace remark_words;  // NOLINT(google-build-using-namespace): the words of this file
+
 namespace {
 
 namespace rv = remarks;
-using std::string_view;
 
 // Each table of words follows its table of codes.
-static_assert(kWholeRemarks.size() == rv::kWholeRemarkCodes.size());
 static_assert(kColours.size() == rv::kColourCodes.size());
-static_assert(kPhrases.size() == rv::kPhraseCodes.size());
 static_assert(kSights.size() == rv::kSightCodes.size());
 static_assert(kLayerTypes.size() == rv::kLayerCodes.size());
 static_assert(kSkyCovers.size() == rv::kSkyCoverCodes.size());
@@ -238,7 +240,7 @@ void appendSight(TextBuffer& out, const rv::Sight& s) {
   }
 }
 
-void appendAmount(TextBuffer& out, const Amount& a, const rv::Amount& value) {
+void appendAmount(TextBuffer& out, const AmountWords& a, const rv::Amount& value) {
   if (value.missing) {
     out += a.missing;
   } else if (value.zero && !a.trace.empty()) {
@@ -250,7 +252,7 @@ void appendAmount(TextBuffer& out, const Amount& a, const rv::Amount& value) {
   }
 }
 
-const Amount& amountWords(rv::AmountKind kind) {
+const AmountWords& amountWords(rv::AmountKind kind) {
   switch (kind) {
     case rv::AmountKind::kHourlyPrecipitation:
       return kHourlyPrecipitation;
@@ -613,7 +615,7 @@ void append(TextBuffer& out, const rv::RecentWeather& v) {
 // --- Other remarks --------------------------------------------------------------------------
 
 void append(TextBuffer& out, const rv::WholeRemark& v) {
-  out += kWholeRemarks[v.index];
+  out += kWholeRemarks[v.index].sentence;
 }
 
 void append(TextBuffer& out, const rv::ColourState& v) {
@@ -633,7 +635,7 @@ void append(TextBuffer& out, const rv::ColourState& v) {
 }
 
 void append(TextBuffer& out, const rv::Phrase& v) {
-  out += kPhrases[v.index];
+  out += kPhrases[v.index].sentence;
 }
 
 void append(TextBuffer& out, const rv::Nosig& /*unused*/) {
@@ -692,4 +694,4 @@ void append(TextBuffer& out, const rv::BirdHazard& v) {
   out += kStop;
 }
 
-}  // namespace vantrel::remark_words
+}  // namespace vantrel::remarks
