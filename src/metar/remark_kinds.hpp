@@ -154,7 +154,7 @@ struct Amount {
   bool missing = false;  // all slashes
   bool zero = false;     // all zeros: a trace where the kind has one
 };
-Reading<Amount> readAmount(Groups gs);
+Reading<Amount> readAmount(Groups gs, const Context& context);
 void append(TextBuffer& out, const Amount& value);
 
 struct Altimeter {  // Apppp, App.pp
@@ -175,8 +175,8 @@ struct CloudBase {  // QBBhhh
 Reading<CloudBase> readCloudBase(Groups gs);
 void append(TextBuffer& out, const CloudBase& value);
 
-struct Qfe {  // QFEppp[.p][/pppp]
-  string_view millimetres;
+struct Qfe {                 // QFEppp[.p][/pppp], QFEppp (800 and more), QFEpppp
+  string_view millimetres;   // empty when not given
   string_view hectopascals;  // empty when not given
 };
 Reading<Qfe> readQfe(Groups gs);
@@ -196,7 +196,8 @@ Reading<Extremes24h> readExtremes24h(Groups gs);
 void append(TextBuffer& out, const Extremes24h& value);
 
 struct Tendency {                   // 5appp, 5////
-  std::uint8_t characteristic = 0;  // WMO code table 0200
+  std::uint8_t characteristic = 0;  // WMO code table 0200: 0-3 higher (0 or the same), 4 the
+                                    // same, 5-8 lower (5 or the same) than 3 hours ago
   string_view change;               // ppp, tenths of a hectopascal
   bool missing = false;
 };
@@ -296,9 +297,10 @@ struct MinimumVisibility {  // VIS MIN mmmm
 Reading<MinimumVisibility> readMinimumVisibility(Groups gs);
 void append(TextBuffer& out, const MinimumVisibility& value);
 
-struct Ceiling {          // CIGhhh, CIG hhh [RWYnn], CIG hhhVhhh
+struct Ceiling {          // CIGhhh, CIG hhh [RWYnn|direction], CIG hhhVhhh
   string_view low, high;  // hundreds of feet; high empty when not variable
-  string_view runway;
+  string_view runway;     // the second location, or empty
+  Direction sector;       // range empty: no sector
 };
 Reading<Ceiling> readCeiling(Groups gs);
 void append(TextBuffer& out, const Ceiling& value);

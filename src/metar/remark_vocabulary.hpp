@@ -92,12 +92,13 @@ struct PhraseWords {
   Sentence sentence;
 };
 // clang-format off
-inline constexpr std::array<PhraseWords, 34> kPhrases{{
+inline constexpr std::array<PhraseWords, 35> kPhrases{{
     {{"WND", "DATA", "ESTMD"}, "Wind data are estimated. "},
     {{"ALSTG/SLP", "ESTMD", ""}, "Altimeter setting and sea level pressure are estimated. "},
     {{"ALSTG", "ESTMD", ""}, "Altimeter setting is estimated. "},
     {{"SLP", "ESTMD", ""}, "Sea level pressure is estimated. "},
     {{"ACFT", "MSHP", ""}, "Aircraft mishap. "},
+    {{"APRNT", "FROPA", ""}, "Apparent frontal passage. "},
     {{"MT", "OBSC", ""}, "The mountains are obscured. "},
     {{"MON", "LIB", "NC"}, "The mountains are free of cloud, no change. "},
     {{"MON", "LIB", ""}, "The mountains are free of cloud. "},
@@ -199,20 +200,25 @@ inline constexpr Fragment kMillimetresOfMercury = " millimetres of mercury";
 inline constexpr Fragment kOpenBracket = " (";
 inline constexpr Fragment kCloseBracket = ")";
 
-// Pressure tendency 5appp: the characteristic a, WMO code table 0200, then the net change.
+// Pressure tendency 5appp: the characteristic a, WMO code table 0200, then the change ppp with
+// its direction, which the table gives (0 to 3 higher, 5 to 8 lower, 4 the same; 0 and 5 the
+// same when ppp is nought).
 inline constexpr Fragment kTendencyIntro = "In the last 3 hours the pressure ";
 inline constexpr std::array<Fragment, 9> kTendency{{
-    "increased, then decreased, and is the same as or higher than 3 hours ago",
+    "increased, then decreased",
     "increased, then held steady, or increased, then increased more slowly",
     "increased steadily or unsteadily",
     "decreased or held steady, then increased, or increased, then increased more rapidly",
     "held steady",
-    "decreased, then increased, and is the same as or lower than 3 hours ago",
+    "decreased, then increased",
     "decreased, then held steady, or decreased, then decreased more slowly",
     "decreased steadily or unsteadily",
     "held steady or increased, then decreased, or decreased, then decreased more rapidly",
 }};
-inline constexpr Fragment kNetChange = "; net change ";
+inline constexpr Fragment kItIs = "; it is ";
+inline constexpr Fragment kHigherThan = " higher than 3 hours ago. ";
+inline constexpr Fragment kLowerThan = " lower than 3 hours ago. ";
+inline constexpr Fragment kSameAsThreeHoursAgo = "; it is the same as 3 hours ago. ";
 inline constexpr Fragment kTendencyNotReported = "Pressure tendency is not reported. ";
 
 // --- Temperature ----------------------------------------------------------------------------

@@ -53,6 +53,10 @@ void appendTime(TextBuffer& out, string_view time) {
   }
 }
 
+bool allNought(string_view digits) {
+  return digits.find_first_not_of('0') == string_view::npos;
+}
+
 // A count and its unit, singular for 1: "1 knot", "12 knots" (digits as typed: "012").
 void appendCount(TextBuffer& out, string_view digits, string_view one, string_view many) {
   appendInteger(out, digits);
@@ -341,7 +345,13 @@ void append(TextBuffer& out, const rv::CloudBase& v) {
 }
 
 void append(TextBuffer& out, const rv::Qfe& v) {
-  appendText(out, kQfeIs, v.millimetres, kMillimetresOfMercury);
+  out += kQfeIs;
+  if (v.millimetres.empty()) {
+    appendInteger(out, v.hectopascals);
+    appendText(out, kHectopascals, kStop);
+    return;
+  }
+  appendText(out, v.millimetres, kMillimetresOfMercury);
   if (!v.hectopascals.empty()) {
     out += kOpenBracket;
     appendInteger(out, v.hectopascals);
@@ -369,9 +379,18 @@ void append(TextBuffer& out, const rv::Tendency& v) {
     out += kTendencyNotReported;
     return;
   }
-  appendText(out, kTendencyIntro, kTendency[v.characteristic], kNetChange);
+  appendText(out, kTendencyIntro, kTendency[v.characteristic]);
+  // Table 0200: 0 to 3 higher than 3 hours ago, 5 to 8 lower; 0 and 5 the same when the change
+  // is nought, and 4 always (the reader leaves 4 with a change unread).
+  const bool same = v.characteristic == 4 ||
+                    ((v.characteristic == 0 || v.characteristic == 5) && allNought(v.change));
+  if (same) {
+    out += kSameAsThreeHoursAgo;
+    return;
+  }
+  out += kItIs;
   appendScaled(out, v.change, 1);
-  appendText(out, kHectopascals, kStop);
+  appendText(out, kHectopascals, v.characteristic < 4 ? kHigherThan : kLowerThan);
 }
 
 void append(TextBuffer& out, const rv::Sunshine& v) {
@@ -500,6 +519,7 @@ void append(TextBuffer& out, const rv::MinimumVisibility& v) {
 
 void append(TextBuffer& out, const rv::Ceiling& v) {
   out += kCeiling;
+  if (!v.sector.range.empty()) appendDirection(out, v.sector, kToThe);
   if (!v.runway.empty()) {
     out += kAtRunway;
     appendUpper(out, v.runway);
