@@ -40,10 +40,20 @@ struct Found {
 template <class Value>
 using Reading = std::optional<Found<Value>>;
 
-// What a reader may know of the report besides its groups: the station (its identifier as
-// typed, or empty when the report has none before RMK).
+// What a reader may know of the report besides its groups: the groups before the remarks, and
+// from them, when a reader asks, the station (the first group that is not METAR, SPECI, COR or
+// AMD, when it has four characters; empty otherwise).
 struct Context {
-  string_view station;
+  Groups before;
+  string_view station() const {
+    for (const Group& g : before) {
+      if (g.upperIs("METAR") || g.upperIs("SPECI") || g.upperIs("COR") || g.upperIs("AMD")) {
+        continue;
+      }
+      return g.size() == 4 ? g.bytes() : string_view{};
+    }
+    return {};
+  }
 };
 
 // --- Code tables ----------------------------------------------------------------------------

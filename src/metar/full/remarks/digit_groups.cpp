@@ -68,7 +68,7 @@ Reading<Amount> readAmount(Groups gs, const Context& context) {
     return amountOf(kind, s.substr(2), 2);
   }
   if (s.size() == 5 && (c == '6' || c == '7') && isAmount(s.substr(1)) &&
-      !(c == '6' && startsWith(context.station, "MM"))) {
+      !(c == '6' && startsWith(context.station(), "MM"))) {
     return amountOf(c == '6' ? AmountKind::kPeriodPrecipitation : AmountKind::kDailyPrecipitation,
                     s.substr(1), 2);
   }

@@ -110,22 +110,12 @@ constexpr std::array<RemarkReader, 40> kReaders{{
 }};
 // clang-format on
 
-// The station of the report: the first group that is not METAR, SPECI, COR or AMD, when it
-// comes before the remarks and has four characters.
-std::string_view stationOf(Groups before) {
-  for (const Group& g : before) {
-    if (g.upperIs("METAR") || g.upperIs("SPECI") || g.upperIs("COR") || g.upperIs("AMD")) continue;
-    return g.size() == 4 ? g.bytes() : std::string_view{};
-  }
-  return {};
-}
-
 }  // namespace
 
 std::size_t readRemark(std::span<const Group> groups, std::size_t first, TextBuffer& out) {
   if (first >= groups.size()) return 0;
   const Groups gs = groups.subspan(first);
-  const Context context{stationOf(groups.first(first))};
+  const Context context{groups.first(first)};
   const std::string_view s = gs[0].bytes();
   if (s.empty()) return 0;
   const Initials initial = initialOf(s[0]);
