@@ -1,7 +1,9 @@
 #pragma once
-// The words of the remarks (the groups after RMK): every English fragment their wording
-// (remark_words.cpp) writes, as data. The tables of words follow the code tables of
-// remark_values.hpp, in the same order.
+// The words of the remarks (the groups after RMK): the English fragments their wording
+// (remark_words.cpp) shares, as data. The tables of words follow the code tables of
+// remark_kinds.hpp, in the same order; the whole remarks and the phrases hold their codes beside
+// their sentences, so that a new one is one row here. Fragments that only one remark uses may
+// live beside its wording instead.
 //
 // Most remarks follow North American practice (US FMH-1 chapter 12, Canadian MANOBS); the code
 // tables for cloud types and pressure tendency are the WMO ones (Manual on Codes, FM 15 and the
@@ -24,34 +26,40 @@ namespace vantrel::remark_words {
 
 // --- Single-group remarks that are a whole sentence -----------------------------------------
 
+// A whole remark: its code (one group, any case) and its sentence. A new one is a row here.
+struct WholeRemarkWords {
+  std::string_view code;
+  Sentence sentence;
+};
+
 // clang-format off
-inline constexpr std::array<Sentence, 26> kWholeRemarks{{
-    "Automated station without precipitation discriminator. ",  // AO1
-    "Automated station with precipitation discriminator. ",  // AO2
-    "Automated station without precipitation discriminator. ",  // A01
-    "Automated station with precipitation discriminator. ",  // A02
-    "Automated station without precipitation discriminator, observation augmented by an observer. ",  // AO1A
-    "Automated station with precipitation discriminator, observation augmented by an observer. ",  // AO2A
-    "Automated station without precipitation discriminator, observation augmented by an observer. ",  // A01A
-    "Automated station with precipitation discriminator, observation augmented by an observer. ",  // A02A
-    "Sea level pressure is not available. ",  // SLPNO
-    "Sea level pressure is not reported. ",  // SLP///
-    "Pressure is rising rapidly. ",  // PRESRR
-    "Pressure is falling rapidly. ",  // PRESFR
-    "The present weather sensor is not available. ",  // PWINO
-    "The thunderstorm sensor is not available. ",  // TSNO
-    "The freezing rain sensor is not available. ",  // FZRANO
-    "The precipitation gauge is not available. ",  // PNO
-    "Runway visual range is not available. ",  // RVRNO
-    "The visibility sensor at the second location is not available. ",  // VISNO
-    "The cloud height sensor at the second location is not available. ",  // CHINO
-    "The automated station needs maintenance. ",  // $
-    "Frontal passage. ",  // FROPA
-    "No special reports are issued at this station. ",  // NOSPECI
-    "First observation after a break in coverage. ",  // FIRST
-    "Last observation before a break in coverage. ",  // LAST
-    "Breaks in the overcast. ",  // BINOVC
-    "Frost on the instruments. ",  // FROIN
+inline constexpr std::array<WholeRemarkWords, 26> kWholeRemarks{{
+    {"AO1", "Automated station without precipitation discriminator. "},
+    {"AO2", "Automated station with precipitation discriminator. "},
+    {"A01", "Automated station without precipitation discriminator. "},
+    {"A02", "Automated station with precipitation discriminator. "},
+    {"AO1A", "Automated station without precipitation discriminator, observation augmented by an observer. "},
+    {"AO2A", "Automated station with precipitation discriminator, observation augmented by an observer. "},
+    {"A01A", "Automated station without precipitation discriminator, observation augmented by an observer. "},
+    {"A02A", "Automated station with precipitation discriminator, observation augmented by an observer. "},
+    {"SLPNO", "Sea level pressure is not available. "},
+    {"SLP///", "Sea level pressure is not reported. "},
+    {"PRESRR", "Pressure is rising rapidly. "},
+    {"PRESFR", "Pressure is falling rapidly. "},
+    {"PWINO", "The present weather sensor is not available. "},
+    {"TSNO", "The thunderstorm sensor is not available. "},
+    {"FZRANO", "The freezing rain sensor is not available. "},
+    {"PNO", "The precipitation gauge is not available. "},
+    {"RVRNO", "Runway visual range is not available. "},
+    {"VISNO", "The visibility sensor at the second location is not available. "},
+    {"CHINO", "The cloud height sensor at the second location is not available. "},
+    {"$", "The automated station needs maintenance. "},
+    {"FROPA", "Frontal passage. "},
+    {"NOSPECI", "No special reports are issued at this station. "},
+    {"FIRST", "First observation after a break in coverage. "},
+    {"LAST", "Last observation before a break in coverage. "},
+    {"BINOVC", "Breaks in the overcast. "},
+    {"FROIN", "Frost on the instruments. "},
 }};
 // clang-format on
 
@@ -77,42 +85,49 @@ inline constexpr Fragment kBecomingColourState = "Becoming colour state ";
 inline constexpr Fragment kAerodromeClosed =
     "The aerodrome is unusable for reasons other than cloud or visibility. ";
 
+// A phrase: two or three groups (the unused code empty) and its sentence. A new one is a row
+// here; a longer phrase sharing its first groups with a shorter one goes before it.
+struct PhraseWords {
+  std::array<std::string_view, 3> codes;
+  Sentence sentence;
+};
 // clang-format off
-inline constexpr std::array<Sentence, 34> kPhrases{{
-    "Wind data are estimated. ",  // WND DATA ESTMD
-    "Altimeter setting and sea level pressure are estimated. ",  // ALSTG/SLP ESTMD
-    "Altimeter setting is estimated. ",  // ALSTG ESTMD
-    "Sea level pressure is estimated. ",  // SLP ESTMD
-    "Aircraft mishap. ",  // ACFT MSHP
-    "The mountains are obscured. ",  // MT OBSC
-    "The mountains are free of cloud, no change. ",  // MON LIB NC
-    "The mountains are free of cloud. ",  // MON LIB
-    "The mountains are not visible, no change. ",  // MON INVIS NC
-    "The mountains are not visible. ",  // MON INVIS
-    "The mountains are in cloud. ",  // MON INC
-    "The valleys are free of fog and cloud, no change. ",  // VAL NIL NC
-    "The valleys are free of fog and cloud. ",  // VAL NIL
-    "The valleys are not visible, no change. ",  // VAL INVIS NC
-    "The valleys are not visible. ",  // VAL INVIS
-    "Bird hazard. ",  // BIRD HAZARD
-    "Density altitude is missing. ",  // DENSITY ALT MISG
-    "The ceiling is ragged. ",  // CIG RAG
-    "Wind data are missing. ",  // WND MISG
-    "Cloud data are missing. ",  // CLD MISG
-    "Present weather data are missing. ",  // WX MISG
-    "Visibility data are missing. ",  // VIS MISG
-    "Precipitation data are missing. ",  // PCPN MISG
-    "Pressure data are missing. ",  // PRES MISG
-    "Icing data are missing. ",  // ICG MISG
-    "Icing data are missing. ",  // ICE MISG
-    "Dew point data are missing. ",  // TD MISG
-    "Dew point data are missing. ",  // DP MISG
-    "Temperature data are missing. ",  // T MISG
-    "Runway visual range data are missing. ",  // RVR MISG
-    "Ceiling data are missing. ",  // CIG MISG
-    "Sea level pressure data are missing. ",  // SLP MISG
-    "Thunderstorm and lightning data are temporarily unavailable. ",  // TS/LTNG TEMPO UNAVBL
-    "Lightning data are missing. ",  // LTG DATA MISG
+inline constexpr std::array<PhraseWords, 35> kPhrases{{
+    {{"WND", "DATA", "ESTMD"}, "Wind data are estimated. "},
+    {{"ALSTG/SLP", "ESTMD", ""}, "Altimeter setting and sea level pressure are estimated. "},
+    {{"ALSTG", "ESTMD", ""}, "Altimeter setting is estimated. "},
+    {{"SLP", "ESTMD", ""}, "Sea level pressure is estimated. "},
+    {{"ACFT", "MSHP", ""}, "Aircraft mishap. "},
+    {{"APRNT", "FROPA", ""}, "Apparent frontal passage. "},
+    {{"MT", "OBSC", ""}, "The mountains are obscured. "},
+    {{"MON", "LIB", "NC"}, "The mountains are free of cloud, no change. "},
+    {{"MON", "LIB", ""}, "The mountains are free of cloud. "},
+    {{"MON", "INVIS", "NC"}, "The mountains are not visible, no change. "},
+    {{"MON", "INVIS", ""}, "The mountains are not visible. "},
+    {{"MON", "INC", ""}, "The mountains are in cloud. "},
+    {{"VAL", "NIL", "NC"}, "The valleys are free of fog and cloud, no change. "},
+    {{"VAL", "NIL", ""}, "The valleys are free of fog and cloud. "},
+    {{"VAL", "INVIS", "NC"}, "The valleys are not visible, no change. "},
+    {{"VAL", "INVIS", ""}, "The valleys are not visible. "},
+    {{"BIRD", "HAZARD", ""}, "Bird hazard. "},
+    {{"DENSITY", "ALT", "MISG"}, "Density altitude is missing. "},
+    {{"CIG", "RAG", ""}, "The ceiling is ragged. "},
+    {{"WND", "MISG", ""}, "Wind data are missing. "},
+    {{"CLD", "MISG", ""}, "Cloud data are missing. "},
+    {{"WX", "MISG", ""}, "Present weather data are missing. "},
+    {{"VIS", "MISG", ""}, "Visibility data are missing. "},
+    {{"PCPN", "MISG", ""}, "Precipitation data are missing. "},
+    {{"PRES", "MISG", ""}, "Pressure data are missing. "},
+    {{"ICG", "MISG", ""}, "Icing data are missing. "},
+    {{"ICE", "MISG", ""}, "Icing data are missing. "},
+    {{"TD", "MISG", ""}, "Dew point data are missing. "},
+    {{"DP", "MISG", ""}, "Dew point data are missing. "},
+    {{"T", "MISG", ""}, "Temperature data are missing. "},
+    {{"RVR", "MISG", ""}, "Runway visual range data are missing. "},
+    {{"CIG", "MISG", ""}, "Ceiling data are missing. "},
+    {{"SLP", "MISG", ""}, "Sea level pressure data are missing. "},
+    {{"TS/LTNG", "TEMPO", "UNAVBL"}, "Thunderstorm and lightning data are temporarily unavailable. "},
+    {{"LTG", "DATA", "MISG"}, "Lightning data are missing. "},
 }};
 // clang-format on
 
@@ -185,20 +200,25 @@ inline constexpr Fragment kMillimetresOfMercury = " millimetres of mercury";
 inline constexpr Fragment kOpenBracket = " (";
 inline constexpr Fragment kCloseBracket = ")";
 
-// Pressure tendency 5appp: the characteristic a, WMO code table 0200, then the net change.
+// Pressure tendency 5appp: the characteristic a, WMO code table 0200, then the change ppp with
+// its direction, which the table gives (0 to 3 higher, 5 to 8 lower, 4 the same; 0 and 5 the
+// same when ppp is nought).
 inline constexpr Fragment kTendencyIntro = "In the last 3 hours the pressure ";
 inline constexpr std::array<Fragment, 9> kTendency{{
-    "increased, then decreased, and is the same as or higher than 3 hours ago",
+    "increased, then decreased",
     "increased, then held steady, or increased, then increased more slowly",
     "increased steadily or unsteadily",
     "decreased or held steady, then increased, or increased, then increased more rapidly",
     "held steady",
-    "decreased, then increased, and is the same as or lower than 3 hours ago",
+    "decreased, then increased",
     "decreased, then held steady, or decreased, then decreased more slowly",
     "decreased steadily or unsteadily",
     "held steady or increased, then decreased, or decreased, then decreased more rapidly",
 }};
-inline constexpr Fragment kNetChange = "; net change ";
+inline constexpr Fragment kItIs = "; it is ";
+inline constexpr Fragment kHigherThan = " higher than 3 hours ago. ";
+inline constexpr Fragment kLowerThan = " lower than 3 hours ago. ";
+inline constexpr Fragment kSameAsThreeHoursAgo = "; it is the same as 3 hours ago. ";
 inline constexpr Fragment kTendencyNotReported = "Pressure tendency is not reported. ";
 
 // --- Temperature ----------------------------------------------------------------------------
@@ -214,29 +234,30 @@ inline constexpr Fragment kMinimum24h = ", the minimum ";
 
 // --- Precipitation, snow and ice ------------------------------------------------------------
 
-struct Amount {
+struct AmountWords {
   Fragment amount;   // "Precipitation in the last hour is "
   Sentence trace;    // the whole sentence for a trace (all zeros); empty: zero is zero
   Sentence missing;  // the whole sentence for a missing value
 };
 inline constexpr Fragment kInches = " inches";
 inline constexpr Fragment kInch = " inch";
-inline constexpr Amount kHourlyPrecipitation{
+inline constexpr AmountWords kHourlyPrecipitation{
     "Precipitation in the last hour is ", "There was a trace of precipitation in the last hour. ",
     "The amount of precipitation in the last hour could not be determined. "};
-inline constexpr Amount kPeriodPrecipitation{
+inline constexpr AmountWords kPeriodPrecipitation{
     "Precipitation in the last 3 or 6 hours is ",
     "There was a trace of precipitation in the last 3 or 6 hours. ",
     "The amount of precipitation in the last 3 or 6 hours could not be determined. "};
-inline constexpr Amount kDailyPrecipitation{
+inline constexpr AmountWords kDailyPrecipitation{
     "Precipitation in the last 24 hours is ", "",
     "The amount of precipitation in the last 24 hours could not be determined. "};
-inline constexpr Amount kSnowfall6h{"Snowfall in the last 6 hours is ",
-                                    "There was a trace of snowfall in the last 6 hours. ",
-                                    "Snowfall in the last 6 hours is not reported. "};
-inline constexpr Amount kSnowWater{"Water equivalent of the snow on the ground is ", "",
-                                   "Water equivalent of the snow on the ground is not reported. "};
-inline constexpr std::array<Amount, 3> kIceAccretion{{
+inline constexpr AmountWords kSnowfall6h{"Snowfall in the last 6 hours is ",
+                                         "There was a trace of snowfall in the last 6 hours. ",
+                                         "Snowfall in the last 6 hours is not reported. "};
+inline constexpr AmountWords kSnowWater{
+    "Water equivalent of the snow on the ground is ", "",
+    "Water equivalent of the snow on the ground is not reported. "};
+inline constexpr std::array<AmountWords, 3> kIceAccretion{{
     {"Ice accretion in the last hour is ", "There was a trace of ice accretion in the last hour. ",
      "Ice accretion in the last hour is not reported. "},
     {"Ice accretion in the last 3 hours is ",

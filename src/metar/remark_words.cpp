@@ -1,27 +1,29 @@
-// The wording of the remarks: a sentence for each remark value, from the words of
-// remark_vocabulary.hpp. Numbers keep their digits as typed, without leading zeros.
-
-#include "metar/remark_words.hpp"
+// The wording of the remarks: a sentence (ending in ". ") for each remark value of
+// remark_kinds.hpp, from the words of remark_vocabulary.hpp and, for a remark that alone uses
+// them, fragments of its own here. The sentence starts with a capital; the wording, not the
+// reader, decides the case and the number of every word. Numbers keep their digits as typed,
+// without leading zeros.
 
 #include <algorithm>
 #include <cstddef>
 #include <string_view>
 
+#include "metar/remark_kinds.hpp"
 #include "metar/remark_vocabulary.hpp"
 #include "metar/text.hpp"
 #include "metar/vocabulary.hpp"
 #include "metar/weather_words.hpp"
 
-namespace vantrel::remark_words {
+namespace vantrel::remarks {
+
+using namespace remark_words;  // NOLINT(google-build-using-namespace): the words of this file
+
 namespace {
 
 namespace rv = remarks;
-using std::string_view;
 
 // Each table of words follows its table of codes.
-static_assert(kWholeRemarks.size() == rv::kWholeRemarkCodes.size());
 static_assert(kColours.size() == rv::kColourCodes.size());
-static_assert(kPhrases.size() == rv::kPhraseCodes.size());
 static_assert(kSights.size() == rv::kSightCodes.size());
 static_assert(kLayerTypes.size() == rv::kLayerCodes.size());
 static_assert(kSkyCovers.size() == rv::kSkyCoverCodes.size());
@@ -49,6 +51,10 @@ void appendTime(TextBuffer& out, string_view time) {
     appendInteger(out, time);
     out += time == "01" ? kMinutePastTheHour : kPastTheHour;
   }
+}
+
+bool allNought(string_view digits) {
+  return digits.find_first_not_of('0') == string_view::npos;
 }
 
 // A count and its unit, singular for 1: "1 knot", "12 knots" (digits as typed: "012").
@@ -238,7 +244,7 @@ void appendSight(TextBuffer& out, const rv::Sight& s) {
   }
 }
 
-void appendAmount(TextBuffer& out, const Amount& a, const rv::Amount& value) {
+void appendAmount(TextBuffer& out, const AmountWords& a, const rv::Amount& value) {
   if (value.missing) {
     out += a.missing;
   } else if (value.zero && !a.trace.empty()) {
@@ -250,7 +256,7 @@ void appendAmount(TextBuffer& out, const Amount& a, const rv::Amount& value) {
   }
 }
 
-const Amount& amountWords(rv::AmountKind kind) {
+const AmountWords& amountWords(rv::AmountKind kind) {
   switch (kind) {
     case rv::AmountKind::kHourlyPrecipitation:
       return kHourlyPrecipitation;
@@ -339,7 +345,13 @@ void append(TextBuffer& out, const rv::CloudBase& v) {
 }
 
 void append(TextBuffer& out, const rv::Qfe& v) {
-  appendText(out, kQfeIs, v.millimetres, kMillimetresOfMercury);
+  out += kQfeIs;
+  if (v.millimetres.empty()) {
+    appendInteger(out, v.hectopascals);
+    appendText(out, kHectopascals, kStop);
+    return;
+  }
+  appendText(out, v.millimetres, kMillimetresOfMercury);
   if (!v.hectopascals.empty()) {
     out += kOpenBracket;
     appendInteger(out, v.hectopascals);
@@ -367,9 +379,18 @@ void append(TextBuffer& out, const rv::Tendency& v) {
     out += kTendencyNotReported;
     return;
   }
-  appendText(out, kTendencyIntro, kTendency[v.characteristic], kNetChange);
+  appendText(out, kTendencyIntro, kTendency[v.characteristic]);
+  // Table 0200: 0 to 3 higher than 3 hours ago, 5 to 8 lower; 0 and 5 the same when the change
+  // is nought, and 4 always (the reader leaves 4 with a change unread).
+  const bool same = v.characteristic == 4 ||
+                    ((v.characteristic == 0 || v.characteristic == 5) && allNought(v.change));
+  if (same) {
+    out += kSameAsThreeHoursAgo;
+    return;
+  }
+  out += kItIs;
   appendScaled(out, v.change, 1);
-  appendText(out, kHectopascals, kStop);
+  appendText(out, kHectopascals, v.characteristic < 4 ? kHigherThan : kLowerThan);
 }
 
 void append(TextBuffer& out, const rv::Sunshine& v) {
@@ -498,6 +519,7 @@ void append(TextBuffer& out, const rv::MinimumVisibility& v) {
 
 void append(TextBuffer& out, const rv::Ceiling& v) {
   out += kCeiling;
+  if (!v.sector.range.empty()) appendDirection(out, v.sector, kToThe);
   if (!v.runway.empty()) {
     out += kAtRunway;
     appendUpper(out, v.runway);
@@ -613,7 +635,7 @@ void append(TextBuffer& out, const rv::RecentWeather& v) {
 // --- Other remarks --------------------------------------------------------------------------
 
 void append(TextBuffer& out, const rv::WholeRemark& v) {
-  out += kWholeRemarks[v.index];
+  out += kWholeRemarks[v.index].sentence;
 }
 
 void append(TextBuffer& out, const rv::ColourState& v) {
@@ -633,7 +655,7 @@ void append(TextBuffer& out, const rv::ColourState& v) {
 }
 
 void append(TextBuffer& out, const rv::Phrase& v) {
-  out += kPhrases[v.index];
+  out += kPhrases[v.index].sentence;
 }
 
 void append(TextBuffer& out, const rv::Nosig& /*unused*/) {
@@ -692,4 +714,4 @@ void append(TextBuffer& out, const rv::BirdHazard& v) {
   out += kStop;
 }
 
-}  // namespace vantrel::remark_words
+}  // namespace vantrel::remarks

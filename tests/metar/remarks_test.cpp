@@ -1,6 +1,7 @@
 // The remark reader of the full reading, replayed from tests/data/remarks.tsv. A row holds the
 // remark's groups, the sentences they give and how many groups the reader takes; 0 and an empty
-// sentence for groups it must leave unread.
+// sentence for groups it must leave unread; a fourth column, when there is one, is the station of
+// the report.
 
 #include "metar/full/remarks.hpp"
 
@@ -33,13 +34,15 @@ TEST(RemarksTest, EveryRowGivesItsSentenceAndTakesItsGroups) {
     if (row.empty() || row.front() == '#') continue;
     SCOPED_TRACE(row);
     const std::vector<std::string_view> columns = split(row, '\t');
-    ASSERT_EQ(columns.size(), 3U);
+    ASSERT_TRUE(columns.size() == 3 || columns.size() == 4);
     // The reader is called at its position after RMK and appends to the text before it.
-    std::vector<Group> groups{Group("RMK")};
+    std::vector<Group> groups;
+    if (columns.size() == 4) groups.emplace_back(columns[3]);
+    groups.emplace_back("RMK");
     for (const std::string_view g : split(columns[0], ' ')) groups.emplace_back(g);
     TextBuffer text;
     text += "Remarks: ";
-    const std::size_t taken = full::readRemark(groups, 1, text);
+    const std::size_t taken = full::readRemark(groups, columns.size() - 2, text);
     EXPECT_EQ(text.view().substr(9), columns[1]);
     EXPECT_EQ(std::to_string(taken), columns[2]);
     ++rows;

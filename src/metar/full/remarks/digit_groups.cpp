@@ -52,8 +52,9 @@ Reading<Temperature> readTemperature(Groups gs) {
 }
 
 // Precipitation and ice in hundredths of an inch (Pnnnn, Innnn, 6RRRR, 7RRRR), snow in tenths
-// (931sss, 933RRR); all zeros a trace, slashes not reported.
-Reading<Amount> readAmount(Groups gs) {
+// (931sss, 933RRR); all zeros a trace, slashes not reported. Mexican stations (MM..) write a
+// 6-group of their own (61805 with light rain), which is not 6RRRR: it stays unread there.
+Reading<Amount> readAmount(Groups gs, const Context& context) {
   const string_view s = at(gs, 0);
   const char c = asciiUpper(s[0]);
   if (s.size() == 5 && c == 'P' && isAmount(s.substr(1))) {
@@ -66,7 +67,8 @@ Reading<Amount> readAmount(Groups gs) {
                                           : AmountKind::kIce6h;
     return amountOf(kind, s.substr(2), 2);
   }
-  if (s.size() == 5 && (c == '6' || c == '7') && isAmount(s.substr(1))) {
+  if (s.size() == 5 && (c == '6' || c == '7') && isAmount(s.substr(1)) &&
+      !(c == '6' && startsWith(context.station(), "MM"))) {
     return amountOf(c == '6' ? AmountKind::kPeriodPrecipitation : AmountKind::kDailyPrecipitation,
                     s.substr(1), 2);
   }
@@ -104,16 +106,22 @@ Reading<CloudBase> readCloudBase(Groups gs) {
   return Found<CloudBase>{{s.substr(3)}};
 }
 
-// QFEppp[.p][/pppp]: QFE in millimetres of mercury, then hectopascals.
+// QFEppp[.p][/pppp]: QFE in millimetres of mercury, then hectopascals; QFEppp of 800 and more
+// and QFEpppp are hectopascals alone (QFE989 at Lahore, QFE1000): no aerodrome has a QFE of
+// 800 millimetres of mercury (1067 hectopascals).
 Reading<Qfe> readQfe(Groups gs) {
   const string_view s = at(gs, 0);
   if (!startsWith(s, "QFE") || !digitsAt(s, 3, 3)) return std::nullopt;
+  if ((s.size() == 6 && s[3] >= '8') || (s.size() == 7 && digitsAt(s, 6, 1))) {
+    return Found<Qfe>{{{}, s.substr(3)}};
+  }
   string_view rest = s.substr(6);
   Qfe q{s.substr(3, 3), {}};
   if (rest.size() >= 2 && rest[0] == '.' && isDigit(rest[1])) {
     q.millimetres = s.substr(3, 5);
     rest.remove_prefix(2);
   }
+  if (q.millimetres[0] >= '8') return std::nullopt;
   if (rest.size() == 5 && rest[0] == '/' && digitsAt(rest, 1, 4)) {
     q.hectopascals = rest.substr(1);
   } else if (!rest.empty()) {
@@ -141,13 +149,15 @@ Reading<Extremes24h> readExtremes24h(Groups gs) {
   return Found<Extremes24h>{{tenthsOf(s.substr(1, 4)), tenthsOf(s.substr(5, 4))}};
 }
 
-// 5appp: the characteristic of the pressure tendency and the change; 5//// not reported.
+// 5appp: the characteristic of the pressure tendency and the change; 5//// not reported. A
+// steady pressure (4) with a change contradicts itself and is left unread.
 Reading<Tendency> readTendency(Groups gs) {
   const string_view s = at(gs, 0);
   if (s.size() == 5 && s[0] == '5' && allSlashes(s.substr(1))) {
     return Found<Tendency>{{0, {}, true}};
   }
   if (!isFiveDigits(s) || s[0] != '5' || s[1] > '8') return std::nullopt;
+  if (s[1] == '4' && !allZeros(s.substr(2))) return std::nullopt;
   return Found<Tendency>{{static_cast<std::uint8_t>(s[1] - '0'), s.substr(2), false}};
 }
 

@@ -1,26 +1,33 @@
 // readRemark: the remark readers tried in order, first match wins. A reader returns a value and
-// the groups it took; its wording (remark_words.hpp) writes the sentence.
+// the groups it took; its wording (remark_kinds.hpp) writes the sentence.
 
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <type_traits>
 
 #include "metar/full/remarks.hpp"
 #include "metar/full/remarks/remark.hpp"
-#include "metar/remark_words.hpp"
 
 namespace vantrel::full {
 namespace {
 
+using remarks::Context;
 using remarks::Groups;
-using remarks::Reading;
 
-// Reads with `read` and, when it finds its remark, writes the sentence.
-template <class Value, Reading<Value> (*read)(Groups)>
-std::size_t readAndWord(Groups gs, TextBuffer& out) {
-  const Reading<Value> r = read(gs);
+// Reads with `read`, which takes the groups and, when its remark depends on the report, the
+// context, and when it finds its remark, writes the sentence.
+template <auto read>
+std::size_t readAndWord(Groups gs, const Context& context, TextBuffer& out) {
+  const auto r = [&] {
+    if constexpr (std::is_invocable_v<decltype(read), Groups, const Context&>) {
+      return read(gs, context);
+    } else {
+      return read(gs);
+    }
+  }();
   if (!r) return 0;
-  remark_words::append(out, r->value);
+  remarks::append(out, r->value);
   return r->groups;
 }
 
@@ -44,7 +51,7 @@ constexpr Initials kDigits = initials("0123456789");
 struct RemarkReader {
   std::string_view name;
   Initials first;  // what the remark's first group can start with
-  std::size_t (*read)(Groups, TextBuffer&);
+  std::size_t (*read)(Groups, const Context&, TextBuffer&);
 };
 
 // clang-format off
@@ -54,52 +61,52 @@ struct RemarkReader {
 // phenomenon or cloud followed by a place, last.
 constexpr std::array<RemarkReader, 40> kReaders{{
     // The numeric groups (digit_groups.cpp).
-    {"extreme temperature 6h", initials("12"), readAndWord<remarks::ExtremeTemperature6h, remarks::readExtremeTemperature6h>},
-    {"extremes 24h", initials("4"), readAndWord<remarks::Extremes24h, remarks::readExtremes24h>},
-    {"snow depth", initials("4"), readAndWord<remarks::SnowDepth, remarks::readSnowDepth>},
-    {"tendency", initials("5"), readAndWord<remarks::Tendency, remarks::readTendency>},
-    {"amount", initials("679PpIi"), readAndWord<remarks::Amount, remarks::readAmount>},
-    {"sunshine", initials("9"), readAndWord<remarks::Sunshine, remarks::readSunshine>},
-    {"cloud types", initials("8"), readAndWord<remarks::CloudTypes, remarks::readCloudTypes>},
-    {"cloud layer", kDigits, readAndWord<remarks::CloudLayer, remarks::readCloudLayer>},
-    {"sea level pressure", initials("S"), readAndWord<remarks::SeaLevelPressure, remarks::readSeaLevelPressure>},
-    {"temperature", initials("T"), readAndWord<remarks::Temperature, remarks::readTemperature>},
-    {"altimeter", initials("A"), readAndWord<remarks::Altimeter, remarks::readAltimeter>},
-    {"QNH", initials("Q"), readAndWord<remarks::Qnh, remarks::readQnh>},
-    {"cloud base", initials("Q"), readAndWord<remarks::CloudBase, remarks::readCloudBase>},
-    {"QFE", initials("Q"), readAndWord<remarks::Qfe, remarks::readQfe>},
+    {"extreme temperature 6h", initials("12"), readAndWord<remarks::readExtremeTemperature6h>},
+    {"extremes 24h", initials("4"), readAndWord<remarks::readExtremes24h>},
+    {"snow depth", initials("4"), readAndWord<remarks::readSnowDepth>},
+    {"tendency", initials("5"), readAndWord<remarks::readTendency>},
+    {"amount", initials("679PpIi"), readAndWord<remarks::readAmount>},
+    {"sunshine", initials("9"), readAndWord<remarks::readSunshine>},
+    {"cloud types", initials("8"), readAndWord<remarks::readCloudTypes>},
+    {"cloud layer", kDigits, readAndWord<remarks::readCloudLayer>},
+    {"sea level pressure", initials("S"), readAndWord<remarks::readSeaLevelPressure>},
+    {"temperature", initials("T"), readAndWord<remarks::readTemperature>},
+    {"altimeter", initials("A"), readAndWord<remarks::readAltimeter>},
+    {"QNH", initials("Q"), readAndWord<remarks::readQnh>},
+    {"cloud base", initials("Q"), readAndWord<remarks::readCloudBase>},
+    {"QFE", initials("Q"), readAndWord<remarks::readQfe>},
     // Forms that start like a whole remark or a phrase (others.cpp, visibility.cpp).
-    {"last staffed", initials("L"), readAndWord<remarks::LastStaffed, remarks::readLastStaffed>},
-    {"sensor at runway", initials("CV"), readAndWord<remarks::SensorAtRunway, remarks::readSensorAtRunway>},
-    {"bird hazard", initials("B"), readAndWord<remarks::BirdHazard, remarks::readBirdHazard>},
+    {"last staffed", initials("L"), readAndWord<remarks::readLastStaffed>},
+    {"sensor at runway", initials("CV"), readAndWord<remarks::readSensorAtRunway>},
+    {"bird hazard", initials("B"), readAndWord<remarks::readBirdHazard>},
     // Words (others.cpp).
-    {"whole remark", kAny, readAndWord<remarks::WholeRemark, remarks::readWholeRemark>},
-    {"colour state", initials("BWGYARTB"), readAndWord<remarks::ColourState, remarks::readColourState>},
-    {"phrase", kAny, readAndWord<remarks::Phrase, remarks::readPhrase>},
-    {"NOSIG", initials("N"), readAndWord<remarks::Nosig, remarks::readNosig>},
+    {"whole remark", kAny, readAndWord<remarks::readWholeRemark>},
+    {"colour state", initials("BWGYARTB"), readAndWord<remarks::readColourState>},
+    {"phrase", kAny, readAndWord<remarks::readPhrase>},
+    {"NOSIG", initials("N"), readAndWord<remarks::readNosig>},
     // Lightning and wind (phenomena.cpp, wind.cpp).
-    {"lightning", initials("LOFC"), readAndWord<remarks::Lightning, remarks::readLightning>},
-    {"peak wind", initials("P"), readAndWord<remarks::PeakWind, remarks::readPeakWind>},
-    {"wind shift", initials("W"), readAndWord<remarks::WindShift, remarks::readWindShift>},
-    {"wind at a place", initials("RWHTE"), readAndWord<remarks::PlaceWind, remarks::readPlaceWind>},
+    {"lightning", initials("LOFC"), readAndWord<remarks::readLightning>},
+    {"peak wind", initials("P"), readAndWord<remarks::readPeakWind>},
+    {"wind shift", initials("W"), readAndWord<remarks::readWindShift>},
+    {"wind at a place", initials("RWHTE"), readAndWord<remarks::readPlaceWind>},
     // Visibility and sky (visibility.cpp).
-    {"visibility", initials("VTS"), readAndWord<remarks::Visibility, remarks::readVisibility>},
-    {"minimum visibility", initials("V"), readAndWord<remarks::MinimumVisibility, remarks::readMinimumVisibility>},
-    {"ceiling", initials("C"), readAndWord<remarks::Ceiling, remarks::readCeiling>},
-    {"variable sky", initials("FSBO"), readAndWord<remarks::VariableSky, remarks::readVariableSky>},
-    {"obscuration", kAny, readAndWord<remarks::Obscuration, remarks::readObscuration>},
+    {"visibility", initials("VTS"), readAndWord<remarks::readVisibility>},
+    {"minimum visibility", initials("V"), readAndWord<remarks::readMinimumVisibility>},
+    {"ceiling", initials("C"), readAndWord<remarks::readCeiling>},
+    {"variable sky", initials("FSBO"), readAndWord<remarks::readVariableSky>},
+    {"obscuration", kAny, readAndWord<remarks::readObscuration>},
     // Remarks of a few words and a value (others.cpp).
-    {"density altitude", initials("D"), readAndWord<remarks::DensityAltitude, remarks::readDensityAltitude>},
-    {"correction", initials("C"), readAndWord<remarks::Correction, remarks::readCorrection>},
-    {"snow increase", initials("S"), readAndWord<remarks::SnowIncrease, remarks::readSnowIncrease>},
-    {"hail size", initials("G"), readAndWord<remarks::HailSize, remarks::readHailSize>},
-    {"recent weather", initials("R"), readAndWord<remarks::RecentWeather, remarks::readRecentWeather>},
-    {"precipitation in millimetres", initials("P"), readAndWord<remarks::PrecipitationMillimetres, remarks::readPrecipitationMillimetres>},
+    {"density altitude", initials("D"), readAndWord<remarks::readDensityAltitude>},
+    {"correction", initials("C"), readAndWord<remarks::readCorrection>},
+    {"snow increase", initials("S"), readAndWord<remarks::readSnowIncrease>},
+    {"hail size", initials("G"), readAndWord<remarks::readHailSize>},
+    {"recent weather", initials("R"), readAndWord<remarks::readRecentWeather>},
+    {"precipitation in millimetres", initials("P"), readAndWord<remarks::readPrecipitationMillimetres>},
     // Layers and phenomena (phenomena.cpp).
-    {"layer trace", kAny, readAndWord<remarks::LayerTrace, remarks::readLayerTrace>},
-    {"layers", kAny, readAndWord<remarks::Layers, remarks::readLayers>},
-    {"begin and end", kAny, readAndWord<remarks::BeginEnd, remarks::readBeginEnd>},
-    {"placed phenomenon", kAny, readAndWord<remarks::PlacedPhenomenon, remarks::readPlacedPhenomenon>},
+    {"layer trace", kAny, readAndWord<remarks::readLayerTrace>},
+    {"layers", kAny, readAndWord<remarks::readLayers>},
+    {"begin and end", kAny, readAndWord<remarks::readBeginEnd>},
+    {"placed phenomenon", kAny, readAndWord<remarks::readPlacedPhenomenon>},
 }};
 // clang-format on
 
@@ -108,12 +115,13 @@ constexpr std::array<RemarkReader, 40> kReaders{{
 std::size_t readRemark(std::span<const Group> groups, std::size_t first, TextBuffer& out) {
   if (first >= groups.size()) return 0;
   const Groups gs = groups.subspan(first);
+  const Context context{groups.first(first)};
   const std::string_view s = gs[0].bytes();
   if (s.empty()) return 0;
   const Initials initial = initialOf(s[0]);
   for (const RemarkReader& r : kReaders) {
     if ((r.first & initial) == 0) continue;
-    if (const std::size_t n = r.read(gs, out); n != 0) return n;
+    if (const std::size_t n = r.read(gs, context, out); n != 0) return n;
   }
   return 0;
 }

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "metar/full/remarks/remark.hpp"
+#include "metar/remark_vocabulary.hpp"
 
 namespace vantrel::remarks {
 namespace {
@@ -24,10 +25,12 @@ constexpr FirstCharIndex indexByFirstChar(const Table& table, CodeOf codeOf) {
   }
   return index;
 }
+using remark_words::kPhrases;
+using remark_words::kWholeRemarks;
 constexpr FirstCharIndex kWholeIndex =
-    indexByFirstChar(kWholeRemarkCodes, [](string_view code) { return code; });
-constexpr FirstCharIndex kPhraseIndex = indexByFirstChar(
-    kPhraseCodes, [](const std::array<string_view, 3>& codes) { return codes[0]; });
+    indexByFirstChar(kWholeRemarks, [](const remark_words::WholeRemarkWords& w) { return w.code; });
+constexpr FirstCharIndex kPhraseIndex =
+    indexByFirstChar(kPhrases, [](const remark_words::PhraseWords& w) { return w.codes[0]; });
 std::uint64_t candidates(const FirstCharIndex& index, string_view s) {
   const auto c = static_cast<unsigned char>(asciiUpper(s.empty() ? '\0' : s[0]));
   return c < index.size() ? index[c] : 0;
@@ -42,7 +45,7 @@ std::size_t lowest(std::uint64_t bits) {
 Reading<WholeRemark> readWholeRemark(Groups gs) {
   const string_view s = at(gs, 0);
   for (std::uint64_t m = candidates(kWholeIndex, s); m != 0; m &= m - 1) {
-    if (is(s, kWholeRemarkCodes[lowest(m)])) {
+    if (is(s, kWholeRemarks[lowest(m)].code)) {
       return Found<WholeRemark>{{static_cast<std::uint8_t>(lowest(m))}};
     }
   }
@@ -73,7 +76,7 @@ Reading<ColourState> readColourState(Groups gs) {
 Reading<Phrase> readPhrase(Groups gs) {
   const string_view s = at(gs, 0);
   for (std::uint64_t m = gs.size() < 2 ? 0 : candidates(kPhraseIndex, s); m != 0; m &= m - 1) {
-    const std::array<string_view, 3>& codes = kPhraseCodes[lowest(m)];
+    const std::array<string_view, 3>& codes = kPhrases[lowest(m)].codes;
     std::size_t n = 0;
     while (n < codes.size() && !codes[n].empty() && is(at(gs, n), codes[n])) ++n;
     if (n == codes.size() || (n > 0 && codes[n].empty())) {

@@ -1,7 +1,7 @@
 #pragma once
-// What the remark readers share: the groups, what a reader returns, and the readers of each
-// family, which dispatch.cpp tries in order. A reader recognises the groups of one remark form
-// and returns its value (remark_values.hpp); it writes no English.
+// What the remark readers share: the helpers over their groups and the places. A reader
+// recognises the groups of one remark form and returns its value; the readers are declared
+// beside their values in remark_kinds.hpp, and dispatch.cpp tries them in order.
 
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +14,7 @@
 #include "metar/codes/miles.hpp"
 #include "metar/codes/runway.hpp"
 #include "metar/group_cursor.hpp"
-#include "metar/remark_values.hpp"
+#include "metar/remark_kinds.hpp"
 
 namespace vantrel::remarks {
 
@@ -26,16 +26,6 @@ using codes::endsWith;
 using codes::is;
 using codes::isDigit;
 using codes::startsWith;
-using Groups = std::span<const Group>;
-
-// A remark's value and the number of groups it came from.
-template <class Value>
-struct Found {
-  Value value;
-  std::size_t groups = 1;
-};
-template <class Value>
-using Reading = std::optional<Found<Value>>;
 
 // The text of group i, or nothing past the end.
 inline string_view at(Groups gs, std::size_t i) {
@@ -74,57 +64,5 @@ bool isPlaceWord(string_view s);
 // The places from group i (FMH-1: DSNT, VC, OHD, ALQDS, compass points and ranges joined by AND
 // or THRU, then MOV and a direction, or STNR), and the groups they take (0: none).
 std::size_t readPlaces(Groups gs, std::size_t i, Places& places);
-
-// --- The readers, by family -----------------------------------------------------------------
-
-// digit_groups.cpp
-Reading<SeaLevelPressure> readSeaLevelPressure(Groups gs);
-Reading<Temperature> readTemperature(Groups gs);
-Reading<Amount> readAmount(Groups gs);
-Reading<Altimeter> readAltimeter(Groups gs);
-Reading<Qnh> readQnh(Groups gs);
-Reading<CloudBase> readCloudBase(Groups gs);
-Reading<Qfe> readQfe(Groups gs);
-Reading<ExtremeTemperature6h> readExtremeTemperature6h(Groups gs);
-Reading<Extremes24h> readExtremes24h(Groups gs);
-Reading<Tendency> readTendency(Groups gs);
-Reading<Sunshine> readSunshine(Groups gs);
-Reading<SnowDepth> readSnowDepth(Groups gs);
-Reading<CloudTypes> readCloudTypes(Groups gs);
-Reading<CloudLayer> readCloudLayer(Groups gs);
-
-// wind.cpp
-Reading<PeakWind> readPeakWind(Groups gs);
-Reading<WindShift> readWindShift(Groups gs);
-Reading<PlaceWind> readPlaceWind(Groups gs);
-
-// visibility.cpp
-Reading<Visibility> readVisibility(Groups gs);
-Reading<MinimumVisibility> readMinimumVisibility(Groups gs);
-Reading<Ceiling> readCeiling(Groups gs);
-Reading<VariableSky> readVariableSky(Groups gs);
-Reading<SensorAtRunway> readSensorAtRunway(Groups gs);
-
-// phenomena.cpp
-Reading<Lightning> readLightning(Groups gs);
-Reading<BeginEnd> readBeginEnd(Groups gs);
-Reading<PlacedPhenomenon> readPlacedPhenomenon(Groups gs);
-Reading<Layers> readLayers(Groups gs);
-Reading<LayerTrace> readLayerTrace(Groups gs);
-Reading<Obscuration> readObscuration(Groups gs);
-Reading<RecentWeather> readRecentWeather(Groups gs);
-
-// others.cpp
-Reading<WholeRemark> readWholeRemark(Groups gs);
-Reading<ColourState> readColourState(Groups gs);
-Reading<Phrase> readPhrase(Groups gs);
-Reading<Nosig> readNosig(Groups gs);
-Reading<PrecipitationMillimetres> readPrecipitationMillimetres(Groups gs);
-Reading<DensityAltitude> readDensityAltitude(Groups gs);
-Reading<Correction> readCorrection(Groups gs);
-Reading<LastStaffed> readLastStaffed(Groups gs);
-Reading<SnowIncrease> readSnowIncrease(Groups gs);
-Reading<HailSize> readHailSize(Groups gs);
-Reading<BirdHazard> readBirdHazard(Groups gs);
 
 }  // namespace vantrel::remarks

@@ -32,6 +32,20 @@ string_view runwayPlaceOf(string_view s) {
   return ok ? r : string_view{};
 }
 
+// The place after a value, from group i: RWYnn (or RWYnn/nn) or RWY nn, a second location. The
+// groups it takes and the runway, 0 for none, or kUnreadPlace for a runway the reader cannot
+// take (RWY alone, RNW 12): the value is that place's, so the remark stays unread.
+constexpr std::size_t kUnreadPlace = ~std::size_t{0};
+std::size_t placeAfter(Groups gs, std::size_t i, string_view& runway) {
+  const string_view s = at(gs, i);
+  if (runway = runwayPlaceOf(s); !runway.empty()) return 1;
+  if (is(s, "RWY") && codes::isDesignator(at(gs, i + 1))) {
+    runway = at(gs, i + 1);
+    return 2;
+  }
+  return startsWith(s, "RWY") || startsWith(s, "RNW") ? kUnreadPlace : 0;
+}
+
 // The value after VIS, TWR VIS, SFC VIS from group i: "1/2V2", "1 1/2V4", "1400V9999", "2500M",
 // "2 1/2", "NE 2 1/2" (a sector), "2 RWY11" (a second location); the groups it takes, or 0.
 std::size_t readValue(Groups gs, std::size_t i, Visibility& vis) {
@@ -84,11 +98,16 @@ std::size_t readValue(Groups gs, std::size_t i, Visibility& vis) {
     }
   }
   // A second location; a metre value for some other place (VIS 2500M IN APCH) is left unread.
-  if (const string_view r = runwayPlaceOf(at(gs, i + n)); !r.empty()) {
-    vis.runway = r;
-    ++n;
-  } else if (vis.inMetres && !vis.variable && is(at(gs, i + n), "IN")) {
+  const std::size_t place = placeAfter(gs, i + n, vis.runway);
+  if (place == kUnreadPlace || (vis.inMetres && !vis.variable && is(at(gs, i + n), "IN"))) {
     return 0;
+  }
+  n += place;
+  // A sector after the value (VIS 1/4 SOUTH): the value is that sector's, never the station's.
+  if (isDirection(at(gs, i + n))) {
+    if (!vis.sector.range.empty()) return 0;
+    vis.sector.range = at(gs, i + n);
+    ++n;
   }
   return i + n - start;
 }
@@ -119,20 +138,28 @@ Reading<MinimumVisibility> readMinimumVisibility(Groups gs) {
   return Found<MinimumVisibility>{{metresOf(at(gs, 2))}, 3};
 }
 
-// CIG hhhVhhh, CIG hhh [RWYnn], CIGhhh.
+// CIG hhhVhhh, CIG hhh [RWYnn|RWY nn|direction], CIGhhh.
 Reading<Ceiling> readCeiling(Groups gs) {
   const string_view s = at(gs, 0);
   if (s.size() == 6 && startsWith(s, "CIG") && digitsAt(s, 3, 3)) {
-    return Found<Ceiling>{{s.substr(3), {}, {}}};
+    return Found<Ceiling>{{s.substr(3), {}, {}, {}}};
   }
   if (!is(s, "CIG")) return std::nullopt;
   const string_view h = at(gs, 1);
   if (h.size() == 7 && digitsAt(h, 0, 3) && asciiUpper(h[3]) == 'V' && digitsAt(h, 4, 3)) {
-    return Found<Ceiling>{{h.substr(0, 3), h.substr(4), {}}, 2};
+    return Found<Ceiling>{{h.substr(0, 3), h.substr(4), {}, {}}, 2};
   }
   if (h.size() != 3 || !allDigits(h)) return std::nullopt;
-  const string_view runway = runwayAfterRwy(at(gs, 2));
-  return Found<Ceiling>{{h, {}, runway}, runway.empty() ? 2U : 3U};
+  // The place of a ceiling at a second location or in a sector (CIG 003 RWY11, CIG 003 SOUTH);
+  // a place the reader cannot take leaves the remark unread rather than the place.
+  Ceiling c{h, {}, {}, {}};
+  std::size_t n = placeAfter(gs, 2, c.runway);
+  if (n == kUnreadPlace) return std::nullopt;
+  if (n == 0 && isDirection(at(gs, 2))) {
+    c.sector.range = at(gs, 2);
+    n = 1;
+  }
+  return Found<Ceiling>{c, 2 + n};
 }
 
 // FEW/SCT/BKN/OVC[hhh] V FEW/SCT/BKN/OVC: variable sky cover.

@@ -1,53 +1,66 @@
 #pragma once
-// What the remarks say, as values: each remark reader (full/remarks/) returns one of these, and
-// its wording (remark_words.hpp) puts it into English. A value keeps the text of its groups as
-// typed (views into the report), numbers as digits, and codes as enums or as indices into the
-// code tables below; it holds no English.
+// The kinds of remark, one beside the other: for each, the value its reader returns, the reader
+// (full/remarks/, by family; dispatch.cpp tries them in order) and its wording (remark_words.cpp),
+// which writes one sentence ending in ". " in the words of remark_vocabulary.hpp. A value keeps
+// the text of its groups as typed (views into the report), numbers as digits, and codes as enums
+// or as indices into the code tables below; it holds no English, and a reader writes none.
+//
+// A new kind of remark: its value, reader and wording here, the reader in its family's file, a
+// row in dispatch.cpp, its sentence in remark_words.cpp (with its own fragments, when no other
+// remark uses them).
 //
 // The code tables list the codes a reader recognises; the vocabulary (remark_vocabulary.hpp)
-// lists their words in the same order, which remark_words.cpp checks when compiling.
+// lists their words in the same order, which remark_words.cpp checks when compiling. The whole
+// remarks and the phrases keep their codes beside their sentences, in the vocabulary.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "metar/codes/compass.hpp"
 #include "metar/codes/miles.hpp"
 #include "metar/codes/weather.hpp"
+#include "metar/group_cursor.hpp"
+#include "metar/text_buffer.hpp"
 
 namespace vantrel::remarks {
 
 using std::string_view;
+using Groups = std::span<const Group>;
+
+// A remark's value and the number of groups it came from.
+template <class Value>
+struct Found {
+  Value value;
+  std::size_t groups = 1;
+};
+template <class Value>
+using Reading = std::optional<Found<Value>>;
+
+// What a reader may know of the report besides its groups: the groups before the remarks, and
+// from them, when a reader asks, the station (the first group that is not METAR, SPECI, COR or
+// AMD, when it has four characters; empty otherwise).
+struct Context {
+  Groups before;
+  string_view station() const {
+    for (const Group& g : before) {
+      if (g.upperIs("METAR") || g.upperIs("SPECI") || g.upperIs("COR") || g.upperIs("AMD")) {
+        continue;
+      }
+      return g.size() == 4 ? g.bytes() : string_view{};
+    }
+    return {};
+  }
+};
 
 // --- Code tables ----------------------------------------------------------------------------
-
-// Single groups that are a whole remark.
-inline constexpr std::array<string_view, 26> kWholeRemarkCodes{
-    "AO1",    "AO2",    "A01",    "A02",     "AO1A",  "AO2A",   "A01A",   "A02A",  "SLPNO",
-    "SLP///", "PRESRR", "PRESFR", "PWINO",   "TSNO",  "FZRANO", "PNO",    "RVRNO", "VISNO",
-    "CHINO",  "$",      "FROPA",  "NOSPECI", "FIRST", "LAST",   "BINOVC", "FROIN"};
 
 // NATO colour states.
 inline constexpr std::array<string_view, 8> kColourCodes{"BLU",  "WHT",  "GRN", "YLO",
                                                          "YLO1", "YLO2", "AMB", "RED"};
-
-// Two or three groups that are one remark; the unused codes empty.
-inline constexpr std::array<std::array<string_view, 3>, 34> kPhraseCodes{{
-    {"WND", "DATA", "ESTMD"}, {"ALSTG/SLP", "ESTMD", ""}, {"ALSTG", "ESTMD", ""},
-    {"SLP", "ESTMD", ""},     {"ACFT", "MSHP", ""},       {"MT", "OBSC", ""},
-    {"MON", "LIB", "NC"},     {"MON", "LIB", ""},         {"MON", "INVIS", "NC"},
-    {"MON", "INVIS", ""},     {"MON", "INC", ""},         {"VAL", "NIL", "NC"},
-    {"VAL", "NIL", ""},       {"VAL", "INVIS", "NC"},     {"VAL", "INVIS", ""},
-    {"BIRD", "HAZARD", ""},   {"DENSITY", "ALT", "MISG"}, {"CIG", "RAG", ""},
-    {"WND", "MISG", ""},      {"CLD", "MISG", ""},        {"WX", "MISG", ""},
-    {"VIS", "MISG", ""},      {"PCPN", "MISG", ""},       {"PRES", "MISG", ""},
-    {"ICG", "MISG", ""},      {"ICE", "MISG", ""},        {"TD", "MISG", ""},
-    {"DP", "MISG", ""},       {"T", "MISG", ""},          {"RVR", "MISG", ""},
-    {"CIG", "MISG", ""},      {"SLP", "MISG", ""},        {"TS/LTNG", "TEMPO", "UNAVBL"},
-    {"LTG", "DATA", "MISG"},
-}};
 
 // Clouds and phenomena the remarks place in words of their own (weather codes are read as such).
 inline constexpr std::array<string_view, 14> kSightCodes{"CB",    "CBMAM", "TCU",   "ACC",  "ACSL",
@@ -123,11 +136,17 @@ struct SeaLevelPressure {  // SLPppp
   string_view tenths;      // ppp
   bool below1000 = false;  // FMH-1: 9 goes before 500 and more, 10 before less
 };
+Reading<SeaLevelPressure> readSeaLevelPressure(Groups gs);
+void append(TextBuffer& out, const SeaLevelPressure& value);
+
 struct Temperature {  // TsTTTsDDD
   Tenths air;
   std::optional<Tenths> dewPoint;
   bool dewPointMissing = false;  // TsTTT////
 };
+Reading<Temperature> readTemperature(Groups gs);
+void append(TextBuffer& out, const Temperature& value);
+
 enum class AmountKind : std::uint8_t {
   kHourlyPrecipitation,  // Pnnnn
   kPeriodPrecipitation,  // 6RRRR
@@ -145,58 +164,100 @@ struct Amount {
   bool missing = false;  // all slashes
   bool zero = false;     // all zeros: a trace where the kind has one
 };
+Reading<Amount> readAmount(Groups gs, const Context& context);
+void append(TextBuffer& out, const Amount& value);
+
 struct Altimeter {  // Apppp, App.pp
   std::array<char, 4> hundredths{};
 };
+Reading<Altimeter> readAltimeter(Groups gs);
+void append(TextBuffer& out, const Altimeter& value);
+
 struct Qnh {  // Qpppp
   string_view hectopascals;
 };
+Reading<Qnh> readQnh(Groups gs);
+void append(TextBuffer& out, const Qnh& value);
+
 struct CloudBase {  // QBBhhh
   string_view metres;
 };
-struct Qfe {  // QFEppp[.p][/pppp]
-  string_view millimetres;
+Reading<CloudBase> readCloudBase(Groups gs);
+void append(TextBuffer& out, const CloudBase& value);
+
+struct Qfe {                 // QFEppp[.p][/pppp], QFEppp (800 and more), QFEpppp
+  string_view millimetres;   // empty when not given
   string_view hectopascals;  // empty when not given
 };
+Reading<Qfe> readQfe(Groups gs);
+void append(TextBuffer& out, const Qfe& value);
+
 struct ExtremeTemperature6h {  // 1snnn, 2snnn
   bool maximum = true;
   Tenths value;
 };
+Reading<ExtremeTemperature6h> readExtremeTemperature6h(Groups gs);
+void append(TextBuffer& out, const ExtremeTemperature6h& value);
+
 struct Extremes24h {  // 4snnnsnnn
   Tenths maximum, minimum;
 };
+Reading<Extremes24h> readExtremes24h(Groups gs);
+void append(TextBuffer& out, const Extremes24h& value);
+
 struct Tendency {                   // 5appp, 5////
-  std::uint8_t characteristic = 0;  // WMO code table 0200
+  std::uint8_t characteristic = 0;  // WMO code table 0200: 0-3 higher (0 or the same), 4 the
+                                    // same, 5-8 lower (5 or the same) than 3 hours ago
   string_view change;               // ppp, tenths of a hectopascal
   bool missing = false;
 };
+Reading<Tendency> readTendency(Groups gs);
+void append(TextBuffer& out, const Tendency& value);
+
 struct Sunshine {  // 98mmm
   string_view minutes;
   bool none = false;
 };
+Reading<Sunshine> readSunshine(Groups gs);
+void append(TextBuffer& out, const Sunshine& value);
+
 struct SnowDepth {  // 4/sss
   string_view inches;
   bool missing = false;
 };
+Reading<SnowDepth> readSnowDepth(Groups gs);
+void append(TextBuffer& out, const SnowDepth& value);
+
 struct CloudTypes {                     // 8/CLCMCH
   std::array<std::uint8_t, 3> types{};  // low, middle, high: 0 to 9, 10 not visible
 };
+Reading<CloudTypes> readCloudTypes(Groups gs);
+void append(TextBuffer& out, const CloudTypes& value);
+
 inline constexpr std::uint8_t kCloudsNotVisible = 10;
 struct CloudLayer {  // NTThhh
   std::uint8_t oktas = 0;
   std::uint8_t genus = 0;  // index into kLayerCodes
   string_view height;      // hundreds of feet
 };
+Reading<CloudLayer> readCloudLayer(Groups gs);
+void append(TextBuffer& out, const CloudLayer& value);
 
 // --- Wind (wind.cpp) ------------------------------------------------------------------------
 
 struct PeakWind {  // PK WND dddff(f)/(hh)mm
   string_view direction, speed, time;
 };
+Reading<PeakWind> readPeakWind(Groups gs);
+void append(TextBuffer& out, const PeakWind& value);
+
 struct WindShift {  // WSHFT (hh)mm [FROPA]
   string_view time;
   bool frontalPassage = false;
 };
+Reading<WindShift> readWindShift(Groups gs);
+void append(TextBuffer& out, const WindShift& value);
+
 enum class WindUnit : std::uint8_t { kKnots, kMetresPerSecond };
 struct WindValue {
   enum class Kind : std::uint8_t { kNotReported, kCalm, kVariable, kFrom };
@@ -218,6 +279,8 @@ struct PlaceWind {  // RWY27 28015KT, WIND THR09 ..., WIND 1500FT ..., HARBOR WI
   WindValue wind;
   string_view variesFrom, variesTo;  // dddVddd, empty when none
 };
+Reading<PlaceWind> readPlaceWind(Groups gs);
+void append(TextBuffer& out, const PlaceWind& value);
 
 // --- Visibility, ceiling and sky (visibility.cpp) -------------------------------------------
 
@@ -235,21 +298,36 @@ struct Visibility {
   MetresValue lowMetres, highMetres;
   codes::Miles low, high;
 };
+Reading<Visibility> readVisibility(Groups gs);
+void append(TextBuffer& out, const Visibility& value);
+
 struct MinimumVisibility {  // VIS MIN mmmm
   MetresValue metres;
 };
-struct Ceiling {          // CIGhhh, CIG hhh [RWYnn], CIG hhhVhhh
+Reading<MinimumVisibility> readMinimumVisibility(Groups gs);
+void append(TextBuffer& out, const MinimumVisibility& value);
+
+struct Ceiling {          // CIGhhh, CIG hhh [RWYnn|direction], CIG hhhVhhh
   string_view low, high;  // hundreds of feet; high empty when not variable
-  string_view runway;
+  string_view runway;     // the second location, or empty
+  Direction sector;       // range empty: no sector
 };
+Reading<Ceiling> readCeiling(Groups gs);
+void append(TextBuffer& out, const Ceiling& value);
+
 struct VariableSky {              // BKN014 V OVC
   std::uint8_t from = 0, to = 0;  // indices into kSkyCoverCodes
   string_view height;             // hundreds of feet, or empty
 };
+Reading<VariableSky> readVariableSky(Groups gs);
+void append(TextBuffer& out, const VariableSky& value);
+
 struct SensorAtRunway {  // VISNO RWY06, CHINO RWY24
   bool visibility = true;
   string_view runway;
 };
+Reading<SensorAtRunway> readSensorAtRunway(Groups gs);
+void append(TextBuffer& out, const SensorAtRunway& value);
 
 // --- Phenomena (phenomena.cpp) --------------------------------------------------------------
 
@@ -259,6 +337,9 @@ struct Lightning {                        // [OCNL|FRQ|CONS] LTG[IC][CC][CG][CA]
   std::size_t typeCount = 0;
   Places places;
 };
+Reading<Lightning> readLightning(Groups gs);
+void append(TextBuffer& out, const Lightning& value);
+
 struct WeatherTime {
   string_view time;
   bool began = true;
@@ -275,6 +356,9 @@ struct BeginEnd {  // RAB15E30, TSB1512E1530, RAB1159E24SNB24
   std::array<WeatherTime, 32> times{};
   std::size_t timeCount = 0;
 };
+Reading<BeginEnd> readBeginEnd(Groups gs);
+void append(TextBuffer& out, const BeginEnd& value);
+
 // A phenomenon or cloud that the remarks place: one of their own (CB, VIRGA) or a weather name.
 struct Sight {
   std::optional<std::uint8_t> own;  // index into kSightCodes
@@ -285,6 +369,9 @@ struct PlacedPhenomenon {  // TS DSNT NW, CB AND RA TO S, VIRGA
   std::optional<Sight> second;
   Places places;
 };
+Reading<PlacedPhenomenon> readPlacedPhenomenon(Groups gs);
+void append(TextBuffer& out, const PlacedPhenomenon& value);
+
 struct LayerOpacity {
   std::uint8_t type = 0;  // index into kLayerCodes
   std::uint8_t oktas = 0;
@@ -293,55 +380,98 @@ struct Layers {  // SC6AC2, FG6ST2
   std::array<LayerOpacity, 8> layers{};
   std::size_t count = 0;
 };
+Reading<Layers> readLayers(Groups gs);
+void append(TextBuffer& out, const Layers& value);
+
 struct LayerTrace {  // AC TR
   std::uint8_t type = 0;
 };
+Reading<LayerTrace> readLayerTrace(Groups gs);
+void append(TextBuffer& out, const LayerTrace& value);
+
 struct Obscuration {  // FU BKN020
   codes::WeatherCode weather;
   std::uint8_t cover = 0;  // index into kSkyCoverCodes
   string_view height;      // hundreds of feet
   bool atSurface = false;
 };
+Reading<Obscuration> readObscuration(Groups gs);
+void append(TextBuffer& out, const Obscuration& value);
+
 struct RecentWeather {  // REw'w'
   codes::WeatherCode weather;
 };
+Reading<RecentWeather> readRecentWeather(Groups gs);
+void append(TextBuffer& out, const RecentWeather& value);
 
 // --- Other remarks (others.cpp) -------------------------------------------------------------
 
 struct WholeRemark {       // AO2, $, PRESRR
-  std::uint8_t index = 0;  // into kWholeRemarkCodes
+  std::uint8_t index = 0;  // into remark_words::kWholeRemarks
 };
+Reading<WholeRemark> readWholeRemark(Groups gs);
+void append(TextBuffer& out, const WholeRemark& value);
+
 enum class ColourTrend : std::uint8_t { kNone, kTemporarily, kBecoming };
 struct ColourState {        // WHT, TEMPO GRN, BLACKBLU
   std::uint8_t colour = 0;  // into kColourCodes
   ColourTrend trend = ColourTrend::kNone;
   bool black = false;
 };
+Reading<ColourState> readColourState(Groups gs);
+void append(TextBuffer& out, const ColourState& value);
+
 struct Phrase {            // WND DATA ESTMD
-  std::uint8_t index = 0;  // into kPhraseCodes
+  std::uint8_t index = 0;  // into remark_words::kPhrases
 };
+Reading<Phrase> readPhrase(Groups gs);
+void append(TextBuffer& out, const Phrase& value);
+
 struct Nosig {};
+Reading<Nosig> readNosig(Groups gs);
+void append(TextBuffer& out, const Nosig& value);
+
 struct PrecipitationMillimetres {  // PCPN 2.5MM PAST HR
   string_view amount;
 };
+Reading<PrecipitationMillimetres> readPrecipitationMillimetres(Groups gs);
+void append(TextBuffer& out, const PrecipitationMillimetres& value);
+
 struct DensityAltitude {  // DENSITY ALT -1200FT
   bool negative = false;
   string_view feet;
 };
+Reading<DensityAltitude> readDensityAltitude(Groups gs);
+void append(TextBuffer& out, const DensityAltitude& value);
+
 struct Correction {  // COR 1536
   string_view time;
 };
+Reading<Correction> readCorrection(Groups gs);
+void append(TextBuffer& out, const Correction& value);
+
 struct LastStaffed {  // LAST STFD OBS/NXT 150600Z
   string_view next;   // ddhhmm, or empty
 };
+Reading<LastStaffed> readLastStaffed(Groups gs);
+void append(TextBuffer& out, const LastStaffed& value);
+
 struct SnowIncrease {  // SNINCR 2/10
   string_view lastHour, onGround;
 };
+Reading<SnowIncrease> readSnowIncrease(Groups gs);
+void append(TextBuffer& out, const SnowIncrease& value);
+
 struct HailSize {  // GR 1 3/4
   codes::Miles inches;
 };
+Reading<HailSize> readHailSize(Groups gs);
+void append(TextBuffer& out, const HailSize& value);
+
 struct BirdHazard {  // BIRD HAZARD RWY 12/30
   string_view runway;
 };
+Reading<BirdHazard> readBirdHazard(Groups gs);
+void append(TextBuffer& out, const BirdHazard& value);
 
 }  // namespace vantrel::remarks
