@@ -152,27 +152,6 @@ inline constexpr Fragment kTopOfTheHour = "the top of the hour";
 inline constexpr Fragment kAt = " at ";
 inline constexpr Fragment kCommaAt = ", at ";
 
-// The compass points, in the order of codes::Compass (the first for none).
-inline constexpr std::array<Fragment, 17> kCompass{{
-    "",
-    "north",
-    "north-east",
-    "east",
-    "south-east",
-    "south",
-    "south-west",
-    "west",
-    "north-west",
-    "north-north-east",
-    "east-north-east",
-    "east-south-east",
-    "south-south-east",
-    "south-south-west",
-    "west-south-west",
-    "west-north-west",
-    "north-north-west",
-}};
-
 // Places that follow a phenomenon (FMH-1: DSNT, VC, OHD, ALQDS and the compass points).
 inline constexpr Fragment kToThe = " to the ";
 inline constexpr Fragment kThrough = " through ";

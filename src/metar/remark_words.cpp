@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "metar/compass_words.hpp"
 #include "metar/remark_kinds.hpp"
 #include "metar/remark_vocabulary.hpp"
 #include "metar/text.hpp"
@@ -29,7 +30,7 @@ static_assert(kLayerTypes.size() == rv::kLayerCodes.size());
 static_assert(kSkyCovers.size() == rv::kSkyCoverCodes.size());
 static_assert(kLightningFrequency.size() == rv::kLightningFrequencyCodes.size());
 static_assert(kLightningTypes.size() == rv::kLightningTypeCodes.size());
-static_assert(kCompass.size() == codes::kCompassCodes.size());
+static_assert(words::kCompassNames.size() == codes::kCompassCodes.size());
 
 // --- Numbers and times ----------------------------------------------------------------------
 
@@ -144,7 +145,7 @@ void appendMetres(TextBuffer& out, const rv::MetresValue& m) {
 // --- Places ---------------------------------------------------------------------------------
 
 Fragment compassWords(codes::Compass c) {
-  return kCompass[static_cast<std::size_t>(c)];
+  return words::nameOf(c);
 }
 codes::Compass pointOf(string_view s) {
   const codes::Compass c = codes::compassOf(s);

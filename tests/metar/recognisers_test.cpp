@@ -22,16 +22,6 @@
 namespace vantrel {
 namespace {
 
-std::vector<std::string_view> split(std::string_view text, char separator) {
-  std::vector<std::string_view> parts;
-  for (std::size_t at = 0;;) {
-    const std::size_t next = text.find(separator, at);
-    parts.push_back(text.substr(at, next == std::string_view::npos ? next : next - at));
-    if (next == std::string_view::npos) return parts;
-    at = next + 1;
-  }
-}
-
 TEST(Recognisers, EveryRowGivesItsTextAndTakesItsGroups) {
   std::ifstream in(VANTREL_SOURCE_DIR "/tests/data/groups.tsv", std::ios::binary);
   ASSERT_TRUE(in) << "cannot read groups.tsv";
@@ -39,10 +29,10 @@ TEST(Recognisers, EveryRowGivesItsTextAndTakesItsGroups) {
   for (std::string row; std::getline(in, row);) {
     if (row.empty() || row.front() == '#') continue;
     SCOPED_TRACE(row);
-    const std::vector<std::string_view> columns = split(row, '\t');
+    const std::vector<std::string_view> columns = test::splitFields(row, '\t');
     ASSERT_EQ(columns.size(), 4U);
     std::vector<Group> groups;
-    for (const std::string_view g : split(columns[0], ' ')) groups.emplace_back(g);
+    for (const std::string_view g : test::splitFields(columns[0], ' ')) groups.emplace_back(g);
     full::SectionText text;
     LineText supplementary;
     const Section section = columns[1] == "trend" ? Section::kTrend : Section::kBody;
@@ -80,7 +70,7 @@ std::vector<std::vector<Group>> reports() {
   std::vector<std::vector<Group>> all;
   for (const std::string& text : kept) {
     std::vector<Group>& groups = all.emplace_back();
-    for (const std::string_view g : split(text, ' ')) {
+    for (const std::string_view g : test::splitFields(text, ' ')) {
       if (!g.empty()) groups.emplace_back(g);
     }
   }

@@ -13,18 +13,10 @@
 #include <string_view>
 #include <vector>
 
+#include "support/lines.hpp"
+
 namespace vantrel {
 namespace {
-
-std::vector<std::string_view> split(std::string_view text, char separator) {
-  std::vector<std::string_view> parts;
-  for (std::size_t at = 0;;) {
-    const std::size_t next = text.find(separator, at);
-    parts.push_back(text.substr(at, next == std::string_view::npos ? next : next - at));
-    if (next == std::string_view::npos) return parts;
-    at = next + 1;
-  }
-}
 
 TEST(RemarksTest, EveryRowGivesItsSentenceAndTakesItsGroups) {
   std::ifstream in(VANTREL_TEST_DATA_DIR "/remarks.tsv", std::ios::binary);
@@ -33,13 +25,13 @@ TEST(RemarksTest, EveryRowGivesItsSentenceAndTakesItsGroups) {
   for (std::string row; std::getline(in, row);) {
     if (row.empty() || row.front() == '#') continue;
     SCOPED_TRACE(row);
-    const std::vector<std::string_view> columns = split(row, '\t');
+    const std::vector<std::string_view> columns = test::splitFields(row, '\t');
     ASSERT_TRUE(columns.size() == 3 || columns.size() == 4);
     // The reader is called at its position after RMK and appends to the text before it.
     std::vector<Group> groups;
     if (columns.size() == 4) groups.emplace_back(columns[3]);
     groups.emplace_back("RMK");
-    for (const std::string_view g : split(columns[0], ' ')) groups.emplace_back(g);
+    for (const std::string_view g : test::splitFields(columns[0], ' ')) groups.emplace_back(g);
     TextBuffer text;
     text += "Remarks: ";
     const std::size_t taken = full::readRemark(groups, columns.size() - 2, text);

@@ -1,5 +1,5 @@
 #pragma once
-// Line splitting shared by the golden tests and the fuzz targets.
+// Line and field splitting shared by the tests and the fuzz targets.
 
 #include <cstddef>
 #include <string_view>
@@ -17,6 +17,17 @@ inline std::vector<std::string_view> splitLines(std::string_view text) {
     text.remove_prefix(end + 1);
   }
   return lines;
+}
+
+// Splits at every `separator`: n separators give n + 1 fields, empty ones included.
+inline std::vector<std::string_view> splitFields(std::string_view text, char separator) {
+  std::vector<std::string_view> fields;
+  for (std::size_t at = 0;;) {
+    const std::size_t next = text.find(separator, at);
+    fields.push_back(text.substr(at, next == std::string_view::npos ? next : next - at));
+    if (next == std::string_view::npos) return fields;
+    at = next + 1;
+  }
 }
 
 }  // namespace vantrel::test
