@@ -1,5 +1,6 @@
 #include "metar/full/groups.hpp"
 
+#include <utility>
 #include <variant>
 
 #include "metar/vocabulary.hpp"
@@ -110,6 +111,13 @@ bool inPlace(const values::GroupValue& value, Section section, const SectionFact
   return !facts.colourStateFound || !isObservation(value);
 }
 
+// std::visit through a chain the compiler keeps inline (its table of functions costs a call for
+// every group).
+template <std::size_t... I>
+void place(const Placer& placer, const values::GroupValue& value, std::index_sequence<I...>) {
+  (void)((value.index() == I && (placer(*std::get_if<I>(&value)), true)) || ...);
+}
+
 }  // namespace
 
 std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section section,
@@ -120,7 +128,8 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   const Context context{groups, i, u->view(), section, text.facts};
   const std::size_t n = recognise(context, value);
   if (n == 0 || !inPlace(value, section, text.facts)) return 0;
-  std::visit(Placer{section, text, supplementary, groups[i], i + n}, value);
+  place(Placer{section, text, supplementary, groups[i], i + n}, value,
+        std::make_index_sequence<std::variant_size_v<values::GroupValue>>());
   text.facts.anyRead = true;
   if (n > 1) {
     LineText& line = lineOf(value, section, text, supplementary);

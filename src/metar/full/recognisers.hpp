@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -41,12 +42,25 @@ struct Upper {
 inline std::optional<Upper> upper(const Group& g) {
   const std::string_view b = g.bytes();
   if (b.size() > 32 || b.size() != g.size()) return std::nullopt;
+  // Eight bytes at a time: the bytes past the group are filled with 'A', which passes.
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = kOnes * 0x80U;
   Upper u;
-  for (const char c : b) {
-    if (static_cast<unsigned char>(c) < 0x21 || static_cast<unsigned char>(c) >= 0x7F) {
-      return std::nullopt;
-    }
-    u.chars[u.size++] = asciiUpper(c);
+  u.chars.fill('A');
+  std::memcpy(u.chars.data(), b.data(), b.size());
+  u.size = b.size();
+  for (std::size_t at = 0; at < b.size(); at += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, u.chars.data() + at, 8);
+    // A control byte or a space (below 0x21), or DEL and beyond (0x7F and above): no code.
+    const std::uint64_t below = (w - kOnes * 0x21U) & ~w & kHighs;
+    const std::uint64_t above = ((w & ~kHighs) + kOnes * (0x80U - 0x7FU)) | w;
+    if ((below | (above & kHighs)) != 0) return std::nullopt;
+    // a to z lose their 0x20.
+    const std::uint64_t fromA = w + kOnes * (0x80U - 'a');
+    const std::uint64_t pastZ = w + kOnes * (0x80U - 'z' - 1);
+    w ^= ((fromA & ~pastZ) & kHighs) >> 2;
+    std::memcpy(u.chars.data() + at, &w, 8);
   }
   return u;
 }
