@@ -1,7 +1,7 @@
 #include "metar/full/recognisers.hpp"
 
-#include <bit>
 #include <cstdint>
+#include <utility>
 
 #include "metar/codes/chars.hpp"
 
@@ -20,14 +20,23 @@ MissingGroup missingGroupAt(const Context& c) {
   return MissingGroup::kOther;
 }
 
+namespace {
+
+// The table tried in its order, as direct calls the compiler sees.
+template <std::size_t... I>
+std::size_t recogniseIn(const Context& c, values::GroupValue& value, std::uint32_t candidates,
+                        std::index_sequence<I...>) {
+  std::size_t n = 0;
+  (void)((((candidates >> I) & 1U) != 0 && (n = kRecognisers[I].read(c, value)) != 0) || ...);
+  return n;
+}
+
+}  // namespace
+
 std::size_t recognise(const Context& c, values::GroupValue& value) {
   if (c.u.empty()) return 0;
-  for (std::uint32_t candidates = kRecognisersByFirst[static_cast<unsigned char>(c.u[0]) & 0x7FU];
-       candidates != 0; candidates &= candidates - 1) {
-    const auto r = static_cast<std::size_t>(std::countr_zero(candidates));
-    if (const std::size_t n = kRecognisers[r].read(c, value)) return n;
-  }
-  return 0;
+  return recogniseIn(c, value, kRecognisersByFirst[static_cast<unsigned char>(c.u[0]) & 0x7FU],
+                     std::make_index_sequence<kRecognisers.size()>());
 }
 
 namespace {
