@@ -13,10 +13,15 @@ struct Placer {
   Section section;
   SectionText& text;
   LineText& supplementary;
-  const Group& first;  // the group the value begins with
-  std::size_t end;     // the index of the group after the value's last
+  std::span<const Group> groups;  // the groups the value came from
+  std::size_t end;                // the index of the group after the value's last
 
-  TextBuffer& on(LineText& line) const { return line.add(first); }
+  // The line's text, for the value's sentence; the line holds the value's groups.
+  TextBuffer& on(LineText& line) const {
+    TextBuffer& sentence = line.add(groups.front());
+    for (const Group& g : groups.subspan(1)) line.credit(g.bytes());
+    return sentence;
+  }
 
   void operator()(const values::Wind& v) const {
     words::appendWind(on(text.wind), v, section);
@@ -77,21 +82,6 @@ struct Placer {
   }
 };
 
-// The line a value of several groups went onto, to credit the groups after the first.
-LineText& lineOf(const values::GroupValue& value, Section section, SectionText& text,
-                 LineText& supplementary) {
-  if (std::holds_alternative<values::Visibility>(value)) return text.visibility;
-  if (std::holds_alternative<values::Cloud>(value) ||
-      std::holds_alternative<values::Directions>(value)) {
-    return text.sky;
-  }
-  if (std::holds_alternative<values::Pressure>(value)) return text.temperature;
-  if (std::holds_alternative<values::ColourState>(value) && section == Section::kTrend) {
-    return text.visibility;
-  }
-  return supplementary;
-}
-
 bool isObservation(const values::GroupValue& value) {
   return !std::holds_alternative<values::RecentWeather>(value) &&
          !std::holds_alternative<values::WindShear>(value) &&
@@ -128,13 +118,9 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   const Context context{groups, i, u->view(), section, text.facts};
   const std::size_t n = recognise(context, value);
   if (n == 0 || !inPlace(value, section, text.facts)) return 0;
-  place(Placer{section, text, supplementary, groups[i], i + n}, value,
+  place(Placer{section, text, supplementary, groups.subspan(i, n), i + n}, value,
         std::make_index_sequence<std::variant_size_v<values::GroupValue>>());
   text.facts.anyRead = true;
-  if (n > 1) {
-    LineText& line = lineOf(value, section, text, supplementary);
-    for (std::size_t k = 1; k < n; ++k) line.credit(groups[i + k].bytes());
-  }
   return n;
 }
 
