@@ -22,6 +22,7 @@ Each REPORT argument is one report: quote it so that the shell keeps it in one
 piece and keeps its spaces. With no REPORT, reports are read from standard
 input, one a line. A line ends at a newline; one carriage return right before
 it is dropped; nothing else is trimmed; a last line without a newline counts.
+A byte-order mark at the very start of the input (or of a FILE) is skipped.
 
 The output of a report is its lines, each followed by a newline, trailing
 spaces kept. With several reports, each report's lines are headed by a line

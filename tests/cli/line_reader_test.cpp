@@ -57,6 +57,13 @@ TEST(LineReaderTest, SplitsLinesWhateverTheBlockSize) {
       {"nul\0inside\n"sv, {"nul\0inside"s}},
       {"METAR LFPG 121230Z 27010KT\nMETAR EGLL 121220Z 24008KT 9999\n\nEDDF\n",
        {"METAR LFPG 121230Z 27010KT", "METAR EGLL 121220Z 24008KT 9999", "", "EDDF"}},
+      // A byte-order mark is skipped at the very start only, and only whole.
+      {"\xEF\xBB\xBFone\r\ntwo", {"one", "two"}},
+      {"\xEF\xBB\xBF", {}},
+      {"\xEF\xBB\xBF\n", {""}},
+      {"\xEF\xBB\xBF\xEF\xBB\xBFone", {"\xEF\xBB\xBFone"}},
+      {"one\n\xEF\xBB\xBFtwo", {"one", "\xEF\xBB\xBFtwo"}},
+      {"\xEF\xBBone\n", {"\xEF\xBBone"}},
   };
   for (const SplitCase& c : cases) {
     for (std::size_t block = 1; block <= c.input.size() + 1; ++block) {
@@ -76,21 +83,23 @@ TEST(LineReaderTest, LongLineCrossingManyBlocksComesOutWhole) {
 
 TEST(LineReaderTest, TakeKeepsTheLineAndReadingGoesOn) {
   for (const std::size_t block : {std::size_t{2}, std::size_t{5}, std::size_t{64}}) {
-    SCOPED_TRACE(::testing::Message() << "block " << block);
-    std::istringstream in("first line\r\nsecond\nthird");
-    LineReader reader(in, block);
-    std::string_view line;
-    std::string kept = "old content that is longer";
-    ASSERT_TRUE(reader.next(line));
-    reader.take(kept);
-    EXPECT_EQ(kept, "first line");
-    ASSERT_TRUE(reader.next(line));
-    EXPECT_EQ(line, "second");
-    ASSERT_TRUE(reader.next(line));
-    reader.take(kept);
-    EXPECT_EQ(kept, "third");
-    EXPECT_FALSE(reader.next(line));
-    EXPECT_EQ(kept, "third");
+    for (const std::string_view mark : {""sv, "\xEF\xBB\xBF"sv}) {
+      SCOPED_TRACE(::testing::Message() << "block " << block << ", mark " << mark.size());
+      std::istringstream in(std::string(mark) + "first line\r\nsecond\nthird");
+      LineReader reader(in, block);
+      std::string_view line;
+      std::string kept = "old content that is longer";
+      ASSERT_TRUE(reader.next(line));
+      reader.take(kept);
+      EXPECT_EQ(kept, "first line");
+      ASSERT_TRUE(reader.next(line));
+      EXPECT_EQ(line, "second");
+      ASSERT_TRUE(reader.next(line));
+      reader.take(kept);
+      EXPECT_EQ(kept, "third");
+      EXPECT_FALSE(reader.next(line));
+      EXPECT_EQ(kept, "third");
+    }
   }
 }
 
