@@ -4,8 +4,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -142,6 +144,47 @@ int runStats(const CommandLine& command, std::istream& in, std::ostream& out, st
   return finish(sink, err, readFailed ? 2 : stats.anyRejected() ? 1 : 0);
 }
 
+// A word the shell reads back as `text`: as it is when it holds only characters the shell takes
+// literally, else in single quotes.
+std::string shellWord(std::string_view text) {
+  const bool plain = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 ||
+           std::string_view("%+,-./:=@_").find(c) != std::string_view::npos;
+  });
+  if (plain) return std::string(text);
+  std::string word = "'";
+  for (const char c : text) {
+    if (c == '\'') {
+      word += "'\\''";
+    } else {
+      word += c;
+    }
+  }
+  return word + "'";
+}
+
+// A REPORT argument that names a regular file was most likely meant as a file of reports: it is
+// translated as the report it is, and then the commands that read the file are shown, with the
+// reading and the format asked for. Only the first such argument is named; "-" is never taken
+// for a file.
+void hintAtFileArgument(const CommandLine& command, std::ostream& err) {
+  std::uint64_t number = 0;
+  for (const std::string_view report : command.reports) {
+    ++number;
+    std::error_code statusError;
+    if (report == "-" || !std::filesystem::is_regular_file(report, statusError)) continue;
+    const std::string file = shellWord(report);
+    const std::string reading = command.full ? " --full" : "";
+    complain(err, "argument " + std::to_string(number) +
+                      " names a file; it was read as a report, as every argument is");
+    complain(err, "to translate the reports in the file: " + std::string(kProgramName) + reading +
+                      (command.json ? " --json" : "") + " < " + file);
+    complain(err, "for a summary of them: " + std::string(kProgramName) + " --stats" + reading +
+                      (report.front() == '-' ? " -- " : " ") + file);
+    return;
+  }
+}
+
 }  // namespace
 
 int run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
@@ -182,7 +225,9 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
     writer.write(Origin::kArgument, ++number, report);
     if (sink.failed()) break;
   }
-  return finish(sink, err, writer.status());
+  const int status = finish(sink, err, writer.status());
+  hintAtFileArgument(command, err);
+  return status;
 }
 
 unsigned defaultJobs() {

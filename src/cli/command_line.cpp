@@ -23,6 +23,8 @@ piece and keeps its spaces. With no REPORT, reports are read from standard
 input, one a line. A line ends at a newline; one carriage return right before
 it is dropped; nothing else is trimmed; a last line without a newline counts.
 A byte-order mark at the very start of the input (or of a FILE) is skipped.
+A REPORT that names a file is read as a report all the same, then a note on
+standard error shows how to translate the reports in the file instead.
 
 The output of a report is its lines, each followed by a newline, trailing
 spaces kept. With several reports, each report's lines are headed by a line
