@@ -37,6 +37,22 @@ void complain(std::ostream& err, std::string_view what) {
   writeAll(err, message);
 }
 
+// Names a failed write, with its cause when the system gave one.
+void complainOfWriteError(std::ostream& err, int error) {
+  std::string message = "write error";
+  if (error != 0) message += ": " + std::generic_category().message(error);
+  complain(err, message);
+}
+
+// --help and --version: the text, then 0, or 2 when it could not be written.
+int writeText(std::ostream& out, std::ostream& err, std::string_view text) {
+  errno = 0;
+  writeAll(out, text);
+  if (out) return 0;
+  complainOfWriteError(err, errno);
+  return 2;
+}
+
 // Text output needs to know whether more than one report comes before it writes the first, so
 // the first line is held until the second one shows up or the input ends. Reports typed at a
 // terminal get no headers, so each is answered as soon as its line is read. `Writer` is a
@@ -94,17 +110,13 @@ int finish(OutputSink& sink, std::ostream& err, int status, const std::error_cod
     status = 2;
   }
   if (!sink.failed()) return status;
-  std::string message = "write error";
-  if (sink.failureErrno() != 0) {
-    message += ": " + std::generic_category().message(sink.failureErrno());
-  }
-  complain(err, message);
+  complainOfWriteError(err, sink.failureErrno());
   return 2;
 }
 
 // --stats: every line of each FILE ("-" or no FILE: standard input) counted as a report, then the
-// summary. A FILE that cannot be opened is named and skipped; the summary covers the others, and
-// is left out when there are none.
+// summary. A FILE that cannot be opened, or is a directory, is named and skipped; the summary
+// covers the others, and is left out when there are none.
 int runStats(const CommandLine& command, std::istream& in, std::ostream& out, std::ostream& err,
              const RunSettings& settings) {
   ReadingStats stats(command.full ? Reading::kFull : Reading::kClassic);
@@ -124,6 +136,13 @@ int runStats(const CommandLine& command, std::istream& in, std::ostream& out, st
   for (const std::string_view file : command.reports) {
     if (file == "-") {
       count(in, "standard input");
+      continue;
+    }
+    // A directory opens, and only fails when read.
+    std::error_code statusError;
+    if (std::filesystem::is_directory(file, statusError)) {
+      complain(err, std::string(file) + ": " + std::generic_category().message(EISDIR));
+      readFailed = true;
       continue;
     }
     errno = 0;
@@ -192,11 +211,9 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
   const CommandLine command = parseCommandLine(args);
   switch (command.action) {
     case Action::kHelp:
-      writeAll(out, kHelpText);
-      return out ? 0 : 2;
+      return writeText(out, err, kHelpText);
     case Action::kVersion:
-      writeAll(out, versionText());
-      return out ? 0 : 2;
+      return writeText(out, err, versionText());
     case Action::kUsageError:
       complain(err, command.error);
       writeAll(err, kUsageText);
