@@ -87,7 +87,11 @@ std::string versionText() {
   std::string text(kProgramName);
   text += " (Vantrel) ";
   text += VANTREL_VERSION;
-  text += '\n';
+  text +=
+      "\nCopyright (C) 2026 The Vantrel developers.\n"
+      "License MIT: <https://opensource.org/licenses/MIT>.\n"
+      "This is free software: you are free to change and redistribute it.\n"
+      "There is NO WARRANTY, to the extent permitted by law.\n";
   return text;
 }
 

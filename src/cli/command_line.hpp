@@ -16,7 +16,7 @@ inline constexpr unsigned kMaxJobs = 64;
 extern const std::string_view kHelpText;
 // The synopsis printed with a usage error, ending in a newline.
 extern const std::string_view kUsageText;
-// --version text, ending in a newline.
+// --version text: the program, its version, the copyright and the licence; ends in a newline.
 std::string versionText();
 
 enum class Action { kTranslate, kStats, kHelp, kVersion, kUsageError };

@@ -89,8 +89,13 @@ TEST(CommandLineTest, ReadsOptionsAndReports) {
   }
 }
 
-TEST(CommandLineTest, VersionNamesProgramAndVersion) {
-  EXPECT_EQ(versionText(), "vantrel-translate (Vantrel) " VANTREL_TEST_VERSION "\n");
+TEST(CommandLineTest, VersionNamesProgramVersionAndLicence) {
+  EXPECT_EQ(versionText(), "vantrel-translate (Vantrel) " VANTREL_TEST_VERSION
+                           "\n"
+                           "Copyright (C) 2026 The Vantrel developers.\n"
+                           "License MIT: <https://opensource.org/licenses/MIT>.\n"
+                           "This is free software: you are free to change and redistribute it.\n"
+                           "There is NO WARRANTY, to the extent permitted by law.\n");
 }
 
 }  // namespace
