@@ -83,23 +83,21 @@ TEST(LineReaderTest, LongLineCrossingManyBlocksComesOutWhole) {
 
 TEST(LineReaderTest, TakeKeepsTheLineAndReadingGoesOn) {
   for (const std::size_t block : {std::size_t{2}, std::size_t{5}, std::size_t{64}}) {
-    for (const std::string_view mark : {""sv, "\xEF\xBB\xBF"sv}) {
-      SCOPED_TRACE(::testing::Message() << "block " << block << ", mark " << mark.size());
-      std::istringstream in(std::string(mark) + "first line\r\nsecond\nthird");
-      LineReader reader(in, block);
-      std::string_view line;
-      std::string kept = "old content that is longer";
-      ASSERT_TRUE(reader.next(line));
-      reader.take(kept);
-      EXPECT_EQ(kept, "first line");
-      ASSERT_TRUE(reader.next(line));
-      EXPECT_EQ(line, "second");
-      ASSERT_TRUE(reader.next(line));
-      reader.take(kept);
-      EXPECT_EQ(kept, "third");
-      EXPECT_FALSE(reader.next(line));
-      EXPECT_EQ(kept, "third");
-    }
+    SCOPED_TRACE(::testing::Message() << "block " << block);
+    std::istringstream in("first line\r\nsecond\nthird");
+    LineReader reader(in, block);
+    std::string_view line;
+    std::string kept = "old content that is longer";
+    ASSERT_TRUE(reader.next(line));
+    reader.take(kept);
+    EXPECT_EQ(kept, "first line");
+    ASSERT_TRUE(reader.next(line));
+    EXPECT_EQ(line, "second");
+    ASSERT_TRUE(reader.next(line));
+    reader.take(kept);
+    EXPECT_EQ(kept, "third");
+    EXPECT_FALSE(reader.next(line));
+    EXPECT_EQ(kept, "third");
   }
 }
 
