@@ -24,6 +24,8 @@ foreach(page vantrel.1 vantrel-translate.1)
 endforeach()
 
 execute_process(COMMAND ${TRANSLATE} --version OUTPUT_VARIABLE line OUTPUT_STRIP_TRAILING_WHITESPACE)
+# The version ends the first line; the copyright and the licence follow.
+string(REGEX REPLACE "\n.*" "" line "${line}")
 string(REGEX REPLACE "^.* " "" found "${line}")
 expect("vantrel-translate --version" "${found}")
 

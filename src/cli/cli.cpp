@@ -4,8 +4,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -33,6 +35,22 @@ void complain(std::ostream& err, std::string_view what) {
   message += what;
   message += '\n';
   writeAll(err, message);
+}
+
+// Names a failed write, with its cause when the system gave one.
+void complainOfWriteError(std::ostream& err, int error) {
+  std::string message = "write error";
+  if (error != 0) message += ": " + std::generic_category().message(error);
+  complain(err, message);
+}
+
+// --help and --version: the text, then 0, or 2 when it could not be written.
+int writeText(std::ostream& out, std::ostream& err, std::string_view text) {
+  errno = 0;
+  writeAll(out, text);
+  if (out) return 0;
+  complainOfWriteError(err, errno);
+  return 2;
 }
 
 // Text output needs to know whether more than one report comes before it writes the first, so
@@ -92,17 +110,13 @@ int finish(OutputSink& sink, std::ostream& err, int status, const std::error_cod
     status = 2;
   }
   if (!sink.failed()) return status;
-  std::string message = "write error";
-  if (sink.failureErrno() != 0) {
-    message += ": " + std::generic_category().message(sink.failureErrno());
-  }
-  complain(err, message);
+  complainOfWriteError(err, sink.failureErrno());
   return 2;
 }
 
 // --stats: every line of each FILE ("-" or no FILE: standard input) counted as a report, then the
-// summary. A FILE that cannot be opened is named and skipped; the summary covers the others, and
-// is left out when there are none.
+// summary. A FILE that cannot be opened, or is a directory, is named and skipped; the summary
+// covers the others, and is left out when there are none.
 int runStats(const CommandLine& command, std::istream& in, std::ostream& out, std::ostream& err,
              const RunSettings& settings) {
   ReadingStats stats(command.full ? Reading::kFull : Reading::kClassic);
@@ -124,6 +138,13 @@ int runStats(const CommandLine& command, std::istream& in, std::ostream& out, st
       count(in, "standard input");
       continue;
     }
+    // A directory opens, and only fails when read.
+    std::error_code statusError;
+    if (std::filesystem::is_directory(file, statusError)) {
+      complain(err, std::string(file) + ": " + std::generic_category().message(EISDIR));
+      readFailed = true;
+      continue;
+    }
     errno = 0;
     std::ifstream stream(std::string(file), std::ios::binary);
     if (!stream) {
@@ -142,6 +163,47 @@ int runStats(const CommandLine& command, std::istream& in, std::ostream& out, st
   return finish(sink, err, readFailed ? 2 : stats.anyRejected() ? 1 : 0);
 }
 
+// A word the shell reads back as `text`: as it is when it holds only characters the shell takes
+// literally, else in single quotes.
+std::string shellWord(std::string_view text) {
+  const bool plain = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 ||
+           std::string_view("%+,-./:=@_").find(c) != std::string_view::npos;
+  });
+  if (plain) return std::string(text);
+  std::string word = "'";
+  for (const char c : text) {
+    if (c == '\'') {
+      word += "'\\''";
+    } else {
+      word += c;
+    }
+  }
+  return word + "'";
+}
+
+// A REPORT argument that names a regular file was most likely meant as a file of reports: it is
+// translated as the report it is, and then the commands that read the file are shown, with the
+// reading and the format asked for. Only the first such argument is named; "-" is never taken
+// for a file.
+void hintAtFileArgument(const CommandLine& command, std::ostream& err) {
+  std::uint64_t number = 0;
+  for (const std::string_view report : command.reports) {
+    ++number;
+    std::error_code statusError;
+    if (report == "-" || !std::filesystem::is_regular_file(report, statusError)) continue;
+    const std::string file = shellWord(report);
+    const std::string reading = command.full ? " --full" : "";
+    complain(err, "argument " + std::to_string(number) +
+                      " names a file; it was read as a report, as every argument is");
+    complain(err, "to translate the reports in the file: " + std::string(kProgramName) + reading +
+                      (command.json ? " --json" : "") + " < " + file);
+    complain(err, "for a summary of them: " + std::string(kProgramName) + " --stats" + reading +
+                      (report.front() == '-' ? " -- " : " ") + file);
+    return;
+  }
+}
+
 }  // namespace
 
 int run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
@@ -149,11 +211,9 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
   const CommandLine command = parseCommandLine(args);
   switch (command.action) {
     case Action::kHelp:
-      writeAll(out, kHelpText);
-      return out ? 0 : 2;
+      return writeText(out, err, kHelpText);
     case Action::kVersion:
-      writeAll(out, versionText());
-      return out ? 0 : 2;
+      return writeText(out, err, versionText());
     case Action::kUsageError:
       complain(err, command.error);
       writeAll(err, kUsageText);
@@ -182,7 +242,9 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
     writer.write(Origin::kArgument, ++number, report);
     if (sink.failed()) break;
   }
-  return finish(sink, err, writer.status());
+  const int status = finish(sink, err, writer.status());
+  hintAtFileArgument(command, err);
+  return status;
 }
 
 unsigned defaultJobs() {

@@ -1,6 +1,7 @@
 #include "cli/command_line.hpp"
 
 #include <charconv>
+#include <utility>
 
 #ifndef VANTREL_VERSION
 #error "VANTREL_VERSION must be defined by the build"
@@ -22,6 +23,9 @@ Each REPORT argument is one report: quote it so that the shell keeps it in one
 piece and keeps its spaces. With no REPORT, reports are read from standard
 input, one a line. A line ends at a newline; one carriage return right before
 it is dropped; nothing else is trimmed; a last line without a newline counts.
+A byte-order mark at the very start of the input (or of a FILE) is skipped.
+A REPORT that names a file is read as a report all the same, then a note on
+standard error shows how to translate the reports in the file instead.
 
 The output of a report is its lines, each followed by a newline, trailing
 spaces kept. With several reports, each report's lines are headed by a line
@@ -57,10 +61,13 @@ without the header: the report stands just above its lines.
              of processors, at most 8. Reports given as arguments, --stats,
              and a terminal as standard input or output take one thread, so
              that each answer comes at once
-  --help     display this help and exit
+  -h, --help display this help and exit
   --version  output version information and exit
   --         end the options: every later argument is a REPORT, even one
              that begins with '-'
+
+A long option may be shortened to any beginning that no other option shares:
+--ful for --full, --js for --json.
 
 A refused report or an undecodable line is also named on standard error,
 as "line N" or "argument N", and the other reports go on (with --stats they
@@ -80,11 +87,24 @@ std::string versionText() {
   std::string text(kProgramName);
   text += " (Vantrel) ";
   text += VANTREL_VERSION;
-  text += '\n';
+  text +=
+      "\nCopyright (C) 2026 The Vantrel developers.\n"
+      "License MIT: <https://opensource.org/licenses/MIT>.\n"
+      "This is free software: you are free to change and redistribute it.\n"
+      "There is NO WARRANTY, to the extent permitted by law.\n";
   return text;
 }
 
 namespace {
+
+struct LongOption {
+  std::string_view name;  // without "--"
+  bool takesValue;
+};
+
+// In the order a list of candidates names them.
+constexpr LongOption kLongOptions[] = {{"json", false}, {"full", false}, {"stats", false},
+                                       {"jobs", true},  {"help", false}, {"version", false}};
 
 CommandLine usageError(std::string message) {
   CommandLine line;
@@ -100,6 +120,25 @@ bool readJobs(std::string_view text, unsigned& jobs) {
   return error == std::errc() && stop == end && jobs >= 1 && jobs <= kMaxJobs;
 }
 
+// The long option that `name` (without "--" and "=value") names: itself, or the only option that
+// begins with it, as getopt_long takes abbreviations. Null when none or several do; `error` then
+// says so about `arg`, the whole argument.
+const LongOption* findLongOption(std::string_view name, std::string_view arg, std::string& error) {
+  std::vector<const LongOption*> candidates;
+  for (const LongOption& option : kLongOptions) {
+    if (option.name == name) return &option;
+    if (option.name.starts_with(name)) candidates.push_back(&option);
+  }
+  if (candidates.size() == 1) return candidates.front();
+  if (candidates.empty()) {
+    error = "unrecognized option '" + std::string(arg) + "'";
+  } else {
+    error = "option '" + std::string(arg) + "' is ambiguous; possibilities:";
+    for (const LongOption* option : candidates) error += " '--" + std::string(option->name) + "'";
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(std::span<const std::string_view> args) {
@@ -109,44 +148,61 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
     const std::string_view arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg.front() != '-') {
       line.reports.push_back(arg);
-    } else if (arg == "--") {
+      continue;
+    }
+    if (arg == "--") {
       optionsEnded = true;
-    } else if (arg == "--json") {
+      continue;
+    }
+    // The option's name and, when one is given, its value.
+    std::string_view name;
+    std::string_view value;
+    bool hasValue = false;
+    if (arg[1] == '-') {
+      const std::size_t equals = arg.find('=');
+      std::string error;
+      const LongOption* option = findLongOption(arg.substr(2, equals - 2), arg, error);
+      if (option == nullptr) return usageError(std::move(error));
+      name = option->name;
+      hasValue = equals != std::string_view::npos;
+      if (hasValue && !option->takesValue) {
+        return usageError("option '--" + std::string(name) + "' doesn't allow an argument");
+      }
+      if (hasValue) value = arg.substr(equals + 1);
+    } else if (arg[1] == 'h') {
+      name = "help";
+    } else if (arg[1] == 'j') {
+      name = "jobs";
+      hasValue = arg.size() > 2;
+      value = arg.substr(2);
+    } else {
+      return usageError("invalid option -- '" + std::string(arg.substr(1, 1)) + "'");
+    }
+
+    if (name == "json") {
       line.json = true;
-    } else if (arg == "--full") {
+    } else if (name == "full") {
       line.full = true;
-    } else if (arg == "--stats") {
+    } else if (name == "stats") {
       line.action = Action::kStats;
-    } else if (arg == "--help") {
+    } else if (name == "help") {
       line.action = Action::kHelp;
       return line;
-    } else if (arg == "--version") {
+    } else if (name == "version") {
       line.action = Action::kVersion;
       return line;
-    } else if (arg[1] == 'j' || arg == "--jobs" || arg.starts_with("--jobs=")) {
-      std::string_view value;
-      if (arg == "-j" || arg == "--jobs") {
+    } else {  // jobs
+      if (!hasValue) {
         if (i + 1 == args.size()) {
-          return usageError(arg == "-j" ? "option requires an argument -- 'j'"
-                                        : "option '--jobs' requires an argument");
+          return usageError(arg[1] == 'j' ? "option requires an argument -- 'j'"
+                                          : "option '--jobs' requires an argument");
         }
         value = args[++i];
-      } else {
-        value = arg.substr(arg[1] == 'j' ? 2 : 7);
       }
       if (!readJobs(value, line.jobs)) {
         return usageError("invalid number of jobs '" + std::string(value) + "' (1 to " +
                           std::to_string(kMaxJobs) + ")");
       }
-    } else if (arg.starts_with("--")) {
-      const std::string_view name = arg.substr(0, arg.find('='));
-      if (name != arg && (name == "--json" || name == "--full" || name == "--stats" ||
-                          name == "--help" || name == "--version")) {
-        return usageError("option '" + std::string(name) + "' doesn't allow an argument");
-      }
-      return usageError("unrecognized option '" + std::string(arg) + "'");
-    } else {
-      return usageError("invalid option -- '" + std::string(arg.substr(1, 1)) + "'");
     }
   }
   if (line.action == Action::kStats && line.json) {

@@ -16,7 +16,7 @@ inline constexpr unsigned kMaxJobs = 64;
 extern const std::string_view kHelpText;
 // The synopsis printed with a usage error, ending in a newline.
 extern const std::string_view kUsageText;
-// --version text, ending in a newline.
+// --version text: the program, its version, the copyright and the licence; ends in a newline.
 std::string versionText();
 
 enum class Action { kTranslate, kStats, kHelp, kVersion, kUsageError };
@@ -37,8 +37,9 @@ struct CommandLine {
 
 // Reads the arguments (without the program name) the GNU way: options may come before, between
 // or after reports, "--" ends the options, a lone "-" is a report, an option's value is the next
-// argument or joined to it ("-j4", "--jobs=4"), and --help or --version take effect where they
-// stand. The views point into `args`.
+// argument or joined to it ("-j4", "--jobs=4"), a long option may be shortened to a beginning no
+// other shares ("--ful"), "-h" is "--help", and --help or --version take effect where they stand.
+// The views point into `args`.
 CommandLine parseCommandLine(std::span<const std::string_view> args);
 
 }  // namespace vantrel::cli

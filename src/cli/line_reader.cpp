@@ -6,6 +6,12 @@
 #include <utility>
 
 namespace vantrel::cli {
+namespace {
+
+// What a text editor may put before the first character of a UTF-8 file.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
 
 LineReader::LineReader(std::istream& in, std::size_t blockSize, std::function<void()> beforeWait)
     : in_(in),
@@ -37,26 +43,35 @@ bool LineReader::next(std::string_view& line) {
           lineInCarry_ = true;
         }
         if (!line_.empty() && line_.back() == '\r') line_.remove_suffix(1);
-        ++lineNumber_;
-        line = line_;
-        return true;
+        return handOut(line);
       }
     }
     if (!fill()) break;
   }
-  if (carry_.empty()) return false;
+  // A byte-order mark alone is an empty input, not an empty line.
+  if (carry_.empty() || (lineNumber_ == 0 && carry_ == kByteOrderMark)) return false;
   line_ = carry_;
   lineInCarry_ = true;
-  ++lineNumber_;
+  return handOut(line);
+}
+
+// The byte-order mark at the very start of the input is not part of the first line.
+bool LineReader::handOut(std::string_view& line) {
+  if (++lineNumber_ == 1 && line_.starts_with(kByteOrderMark)) {
+    line_.remove_prefix(kByteOrderMark.size());
+  }
   line = line_;
   return true;
 }
 
 void LineReader::take(std::string& owner) {
   if (lineInCarry_) {
+    // The line may start after a byte-order mark at the front of the carry buffer.
+    const auto skipped = static_cast<std::size_t>(line_.data() - carry_.data());
     const std::size_t length = line_.size();
     owner.swap(carry_);
-    owner.resize(length);
+    owner.resize(skipped + length);
+    owner.erase(0, skipped);
     carry_.clear();
     lineInCarry_ = false;
   } else {

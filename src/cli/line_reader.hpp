@@ -14,6 +14,8 @@ namespace vantrel::cli {
 
 // Reads `in` block by block and hands out its lines. A line ends at "\n"; one "\r" right before
 // that "\n" is dropped; a last line without "\n" counts as a line (its "\r", if any, is kept).
+// A UTF-8 byte-order mark (EF BB BF) at the very start of the input, as some Windows editors save
+// it, is skipped; one alone is an empty input.
 // A line held inside one block is handed out as a view into the block; only a line that crosses
 // a block boundary is copied, into a carry buffer that grows to the longest such line. Memory is
 // therefore one block plus the longest line, whatever the size of the input.
@@ -39,6 +41,7 @@ class LineReader {
 
  private:
   bool fill();
+  bool handOut(std::string_view& line);
 
   std::istream& in_;
   std::size_t blockSize_;

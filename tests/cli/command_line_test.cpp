@@ -38,7 +38,22 @@ TEST(CommandLineTest, ReadsOptionsAndReports) {
       {{"--help", "--bogus"}, Action::kHelp, false, {}, ""},
       {{kReport, "--version"}, Action::kVersion, false, {}, ""},
       {{"--bogus", "--help"}, Action::kUsageError, false, {}, "unrecognized option '--bogus'"},
-      {{"--jso"}, Action::kUsageError, false, {}, "unrecognized option '--jso'"},
+      // A long option is known by any beginning no other option shares.
+      {{"--jso"}, Action::kTranslate, true, {}, ""},
+      {{"--ful", "--js", kReport}, Action::kTranslate, true, {kReport}, "", true},
+      {{"--st", "--f"}, Action::kStats, false, {}, "", true},
+      {{"--jo", "3", "--jo=5"}, Action::kTranslate, false, {}, "", false, 5},
+      {{"--h", "--bogus"}, Action::kHelp, false, {}, ""},
+      {{"-h", "--bogus"}, Action::kHelp, false, {}, ""},
+      {{"--v"}, Action::kVersion, false, {}, ""},
+      {{"--j"},
+       Action::kUsageError,
+       false,
+       {},
+       "option '--j' is ambiguous; possibilities: '--json' '--jobs'"},
+      {{"--js=1"}, Action::kUsageError, false, {}, "option '--json' doesn't allow an argument"},
+      {{"--jo"}, Action::kUsageError, false, {}, "option '--jobs' requires an argument"},
+      {{"--fulll"}, Action::kUsageError, false, {}, "unrecognized option '--fulll'"},
       {{"--json=yes"}, Action::kUsageError, false, {}, "option '--json' doesn't allow an argument"},
       {{"--full", kReport}, Action::kTranslate, false, {kReport}, "", true},
       {{"--full=1"}, Action::kUsageError, false, {}, "option '--full' doesn't allow an argument"},
@@ -74,8 +89,13 @@ TEST(CommandLineTest, ReadsOptionsAndReports) {
   }
 }
 
-TEST(CommandLineTest, VersionNamesProgramAndVersion) {
-  EXPECT_EQ(versionText(), "vantrel-translate (Vantrel) " VANTREL_TEST_VERSION "\n");
+TEST(CommandLineTest, VersionNamesProgramVersionAndLicence) {
+  EXPECT_EQ(versionText(), "vantrel-translate (Vantrel) " VANTREL_TEST_VERSION
+                           "\n"
+                           "Copyright (C) 2026 The Vantrel developers.\n"
+                           "License MIT: <https://opensource.org/licenses/MIT>.\n"
+                           "This is free software: you are free to change and redistribute it.\n"
+                           "There is NO WARRANTY, to the extent permitted by law.\n");
 }
 
 }  // namespace

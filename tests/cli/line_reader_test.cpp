@@ -57,6 +57,13 @@ TEST(LineReaderTest, SplitsLinesWhateverTheBlockSize) {
       {"nul\0inside\n"sv, {"nul\0inside"s}},
       {"METAR LFPG 121230Z 27010KT\nMETAR EGLL 121220Z 24008KT 9999\n\nEDDF\n",
        {"METAR LFPG 121230Z 27010KT", "METAR EGLL 121220Z 24008KT 9999", "", "EDDF"}},
+      // A byte-order mark is skipped at the very start only, and only whole.
+      {"\xEF\xBB\xBFone\r\ntwo", {"one", "two"}},
+      {"\xEF\xBB\xBF", {}},
+      {"\xEF\xBB\xBF\n", {""}},
+      {"\xEF\xBB\xBF\xEF\xBB\xBFone", {"\xEF\xBB\xBFone"}},
+      {"one\n\xEF\xBB\xBFtwo", {"one", "\xEF\xBB\xBFtwo"}},
+      {"\xEF\xBBone\n", {"\xEF\xBBone"}},
   };
   for (const SplitCase& c : cases) {
     for (std::size_t block = 1; block <= c.input.size() + 1; ++block) {

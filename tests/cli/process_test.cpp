@@ -48,10 +48,11 @@ TEST(ProcessTest, PrintsWhatRunPrints) {
 
 TEST(ProcessTest, FullDiskIsAWriteError) {
   if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full here";
-  for (const std::string_view format : {"", "--json"}) {
-    SCOPED_TRACE(format.empty() ? "text" : "json");
-    std::vector<std::string> args = {"EGLL 121220Z 24008KT CAVOK 21/09 Q1021"};
-    if (!format.empty()) args.emplace_back(format);
+  const std::string report = "EGLL 121220Z 24008KT CAVOK 21/09 Q1021";
+  const std::vector<std::vector<std::string>> argLists = {
+      {report}, {report, "--json"}, {"--help"}, {"--version"}};
+  for (const std::vector<std::string>& args : argLists) {
+    SCOPED_TRACE(args.back());
     const Outcome got = test::runProgram(VANTREL_TRANSLATE_BIN, args, "", {"", "/dev/full"});
     EXPECT_EQ(got.err, "vantrel-translate: write error: No space left on device\n");
     EXPECT_EQ(got.status, 2);

@@ -125,6 +125,12 @@ std::vector<RunCase> translationCases() {
       {"one line: exactly its lines", {}, std::string(kParis) + "\n", textLines(kParis), "", 0},
       {"last line without newline", {}, std::string(kParis), textLines(kParis), "", 0},
       {"CRLF line end", {}, std::string(kParis) + "\r\n", textLines(kParis), "", 0},
+      {"byte-order mark before the first line",
+       {},
+       "\xEF\xBB\xBF" + std::string(kParis) + "\r\n" + s,
+       block(kParis) + "\n" + block(kSpaced),
+       "",
+       0},
       {"trailing spaces of a line kept", {}, s + "\r\n", textLines(kSpaced), "", 0},
       {"several lines: headed blocks",
        {},
@@ -331,6 +337,15 @@ TEST(RunTest, OutputIsPassedOnBeforeWaitingForInput) {
   }
 }
 
+// "@DATA@" in a row stands for the folder of the data files, where a row finds files to name.
+std::string withDataFolder(std::string text) {
+  constexpr std::string_view kMark = "@DATA@";
+  for (std::size_t at = 0; (at = text.find(kMark, at)) != std::string::npos;) {
+    text.replace(at, kMark.size(), VANTREL_CLI_TEST_DATA_DIR);
+  }
+  return text;
+}
+
 // Cases as data: every *.jsonl in tests/cli/data, one file per behaviour, holds rows
 //   {"note": "...", "args": ["...", ...], "input": "...", "out": "...", "err": "...", "status": N}
 // ("note" and "err" optional), each run on string streams and compared exactly.
@@ -339,10 +354,13 @@ void replayRow(std::string_view row) {
   ASSERT_TRUE(value.has_value()) << "not JSON";
   const auto text = [&](const std::string& key) {
     const auto found = value->members.find(key);
-    return found == value->members.end() ? std::string() : found->second.text;
+    return withDataFolder(found == value->members.end() ? std::string() : found->second.text);
   };
-  std::vector<std::string_view> args;
-  for (const test::JsonValue& arg : value->members.at("args").items) args.emplace_back(arg.text);
+  std::vector<std::string> owned;
+  for (const test::JsonValue& arg : value->members.at("args").items) {
+    owned.push_back(withDataFolder(arg.text));
+  }
+  const std::vector<std::string_view> args(owned.begin(), owned.end());
   const test::Outcome got = test::runOnStreams(args, text("input"));
   EXPECT_EQ(got.out, text("out"));
   EXPECT_EQ(got.err, text("err"));
