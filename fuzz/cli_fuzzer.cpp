@@ -6,7 +6,8 @@
 //   - no crash, no undefined behaviour, no leak (the sanitizers watch this);
 //   - the exit status is 0 or 1, and 1 exactly when some line was refused or was not UTF-8;
 //   - the output is one JSON object per input line, in order, each ending in "\n"; input lines
-//     are counted by splitting at "\n", a last line without "\n" counting too;
+//     are counted by splitting at "\n", a last line without "\n" counting too, after a UTF-8
+//     byte-order mark at the very start of the input, which is skipped;
 //   - every output line is valid UTF-8 and a well-formed JSON object (strict RFC 8259 reader);
 //   - a line that is valid UTF-8 gives {"report", "lines", "unread"} or {"report", "error"}: the
 //     report decodes to the line as read (one "\r" right before its "\n" dropped), the lines and
@@ -140,14 +141,17 @@ void checkReading(std::string_view input, vantrel::Reading reading) {
   require(json.out.empty() || json.out.back() == '\n', "output does not end with a line end",
           json.out);
 
-  const std::vector<std::string_view> inLines = splitLines(input);
+  // A byte-order mark at the very start is no part of the first line.
+  std::string_view lines = input;
+  if (lines.starts_with("\xEF\xBB\xBF")) lines.remove_prefix(3);
+  const std::vector<std::string_view> inLines = splitLines(lines);
   const std::vector<std::string_view> outLines = splitLines(json.out);
   require(outLines.size() == inLines.size(), "not one output line per input line", json.out);
 
   std::string expectedErrPrefixes;
   bool anyRejected = false;
   for (std::size_t i = 0; i < inLines.size(); ++i) {
-    const bool ended = i + 1 < inLines.size() || input.back() == '\n';
+    const bool ended = i + 1 < inLines.size() || lines.back() == '\n';
     if (checkObject(outLines[i], inLines[i], ended, i + 1, reading)) {
       anyRejected = true;
       expectedErrPrefixes += "vantrel-translate: line " + std::to_string(i + 1) + ": \n";
