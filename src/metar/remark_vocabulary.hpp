@@ -33,7 +33,7 @@ struct WholeRemarkWords {
 };
 
 // clang-format off
-inline constexpr std::array<WholeRemarkWords, 26> kWholeRemarks{{
+inline constexpr std::array<WholeRemarkWords, 27> kWholeRemarks{{
     {"AO1", "Automated station without precipitation discriminator. "},
     {"AO2", "Automated station with precipitation discriminator. "},
     {"A01", "Automated station without precipitation discriminator. "},
@@ -60,6 +60,7 @@ inline constexpr std::array<WholeRemarkWords, 26> kWholeRemarks{{
     {"LAST", "Last observation before a break in coverage. "},
     {"BINOVC", "Breaks in the overcast. "},
     {"FROIN", "Frost on the instruments. "},
+    {"HZY", "Hazy. "},
 }};
 // clang-format on
 

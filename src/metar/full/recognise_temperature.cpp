@@ -15,8 +15,8 @@ using values::Degrees;
 values::Pressure pressureOf(bool altimeter, std::string_view head, std::string_view tail) {
   values::Pressure p;
   p.altimeter = altimeter;
-  std::memcpy(p.digits.data(), head.data(), head.size());
-  std::memcpy(p.digits.data() + head.size(), tail.data(), tail.size());
+  if (!head.empty()) std::memcpy(p.digits.data(), head.data(), head.size());
+  if (!tail.empty()) std::memcpy(p.digits.data() + head.size(), tail.data(), tail.size());
   p.missing = p.value() == "////";
   return p;
 }
