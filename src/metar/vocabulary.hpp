@@ -138,7 +138,7 @@ void appendPresentWeather(TextBuffer& out, const values::PresentWeather& weather
 // "Broken cloud cover (5/8 to 7/8) at 2500 feet, cumulonimbus. ", "No significant cloud. ".
 void appendCloud(TextBuffer& out, const values::Cloud& cloud);
 // "Cumulonimbus to the south-east, south and south-west. "
-void appendDirections(TextBuffer& out, const values::Directions& directions);
+[[gnu::cold]] void appendDirections(TextBuffer& out, const values::Directions& directions);
 // "Temperature is 15°Celsius. Dew point is not reported. "
 void appendTemperature(TextBuffer& out, const values::Temperature& temperature);
 // "QNH is 1013 millibars. ", "Altimeter setting is 29.92 inches of mercury. "
@@ -149,20 +149,20 @@ void appendAltimeter(TextBuffer& out, std::string_view hundredths);
 void appendRecentWeather(TextBuffer& out, const values::RecentWeather& recent);
 void appendRecentWeather(TextBuffer& out, const codes::WeatherCode& code);
 // "Wind shear on runway 27L. ", or on all runways.
-void appendWindShear(TextBuffer& out, const values::WindShear& shear);
+[[gnu::cold]] void appendWindShear(TextBuffer& out, const values::WindShear& shear);
 // "Runway 27L: wet or water patches, 51 to 100 % covered, depth 1 mm, braking action good. "
-void appendRunwayState(TextBuffer& out, const values::RunwayState& state);
+[[gnu::cold]] void appendRunwayState(TextBuffer& out, const values::RunwayState& state);
 // "Sea surface temperature is 15°Celsius, state of the sea is slight. "
-void appendSea(TextBuffer& out, const values::Sea& sea);
+[[gnu::cold]] void appendSea(TextBuffer& out, const values::Sea& sea);
 // "Military colour state blue. "
-void appendColourState(TextBuffer& out, const values::ColourState& colour);
+[[gnu::cold]] void appendColourState(TextBuffer& out, const values::ColourState& colour);
 // "Rainfall is 0.2 millimetres in the last 10 minutes and 12.4 millimetres since 9 a.m. ..."
-void appendRainfall(TextBuffer& out, const values::Rainfall& rainfall);
+[[gnu::cold]] void appendRainfall(TextBuffer& out, const values::Rainfall& rainfall);
 // "From 11.00 GMT. ", "From 11.30 to 13.00 GMT. ", and in a BECMG section (`becoming`) TL as
 // "Complete by 12.00 GMT. ".
 void appendTrendTime(TextBuffer& out, const values::TrendTime& time, bool becoming);
 // "Moderate turbulence below 5000 feet from 11.30 to 12.00 GMT. "
-void appendTurbulence(TextBuffer& out, const values::Turbulence& turbulence);
+[[gnu::cold]] void appendTurbulence(TextBuffer& out, const values::Turbulence& turbulence);
 
 inline constexpr Sentence kNoRemarks = "none. ";
 // A lone M or /// in place of a group whose value is missing; which group cannot be told.

@@ -101,10 +101,16 @@ bool inPlace(const values::GroupValue& value, Section section, const SectionFact
   return !facts.colourStateFound || !isObservation(value);
 }
 
-// std::visit through a chain the compiler keeps inline (its table of functions costs a call for
-// every group).
+// std::visit through a chain of tests the compiler keeps inline: its table of functions, or a
+// jump table, costs a jump the processor seldom foresees for every group.
+#if defined(__clang__)
+#define VANTREL_NO_JUMP_TABLES
+#else
+#define VANTREL_NO_JUMP_TABLES [[gnu::optimize("no-jump-tables")]]
+#endif
 template <std::size_t... I>
-void place(const Placer& placer, const values::GroupValue& value, std::index_sequence<I...>) {
+VANTREL_NO_JUMP_TABLES void place(const Placer& placer, const values::GroupValue& value,
+                                  std::index_sequence<I...>) {
   (void)((value.index() == I && (placer(*std::get_if<I>(&value)), true)) || ...);
 }
 

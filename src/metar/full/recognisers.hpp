@@ -95,25 +95,25 @@ struct RecogniserEntry {
 // One of these for each family, in recognise_*.cpp.
 std::size_t readWind(const Context& c, values::GroupValue& value);
 std::size_t readVariation(const Context& c, values::GroupValue& value);
-std::size_t readMilesPair(const Context& c, values::GroupValue& value);
+[[gnu::cold]] std::size_t readMilesPair(const Context& c, values::GroupValue& value);
 std::size_t readVisibility(const Context& c, values::GroupValue& value);
 std::size_t readRunwayRange(const Context& c, values::GroupValue& value);
 std::size_t readWeather(const Context& c, values::GroupValue& value);
 std::size_t readDirections(const Context& c, values::GroupValue& value);
 std::size_t readSky(const Context& c, values::GroupValue& value);
-std::size_t readSplitCloud(const Context& c, values::GroupValue& value);
+[[gnu::cold]] std::size_t readSplitCloud(const Context& c, values::GroupValue& value);
 std::size_t readTemperature(const Context& c, values::GroupValue& value);
 std::size_t readPressure(const Context& c, values::GroupValue& value);
-std::size_t readSplitPressure(const Context& c, values::GroupValue& value);
-std::size_t readRecentWeather(const Context& c, values::GroupValue& value);
-std::size_t readSplitRecentWeather(const Context& c, values::GroupValue& value);
-std::size_t readWindShear(const Context& c, values::GroupValue& value);
-std::size_t readRunwayState(const Context& c, values::GroupValue& value);
-std::size_t readSea(const Context& c, values::GroupValue& value);
-std::size_t readColourState(const Context& c, values::GroupValue& value);
-std::size_t readRainfall(const Context& c, values::GroupValue& value);
-std::size_t readNilWeather(const Context& c, values::GroupValue& value);
-std::size_t readElementNotReported(const Context& c, values::GroupValue& value);
+[[gnu::cold]] std::size_t readSplitPressure(const Context& c, values::GroupValue& value);
+[[gnu::cold]] std::size_t readRecentWeather(const Context& c, values::GroupValue& value);
+[[gnu::cold]] std::size_t readSplitRecentWeather(const Context& c, values::GroupValue& value);
+[[gnu::cold]] std::size_t readWindShear(const Context& c, values::GroupValue& value);
+[[gnu::cold]] std::size_t readRunwayState(const Context& c, values::GroupValue& value);
+[[gnu::cold]] std::size_t readSea(const Context& c, values::GroupValue& value);
+[[gnu::cold]] std::size_t readColourState(const Context& c, values::GroupValue& value);
+[[gnu::cold]] std::size_t readRainfall(const Context& c, values::GroupValue& value);
+[[gnu::cold]] std::size_t readNilWeather(const Context& c, values::GroupValue& value);
+[[gnu::cold]] std::size_t readElementNotReported(const Context& c, values::GroupValue& value);
 
 // The order they are tried in: the first that takes the group reads it. A form that two of
 // them would both take is a fault, which a test looks for over every documented form.
