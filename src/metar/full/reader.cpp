@@ -60,6 +60,7 @@ void FullReader::notRead(const Group& g) {
 void FullReader::read(std::string_view report, bool asciiReport, Writer& writer) {
   // The groups; a "=" ends the report, alone or glued to the last group.
   groups_.clear();
+  bool typeAgain = false;  // a METAR or SPECI after the first group: maybe a second report
   const char* p = report.data();
   const char* const end = p + report.size();
   while (p != end) {
@@ -85,12 +86,15 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
     } else {
       groups_.emplace_back(bytes);
     }
+    typeAgain = typeAgain || (bytes.size() == 5 && groups_.size() > 1 &&
+                              (groups_.back().upperIs("METAR") || groups_.back().upperIs("SPECI")));
   }
   notTranslated_.clear();
   // A second report on the same line ends the first: its groups are not the first station's
   // weather, and are named as not read.
   secondReport_.clear();
-  if (const std::size_t second = secondReportAt(groups_); second < groups_.size()) {
+  if (const std::size_t second = typeAgain ? secondReportAt(groups_) : groups_.size();
+      second < groups_.size()) {
     secondReport_.assign(groups_.begin() + static_cast<std::ptrdiff_t>(second), groups_.end());
     groups_.resize(second);
   }
