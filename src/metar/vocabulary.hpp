@@ -31,14 +31,15 @@ void appendIssueTime(TextBuffer& out, std::string_view hour, std::string_view mi
                      ReportType type = ReportType::kMetar);
 // "METAR report issued on the DDth at HH.MM GMT ". `daySuffix` is the English suffix of the
 // day, from `daySuffix()`; `day` is written as given.
-void appendIssueDayAndTime(TextBuffer& out, std::string_view day, std::string_view suffix,
-                           std::string_view hour, std::string_view minute,
-                           ReportType type = ReportType::kMetar);
+[[gnu::hot]] void appendIssueDayAndTime(TextBuffer& out, std::string_view day,
+                                        std::string_view suffix, std::string_view hour,
+                                        std::string_view minute,
+                                        ReportType type = ReportType::kMetar);
 // The suffix ("st at ", "nd at ", "rd at ", "th at ") of the day d1 d2, or nothing for a day
 // that has none: 01-31, and 00 and 35-99 when they end in 0 or 4-9.
 std::string_view daySuffix(std::string_view d1, std::string_view d2);
 // "for CCCC:", the station upper-cased.
-void appendStation(TextBuffer& out, std::string_view station);
+[[gnu::hot]] void appendStation(TextBuffer& out, std::string_view station);
 
 // --- Wind -----------------------------------------------------------------------------------
 
@@ -47,10 +48,11 @@ using codes::SpeedUnit;
 inline constexpr Fragment kCalm = "Wind calm. ";
 
 // "Wind blowing from DDD degree at FF knots[ with gusts at GG knots]."
-void appendWind(TextBuffer& out, std::string_view direction, std::string_view speed,
-                std::string_view gust, SpeedUnit unit, Section section);
+[[gnu::hot]] void appendWind(TextBuffer& out, std::string_view direction, std::string_view speed,
+                             std::string_view gust, SpeedUnit unit, Section section);
 // "Variable direction wind blowing at FF knots."
-void appendVariableWind(TextBuffer& out, std::string_view speed, SpeedUnit unit, Section section);
+[[gnu::hot]] void appendVariableWind(TextBuffer& out, std::string_view speed, SpeedUnit unit,
+                                     Section section);
 // " Wind direction is varying from AAA to BBB degrees."
 void appendVariation(TextBuffer& out, std::string_view from, std::string_view to, Section section);
 
@@ -62,7 +64,7 @@ inline constexpr Fragment kCavok =
     "The visibility is more than 10 Km, no fog and no clouds below 5000 ft AGL. ";
 
 // "Visibility is VVVV metres. "
-void appendVisibilityMetres(TextBuffer& out, std::string_view metres);
+[[gnu::hot]] void appendVisibilityMetres(TextBuffer& out, std::string_view metres);
 // "Runway Visual Range for runway RR is VVVV metres. "
 void appendRunwayVisualRange(TextBuffer& out, std::string_view runway, std::string_view value);
 
@@ -76,12 +78,12 @@ inline constexpr Fragment kVerticalVisibilityUnknown =
     "CAUTION: Vertical Visibility can not be mesured because of too dense fog.";
 
 // "Broken cloud cover (5/8 to 7/8) at 2000 feet. "
-void appendCloudLayer(TextBuffer& out, CloudAmount amount, std::string_view height);
+[[gnu::hot]] void appendCloudLayer(TextBuffer& out, CloudAmount amount, std::string_view height);
 // "Vertical Visibility is 300 feet. "
 void appendVerticalVisibility(TextBuffer& out, std::string_view height);
 // hhh, a height in hundreds of feet, in feet: "025" gives "2500 feet. ", "100" gives "10,000
 // feet. ". Only "0" counts as zero; any other character is copied like a digit.
-void appendHeight(TextBuffer& out, std::string_view hhh);
+[[gnu::hot]] void appendHeight(TextBuffer& out, std::string_view hhh);
 
 // --- Temperature and pressure ---------------------------------------------------------------
 
@@ -89,10 +91,11 @@ void appendHeight(TextBuffer& out, std::string_view hhh);
 // below zero.
 enum class DegreeStyle { kJoined, kSpaced };
 // "Temperature is [-]TT°Celsius. Dew point is [-]DD°Celsius. "
-void appendTemperature(TextBuffer& out, bool temperatureBelowZero, std::string_view temperature,
-                       bool dewPointBelowZero, std::string_view dewPoint, DegreeStyle style);
+[[gnu::hot]] void appendTemperature(TextBuffer& out, bool temperatureBelowZero,
+                                    std::string_view temperature, bool dewPointBelowZero,
+                                    std::string_view dewPoint, DegreeStyle style);
 // "QNH is PPPP millibars. "
-void appendQnh(TextBuffer& out, std::string_view hectopascals);
+[[gnu::hot]] void appendQnh(TextBuffer& out, std::string_view hectopascals);
 
 // --- Trend ----------------------------------------------------------------------------------
 
@@ -124,25 +127,26 @@ void appendHeaderWithoutTime(TextBuffer& out, ReportType type, std::string_view 
 void appendHeaderNote(TextBuffer& out, HeaderNote note);
 
 // Wind, calm, variable, with parts not reported: the body's sentences end in a bare full stop.
-void appendWind(TextBuffer& out, const values::Wind& wind, Section section);
+[[gnu::hot]] void appendWind(TextBuffer& out, const values::Wind& wind, Section section);
 // " Wind direction is varying from AAA to BBB degrees.", or not reported.
-void appendWindVariation(TextBuffer& out, const values::WindVariation& variation, Section section);
+[[gnu::hot]] void appendWindVariation(TextBuffer& out, const values::WindVariation& variation,
+                                      Section section);
 // Every visibility but CAVOK, which the reader places itself (kCavok).
-void appendVisibility(TextBuffer& out, const values::Visibility& visibility);
+[[gnu::hot]] void appendVisibility(TextBuffer& out, const values::Visibility& visibility);
 // "Runway Visual Range for runway 27L is more than 1500 metres, increasing. ", "... varies from
 // 0600 to 1000 feet. ", "... is not reported. ".
-void appendRunwayRange(TextBuffer& out, const values::RunwayRange& range);
+[[gnu::hot]] void appendRunwayRange(TextBuffer& out, const values::RunwayRange& range);
 // "There is light rain and snow. ", "There are showers in the vicinity. ", "No significant
 // weather. ".
-void appendPresentWeather(TextBuffer& out, const values::PresentWeather& weather);
+[[gnu::hot]] void appendPresentWeather(TextBuffer& out, const values::PresentWeather& weather);
 // "Broken cloud cover (5/8 to 7/8) at 2500 feet, cumulonimbus. ", "No significant cloud. ".
-void appendCloud(TextBuffer& out, const values::Cloud& cloud);
+[[gnu::hot]] void appendCloud(TextBuffer& out, const values::Cloud& cloud);
 // "Cumulonimbus to the south-east, south and south-west. "
 [[gnu::cold]] void appendDirections(TextBuffer& out, const values::Directions& directions);
 // "Temperature is 15°Celsius. Dew point is not reported. "
-void appendTemperature(TextBuffer& out, const values::Temperature& temperature);
+[[gnu::hot]] void appendTemperature(TextBuffer& out, const values::Temperature& temperature);
 // "QNH is 1013 millibars. ", "Altimeter setting is 29.92 inches of mercury. "
-void appendPressure(TextBuffer& out, const values::Pressure& pressure);
+[[gnu::hot]] void appendPressure(TextBuffer& out, const values::Pressure& pressure);
 // "Altimeter setting is 29.92 inches of mercury. " from the four digits of A2992.
 void appendAltimeter(TextBuffer& out, std::string_view hundredths);
 // "Recent thunderstorm with rain. "

@@ -93,17 +93,17 @@ struct RecogniserEntry {
 };
 
 // One of these for each family, in recognise_*.cpp.
-std::size_t readWind(const Context& c, values::GroupValue& value);
-std::size_t readVariation(const Context& c, values::GroupValue& value);
+[[gnu::hot]] std::size_t readWind(const Context& c, values::GroupValue& value);
+[[gnu::hot]] std::size_t readVariation(const Context& c, values::GroupValue& value);
 [[gnu::cold]] std::size_t readMilesPair(const Context& c, values::GroupValue& value);
-std::size_t readVisibility(const Context& c, values::GroupValue& value);
-std::size_t readRunwayRange(const Context& c, values::GroupValue& value);
-std::size_t readWeather(const Context& c, values::GroupValue& value);
-std::size_t readDirections(const Context& c, values::GroupValue& value);
-std::size_t readSky(const Context& c, values::GroupValue& value);
+[[gnu::hot]] std::size_t readVisibility(const Context& c, values::GroupValue& value);
+[[gnu::hot]] std::size_t readRunwayRange(const Context& c, values::GroupValue& value);
+[[gnu::hot]] std::size_t readWeather(const Context& c, values::GroupValue& value);
+[[gnu::hot]] std::size_t readDirections(const Context& c, values::GroupValue& value);
+[[gnu::hot]] std::size_t readSky(const Context& c, values::GroupValue& value);
 [[gnu::cold]] std::size_t readSplitCloud(const Context& c, values::GroupValue& value);
-std::size_t readTemperature(const Context& c, values::GroupValue& value);
-std::size_t readPressure(const Context& c, values::GroupValue& value);
+[[gnu::hot]] std::size_t readTemperature(const Context& c, values::GroupValue& value);
+[[gnu::hot]] std::size_t readPressure(const Context& c, values::GroupValue& value);
 [[gnu::cold]] std::size_t readSplitPressure(const Context& c, values::GroupValue& value);
 [[gnu::cold]] std::size_t readRecentWeather(const Context& c, values::GroupValue& value);
 [[gnu::cold]] std::size_t readSplitRecentWeather(const Context& c, values::GroupValue& value);
@@ -162,7 +162,7 @@ inline constexpr std::array<std::uint32_t, 128> kRecognisersByFirst = [] {
 }();
 
 // The value of the group at c.i, tried in the order above: how many groups it took (0: none).
-std::size_t recognise(const Context& c, values::GroupValue& value);
+[[gnu::hot]] std::size_t recognise(const Context& c, values::GroupValue& value);
 
 // The times of a trend section at groups[i]: FMhhmm TLhhmm AThhmm, FM hhmm written apart, and the
 // period hhmm/hhmm of an Australian section. Returns how many groups it took.
