@@ -2,8 +2,9 @@
 //
 // Lines, in order: the header line; the wind line; the body lines as the classic reading writes
 // them (visibility and runway visual range, weather when there is some, sky, temperature and
-// pressure); NOSIG and the trend sections, each an empty line, its heading and its lines; then,
-// only when present, the supplementary groups, the remarks, and the groups not translated.
+// pressure); when present, the body's supplementary groups; NOSIG and the trend sections, each an
+// empty line, its heading and its lines; then, only when present, supplementary groups met in a
+// trend section, the remarks, and the groups not translated.
 
 #include "metar/full/reader.hpp"
 
