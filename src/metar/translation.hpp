@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "metar/growing_array.hpp"
 #include "metar/text.hpp"
 #include "metar/text_buffer.hpp"
 
@@ -169,7 +170,7 @@ class Translation {
   std::string_view report_;
   TextScan scan_;
   TextBuffer text_;
-  std::vector<std::size_t> ends_;    // where each line's line feed ends
+  GrowingArray<std::size_t> ends_;   // where each line's line feed ends
   std::vector<std::uint64_t> read_;  // a bit for each byte where a group that gave text begins
 };
 

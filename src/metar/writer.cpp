@@ -12,6 +12,11 @@ void Writer::begin(std::string_view report, const TextScan& scan, Translation& o
   reportHasLineBreak_ = scan.lineBreak;
 }
 
+void Writer::write(const LineText& line) {
+  append(line.text_);
+  for (const char* const source : line.sources_) out_->markRead(source);
+}
+
 void Writer::appendWithoutBreaks(std::string_view line) {
   lineWithoutBreaks_.clear();
   for (const char c : line) {

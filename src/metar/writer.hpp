@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "metar/group_cursor.hpp"
+#include "metar/growing_array.hpp"
 #include "metar/translation.hpp"
 
 namespace vantrel {
@@ -29,7 +30,7 @@ class LineText {
   // Appends the text and the groups of `other`.
   void append(const LineText& other) {
     text_ += other.text_;
-    sources_.insert(sources_.end(), other.sources_.begin(), other.sources_.end());
+    sources_.append(other.sources_.begin(), other.sources_.end());
   }
   // Takes the text and the groups of `other`, replacing its own.
   void assign(const LineText& other) {
@@ -52,7 +53,7 @@ class LineText {
   friend class Writer;
 
   TextBuffer text_;
-  std::vector<const char*> sources_;  // where each group that gave text begins in the report
+  GrowingArray<const char*> sources_;  // where each group that gave text begins in the report
 };
 
 // Writes the lines of one translation into a Translation.
@@ -62,12 +63,8 @@ class Writer {
   void begin(std::string_view report, const TextScan& scan, Translation& out);
 
   void refuse() { out_->refuse(); }
-  // Writes `line` as a line; a line break typed inside a group is written as U+FFFD. Inline:
-  // a report has a dozen lines, and the call would cost as much as the copy.
-  void write(const LineText& line) {
-    append(line.text_);
-    for (const char* const source : line.sources_) out_->markRead(source);
-  }
+  // Writes `line` as a line; a line break typed inside a group is written as U+FFFD.
+  void write(const LineText& line);
   // Writes a fixed text as a line, chosen by the group `source` (none for an empty line).
   void write(std::string_view text, const Group* source = nullptr) {
     append(text);

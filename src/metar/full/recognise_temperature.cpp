@@ -1,8 +1,6 @@
 // Temperature and dew point: [M]TT/[M]DD, [M]TT/, [M]TT///, -T/DD, /////. Pressure: Qpppp,
 // Q////, Apppp, A////, and Q 1009, Q1 020 over two groups.
 
-#include <cstring>
-
 #include "metar/codes/chars.hpp"
 #include "metar/full/recognisers.hpp"
 
@@ -15,8 +13,10 @@ using values::Degrees;
 values::Pressure pressureOf(bool altimeter, std::string_view head, std::string_view tail) {
   values::Pressure p;
   p.altimeter = altimeter;
-  if (!head.empty()) std::memcpy(p.digits.data(), head.data(), head.size());
-  if (!tail.empty()) std::memcpy(p.digits.data() + head.size(), tail.data(), tail.size());
+  // Four characters in all, copied one by one: cheaper than a call.
+  std::size_t at = 0;
+  for (const char c : head) p.digits[at++] = c;
+  for (const char c : tail) p.digits[at++] = c;
   p.missing = p.value() == "////";
   return p;
 }

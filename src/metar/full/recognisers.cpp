@@ -1,5 +1,6 @@
 #include "metar/full/recognisers.hpp"
 
+#include <array>
 #include <cstdint>
 #include <utility>
 
@@ -22,21 +23,35 @@ MissingGroup missingGroupAt(const Context& c) {
 
 namespace {
 
-// The table tried in its order, as direct calls the compiler sees.
-template <std::size_t... I>
-std::size_t recogniseIn(const Context& c, values::GroupValue& value, std::uint32_t candidates,
-                        std::index_sequence<I...>) {
+// The recognisers of `Candidates` (bits in the order of the table), tried in that order as direct
+// calls.
+template <std::uint32_t Candidates, std::size_t... I>
+std::size_t recogniseIn(const Context& c, values::GroupValue& value, std::index_sequence<I...>) {
   std::size_t n = 0;
-  (void)((((candidates >> I) & 1U) != 0 && (n = kRecognisers[I].read(c, value)) != 0) || ...);
+  (void)((((Candidates >> I) & 1U) != 0 && (n = kRecognisers[I].read(c, value)) != 0) || ...);
   return n;
 }
+
+using Sequence = std::size_t (*)(const Context& c, values::GroupValue& value);
+
+template <std::uint32_t Candidates>
+std::size_t recogniseAll(const Context& c, values::GroupValue& value) {
+  return recogniseIn<Candidates>(c, value, std::make_index_sequence<kRecognisers.size()>());
+}
+
+// For each first character, its own sequence of calls: each call's outcome is then foreseen
+// from the groups that began with that character, not from every group.
+template <std::size_t... First>
+constexpr std::array<Sequence, sizeof...(First)> sequencesByFirst(std::index_sequence<First...>) {
+  return {&recogniseAll<kRecognisersByFirst[First]>...};
+}
+constexpr auto kSequences = sequencesByFirst(std::make_index_sequence<128>());
 
 }  // namespace
 
 std::size_t recognise(const Context& c, values::GroupValue& value) {
   if (c.u.empty()) return 0;
-  return recogniseIn(c, value, kRecognisersByFirst[static_cast<unsigned char>(c.u[0]) & 0x7FU],
-                     std::make_index_sequence<kRecognisers.size()>());
+  return kSequences[static_cast<unsigned char>(c.u[0]) & 0x7FU](c, value);
 }
 
 namespace {

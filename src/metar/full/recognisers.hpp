@@ -47,7 +47,7 @@ inline std::optional<Upper> upper(const Group& g) {
   constexpr std::uint64_t kHighs = kOnes * 0x80U;
   Upper u;
   u.chars.fill('A');
-  if (!b.empty()) std::memcpy(u.chars.data(), b.data(), b.size());
+  copyBytes(u.chars.data(), b.data(), b.size());
   u.size = b.size();
   for (std::size_t at = 0; at < b.size(); at += 8) {
     std::uint64_t w;
