@@ -226,7 +226,7 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
 
   const WriterSettings writerSettings = {command.json ? OutputFormat::kJson : OutputFormat::kText,
                                          command.full ? Reading::kFull : Reading::kClassic,
-                                         settings.flushEveryReport};
+                                         settings.flushEveryReport, command.explain};
   OutputSink sink(out, err, settings.writeBlockSize);
   if (command.reports.empty()) {
     std::error_code readError;

@@ -103,8 +103,9 @@ struct LongOption {
 };
 
 // In the order a list of candidates names them.
-constexpr LongOption kLongOptions[] = {{"json", false}, {"full", false}, {"stats", false},
-                                       {"jobs", true},  {"help", false}, {"version", false}};
+constexpr LongOption kLongOptions[] = {{"json", false},   {"full", false}, {"explain", false},
+                                       {"stats", false},  {"jobs", true},  {"help", false},
+                                       {"version", false}};
 
 CommandLine usageError(std::string message) {
   CommandLine line;
@@ -183,6 +184,8 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
       line.json = true;
     } else if (name == "full") {
       line.full = true;
+    } else if (name == "explain") {
+      line.explain = true;
     } else if (name == "stats") {
       line.action = Action::kStats;
     } else if (name == "help") {

@@ -83,6 +83,52 @@ constexpr std::string_view kSeparator = ", ";
 // grows once, by a bound on the record's size, and everything is copied into place: the unread
 // groups are at most the report's groups, each with its two quotes and its separator, which
 // makes at most three bytes for each byte of the report.
+// "groups": one object a piece, in report order.
+void writePieces(OutputSink& sink, const Translation& translation, JsonPieces pieces, bool plain) {
+  TextBuffer& buffer = sink.buffer();
+  buffer += ", \"groups\": [";
+  bool first = true;
+  std::string value;
+  for (const Translation::Piece& piece : translation.pieces()) {
+    buffer += first ? "{\"groups\": " : ", {\"groups\": ";
+    first = false;
+    // The groups as typed, a space between: they stand apart in the report.
+    if (piece.groups.size() == 1) {
+      appendJsonText(sink, piece.groups.front(), plain);
+    } else {
+      std::string joined;
+      for (const std::string_view g : piece.groups) {
+        if (!joined.empty()) joined += ' ';
+        joined += g;
+      }
+      appendJsonText(sink, joined, plain);
+    }
+    buffer += ", \"at\": ";
+    buffer += std::to_string(piece.at);
+    if (piece.line == Translation::Piece::kNoLine) {
+      buffer += ", \"line\": null, \"text\": null";
+    } else {
+      buffer += ", \"line\": ";
+      buffer += std::to_string(piece.line);
+      buffer += ", \"text\": ";
+      appendJsonText(sink, piece.text, plain);
+    }
+    if (pieces == JsonPieces::kWithValues) {
+      buffer += ", \"value\": ";
+      if (piece.value.empty()) {
+        buffer += "null";
+      } else {
+        value.clear();
+        appendJson(value, piece.value);
+        buffer += value;
+      }
+    }
+    buffer += '}';
+    sink.flushIfFull();
+  }
+  buffer += ']';
+}
+
 void writePlainRecord(TextBuffer& buffer, std::string_view report, const Translation& translation,
                       std::size_t linesSize) {
   const std::size_t bound = kReportKey.size() + report.size() + 2 + kLinesKey.size() + linesSize +
@@ -109,14 +155,14 @@ void writePlainRecord(TextBuffer& buffer, std::string_view report, const Transla
 
 }  // namespace
 
-void JsonFormatter::write(OutputSink& sink, std::string_view report,
-                          const Translation& translation) {
+void JsonFormatter::write(OutputSink& sink, std::string_view report, const Translation& translation,
+                          JsonPieces pieces) {
   TextBuffer& buffer = sink.buffer();
   // A line holds the translation's own sentence fragments, which never need escaping, and
   // characters copied from the report, and an unread group is a piece of the report: when the
   // report needs no escaping, neither do they.
   const bool plain = !translation.reportScan().needsJsonEscape;
-  if (plain) {
+  if (plain && pieces == JsonPieces::kNone) {
     const std::size_t linesSize = translation.text().size() - translation.size();
     if (4 * report.size() + linesSize < sink.flushSize()) {
       writePlainRecord(buffer, report, translation, linesSize);
@@ -142,7 +188,9 @@ void JsonFormatter::write(OutputSink& sink, std::string_view report,
     appendJsonText(sink, group, plain);
     sink.flushIfFull();
   }
-  buffer += "]}\n";
+  buffer += ']';
+  if (pieces != JsonPieces::kNone) writePieces(sink, translation, pieces, plain);
+  buffer += "}\n";
 }
 
 void JsonFormatter::writeRefused(OutputSink& sink, std::string_view report,

@@ -19,6 +19,8 @@ struct WriterSettings {
   Reading reading = Reading::kClassic;
   // Push every report's output out at once (for a terminal), instead of in large blocks.
   bool flushEveryReport = false;
+  // Each sentence with its groups (and in the full reading its decoded value).
+  bool explain = false;
 };
 
 class ReportWriter {

@@ -16,10 +16,11 @@ struct Translator::Readers {
 Translator::Translator() : readers_(std::make_unique<Readers>()) {}
 Translator::~Translator() = default;
 
-const Translation& Translator::translate(std::string_view report, Reading reading) {
+const Translation& Translator::translate(std::string_view report, Reading reading,
+                                         Explain explain) {
   Readers& r = *readers_;
   const TextScan scan = scanText(report);
-  r.writer.begin(report, scan, r.out);
+  r.writer.begin(report, scan, r.out, explain == Explain::kYes);
   switch (reading) {
     case Reading::kClassic:
       r.positional.read(report, scan.ascii, r.writer);
@@ -28,12 +29,13 @@ const Translation& Translator::translate(std::string_view report, Reading readin
       r.full.read(report, scan.ascii, r.writer);
       break;
   }
+  r.writer.end();
   return r.out;
 }
 
-Translation translate(std::string_view report, Reading reading) {
+Translation translate(std::string_view report, Reading reading, Explain explain) {
   Translator translator;
-  return translator.translate(report, reading);
+  return translator.translate(report, reading, explain);
 }
 
 }  // namespace vantrel

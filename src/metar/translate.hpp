@@ -19,6 +19,11 @@ inline constexpr std::string_view kNotValidMetar = "It is not a valid METAR.";
 //             sections, remarks), with the supplementary groups and the common remarks.
 enum class Reading { kClassic, kFull };
 
+// Whether a translation also gives its pieces (Translation::pieces): which group or groups gave
+// each sentence, and in the full reading each sentence's decoded value. Without it, nothing of
+// them is computed.
+enum class Explain : bool { kNo, kYes };
+
 // Translates reports one after the other, reusing its buffers, so a long run of reports
 // allocates almost nothing. Not for use from two threads at once; give each thread its own.
 class Translator {
@@ -33,7 +38,8 @@ class Translator {
   // inside a group ("\n" or "\r") is copied into a sentence as U+FFFD, so that every output line
   // stays one line. Bytes that are not valid UTF-8 do no harm: a character then starts at the
   // first byte of a group and at every byte that is not a continuation byte (10xxxxxx).
-  const Translation& translate(std::string_view report, Reading reading = Reading::kClassic);
+  const Translation& translate(std::string_view report, Reading reading = Reading::kClassic,
+                               Explain explain = Explain::kNo);
 
  private:
   struct Readers;
@@ -41,6 +47,7 @@ class Translator {
 };
 
 // One-shot form of Translator::translate.
-Translation translate(std::string_view report, Reading reading = Reading::kClassic);
+Translation translate(std::string_view report, Reading reading = Reading::kClassic,
+                      Explain explain = Explain::kNo);
 
 }  // namespace vantrel

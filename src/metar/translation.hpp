@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "metar/decoded.hpp"
 #include "metar/growing_array.hpp"
 #include "metar/text.hpp"
 #include "metar/text_buffer.hpp"
@@ -112,6 +113,24 @@ class UnreadGroups {
 // into the report that was translated.
 class Translation {
  public:
+  // One sentence and the group or groups it came from, or an unread group and no sentence
+  // (explaining only). A group that gave several sentences is in the piece of each.
+  struct Piece {
+    static constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
+    std::size_t at = 0;                    // where its first group begins in the report
+    std::vector<std::string_view> groups;  // as typed, in report order
+    std::size_t line = kNoLine;            // the line that holds the sentence; kNoLine: none
+    std::string_view text;                 // the sentence, a span of that line without its spaces
+    Decoded value;                         // its decoded value (the full reading), or none
+    bool unread() const noexcept { return line == kNoLine && !read; }
+
+   private:
+    friend class Translation;
+    friend class Writer;
+    std::size_t begin = 0, end = 0;  // the sentence in the line, spaces included
+    bool read = true;                // false: an unread group
+  };
+
   bool refused() const noexcept { return refused_; }
   std::size_t size() const noexcept { return ends_.size(); }
   bool empty() const noexcept { return ends_.empty(); }
@@ -136,6 +155,11 @@ class Translation {
   // sentence fragments that are all JSON-safe.
   const TextScan& reportScan() const noexcept { return scan_; }
 
+  // The report's groups, piece by piece, in report order: every group is in one piece, or in
+  // each piece of the sentences it gave. Only when the translation was asked to explain; empty
+  // otherwise, and for a refused report.
+  const std::vector<Piece>& pieces() const noexcept { return pieces_; }
+
  private:
   // Built by the output writer only: callers get a translation to read.
   friend class Writer;
@@ -148,6 +172,7 @@ class Translation {
     scan_ = scan;
     text_.clear();
     ends_.clear();
+    pieces_.clear();
     // A bit for each byte, cleared word by word: most reports need two words.
     const std::size_t words = report.size() / 64 + 1;
     if (read_.size() < words) read_.resize(words);
@@ -166,7 +191,20 @@ class Translation {
     if (at < report_.size()) read_[at / 64] |= std::uint64_t{1} << (at % 64);
   }
 
+  Piece& newPiece(std::size_t line, std::size_t begin, std::size_t end) {
+    Piece& piece = pieces_.emplace_back();
+    piece.line = line;
+    piece.begin = begin;
+    piece.end = end;
+    return piece;
+  }
+  // Adds the group that begins at `group` (a place in the report) to `piece`.
+  void addGroup(Piece& piece, const char* group);
+  // Puts the pieces in report order, with the unread groups, and their sentences.
+  void orderPieces();
+
   bool refused_ = false;
+  std::vector<Piece> pieces_;
   std::string_view report_;
   TextScan scan_;
   TextBuffer text_;

@@ -4,17 +4,23 @@
 // reading is done, every group of the report that no written line holds is listed as unread.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "metar/decoded.hpp"
 #include "metar/group_cursor.hpp"
 #include "metar/growing_array.hpp"
 #include "metar/translation.hpp"
 
 namespace vantrel {
 
-// The text of one future output line and the groups that produced it.
+// The text of one future output line and the groups that produced it. Each sentence begins
+// where a group is added; the groups credited after it, up to the next, gave the same sentence
+// (those credited before the first sentence go with the first). Explaining, a sentence may also
+// carry its decoded value.
 class LineText {
  public:
   // The text, emptied, for the sentence of `source` that replaces what was there.
@@ -24,55 +30,91 @@ class LineText {
   }
   // The text, for a sentence of `source` that goes after what is there.
   TextBuffer& add(const Group& source) {
-    credit(source.bytes());
+    begin(source.bytes(), text_.size());
     return text_;
+  }
+  // Marks the text from `at` on as the sentence of `group`, already written: a reader that
+  // learns which groups gave a sentence only after writing it.
+  void begin(std::string_view group, std::size_t at) {
+    sources_.push_back(
+        {group.empty() ? nullptr : group.data(), static_cast<std::uint32_t>(at), true});
+  }
+  // `group` gave text to the sentence being written.
+  void credit(std::string_view group) {
+    if (!group.empty()) sources_.push_back({group.data(), 0, false});
+  }
+  // The decoded value of the sentence being written (explaining only).
+  void describe(Decoded value) {
+    values_.emplace_back(sources_.size() == 0 ? 0 : sources_.size() - 1, std::move(value));
   }
   // Appends the text and the groups of `other`.
   void append(const LineText& other) {
+    const std::size_t shift = text_.size();
+    const std::size_t first = sources_.size();
     text_ += other.text_;
-    sources_.append(other.sources_.begin(), other.sources_.end());
+    for (Source s : other.sources_) {
+      if (s.starts) s.at += static_cast<std::uint32_t>(shift);
+      sources_.push_back(s);
+    }
+    for (const auto& [source, value] : other.values_) values_.emplace_back(first + source, value);
   }
   // Takes the text and the groups of `other`, replacing its own.
   void assign(const LineText& other) {
     text_ = other.text_;
     sources_ = other.sources_;
+    values_ = other.values_;
   }
   void clear() noexcept {
     text_.clear();
     sources_.clear();
+    values_.clear();
   }
 
   std::string_view text() const noexcept { return text_; }
   bool empty() const noexcept { return text_.empty(); }
   TextBuffer& text() noexcept { return text_; }
-  void credit(std::string_view group) {
-    if (!group.empty()) sources_.push_back(group.data());
-  }
 
  private:
   friend class Writer;
 
+  struct Source {
+    const char* group;  // where the group begins in the report; null: a sentence of no group
+    std::uint32_t at;   // where its sentence begins in the text, when `starts`
+    bool starts;        // it begins a sentence
+  };
   TextBuffer text_;
-  GrowingArray<const char*> sources_;  // where each group that gave text begins in the report
+  GrowingArray<Source> sources_;
+  std::vector<std::pair<std::size_t, Decoded>> values_;  // the source that began each sentence
 };
 
 // Writes the lines of one translation into a Translation.
 class Writer {
  public:
-  // Starts a translation of `report`, which `scan` describes, into `out`.
-  void begin(std::string_view report, const TextScan& scan, Translation& out);
+  // Starts a translation of `report`, which `scan` describes, into `out`; explaining, it also
+  // keeps each sentence with its groups (Translation::pieces).
+  void begin(std::string_view report, const TextScan& scan, Translation& out, bool explain = false);
+  bool explaining() const noexcept { return explain_; }
+  // Ends the translation: explaining, the pieces in report order, the unread groups among them.
+  void end();
 
   void refuse() { out_->refuse(); }
   // Writes `line` as a line; a line break typed inside a group is written as U+FFFD.
   void write(const LineText& line);
   // Writes a fixed text as a line, chosen by the group `source` (none for an empty line).
   void write(std::string_view text, const Group* source = nullptr) {
+    if (explain_ && source != nullptr) [[unlikely]] {
+      keepPiece(source->bytes().data(), 0, text.size());
+    }
     append(text);
     if (source != nullptr) out_->markRead(source->bytes().data());
   }
 
   // Counts `group` as read without a line of its own (a closing "=").
-  void markRead(std::string_view group) { out_->markRead(group.data()); }
+  void markRead(std::string_view group) {
+    if (explain_) [[unlikely]]
+      keepPiece(group.data(), 0, 0, false);
+    out_->markRead(group.data());
+  }
 
  private:
   void append(std::string_view line) {
@@ -83,9 +125,14 @@ class Writer {
     out_->appendLine(line);
   }
   [[gnu::noinline]] void appendWithoutBreaks(std::string_view line);
+  // Keeps the sentences of `line`, about to be written as the next line.
+  void keepPieces(const LineText& line);
+  // Keeps a sentence of `group` at [begin, end) of the next line (none: no line).
+  void keepPiece(const char* group, std::size_t begin, std::size_t end, bool inLine = true);
 
   Translation* out_ = nullptr;
   bool reportHasLineBreak_ = false;
+  bool explain_ = false;
   TextBuffer lineWithoutBreaks_;
 };
 

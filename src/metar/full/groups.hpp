@@ -14,10 +14,12 @@ namespace vantrel::full {
 // The lines of the report body or of one trend section, and what the recognisers have met in it.
 struct SectionText : SectionLines {
   SectionFacts facts;
+  bool explain = false;  // each sentence also keeps its decoded value
 
   void clear() {
     SectionLines::clear();
     facts = {};
+    explain = false;
   }
 };
 

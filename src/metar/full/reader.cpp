@@ -59,6 +59,7 @@ void FullReader::notRead(const Group& g) {
 }
 
 void FullReader::read(std::string_view report, bool asciiReport, Writer& writer) {
+  explain_ = writer.explaining();
   // The groups; a "=" ends the report, alone or glued to the last group.
   groups_.clear();
   bool typeAgain = false;  // a METAR or SPECI after the first group: maybe a second report
@@ -197,7 +198,9 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
         ++i;
         continue;
       }
-      for (std::size_t k = 0; k < n && i < groups_.size(); ++k)
+      // The sentence is written: it began where the text stood before it.
+      remarks_.begin(groups_[i++].bytes(), before);
+      for (std::size_t k = 1; k < n && i < groups_.size(); ++k)
         remarks_.credit(groups_[i++].bytes());
     }
     writer.write(remarks_);
@@ -289,6 +292,7 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
 
 void FullReader::readSection(std::size_t& i, Section section) {
   SectionText& text = section == Section::kBody ? body_ : section_;
+  text.explain = explain_;
   const std::span<const Group> all(groups_);
   while (i < groups_.size()) {
     const Group& g = groups_[i];

@@ -28,6 +28,7 @@ class FullReader {
   // Kept between reports so that their storage is reused.
   std::vector<Group> groups_;
   std::vector<Group> secondReport_;  // a second report on the same line, not read
+  bool explain_ = false;             // the writer keeps each sentence's groups and value
   LineText header_, notes_, heading_, nosig_, supplementary_, remarks_;
   SectionText body_, section_;
   TextBuffer notTranslated_;
