@@ -22,7 +22,9 @@
 //   - the same properties of determinism, line breaks and UTF-8;
 //   - the last line names exactly the unread groups ("Not translated: A B."), a closing "="
 //     left off, and there is no such line when every group was read: no group is both unread
-//     and the source of a sentence.
+//     and the source of a sentence;
+// and for both readings, explained: the same lines, and pieces that cover the report (every
+// group in a piece, each line made of its sentences; tests/support/pieces_cover.hpp).
 // A violated property aborts with a message, which libFuzzer and the replay runner both report.
 
 #include <cstddef>
@@ -34,6 +36,7 @@
 #include "fuzz_check.hpp"
 #include "metar/text.hpp"
 #include "metar/translate.hpp"
+#include "support/pieces_cover.hpp"
 
 namespace {
 
@@ -144,7 +147,18 @@ void checkFullReading(std::string_view report) {
           "the last line does not name exactly the unread groups", report);
 }
 
+void checkPieces(std::string_view report) {
+  vantrel::Translator plain, explained;
+  for (const vantrel::Reading reading : {vantrel::Reading::kClassic, vantrel::Reading::kFull}) {
+    const std::string fault = vantrel::test::piecesFault(
+        report, explained.translate(report, reading, vantrel::Explain::kYes),
+        plain.translate(report, reading));
+    require(fault.empty(), fault.c_str(), report);
+  }
+}
+
 void checkReport(std::string_view report, const std::vector<std::string>& fullLines) {
+  checkPieces(report);
   const vantrel::Translation first = vantrel::translate(report);
   const std::vector<std::string> lines = linesOf(first);
   checkUnread(report, first);
