@@ -186,8 +186,10 @@ class Translation {
     ends_.push_back(text_.size());
   }
   // Marks the group that begins at `group` (a place in the report) as giving text.
+  // A null `group`, or one outside the report (a group of no text), marks nothing.
   void markRead(const char* group) noexcept {
-    const auto at = static_cast<std::size_t>(group - report_.data());
+    const auto at =
+        reinterpret_cast<std::uintptr_t>(group) - reinterpret_cast<std::uintptr_t>(report_.data());
     if (at < report_.size()) read_[at / 64] |= std::uint64_t{1} << (at % 64);
   }
 

@@ -21,9 +21,7 @@ void Writer::write(const LineText& line) {
   if (explain_) [[unlikely]]
     keepPieces(line);
   append(line.text_);
-  for (const LineText::Source& source : line.sources_) {
-    if (source.group != nullptr) out_->markRead(source.group);
-  }
+  for (const LineText::Source& source : line.sources_) out_->markRead(source.group);
 }
 
 void Writer::keepPieces(const LineText& line) {

@@ -56,18 +56,22 @@ class LineText {
       if (s.starts) s.at += static_cast<std::uint32_t>(shift);
       sources_.push_back(s);
     }
-    for (const auto& [source, value] : other.values_) values_.emplace_back(first + source, value);
+    for (const auto& [source, value] : other.values_) [[unlikely]] {
+        values_.emplace_back(first + source, value);
+      }
   }
   // Takes the text and the groups of `other`, replacing its own.
   void assign(const LineText& other) {
     text_ = other.text_;
     sources_ = other.sources_;
-    values_ = other.values_;
+    if (!values_.empty() || !other.values_.empty()) [[unlikely]]
+      values_ = other.values_;
   }
   void clear() noexcept {
     text_.clear();
     sources_.clear();
-    values_.clear();
+    if (!values_.empty()) [[unlikely]]
+      values_.clear();
   }
 
   std::string_view text() const noexcept { return text_; }
@@ -78,7 +82,7 @@ class LineText {
   friend class Writer;
 
   struct Source {
-    const char* group;  // where the group begins in the report; null: a sentence of no group
+    const char* group;  // where the group begins in the report; null or past it: no group
     std::uint32_t at;   // where its sentence begins in the text, when `starts`
     bool starts;        // it begins a sentence
   };
