@@ -14,14 +14,18 @@
 #include <cstddef>
 #include <fstream>
 #include <optional>
+#include <regex>
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "metar/describe.hpp"
 #include "metar/full/groups.hpp"
 #include "metar/full/recognisers.hpp"
 #include "metar/full/remarks.hpp"
+#include "support/files.hpp"
 #include "support/json_reader.hpp"
 #include "support/lines.hpp"
 
@@ -125,6 +129,60 @@ TEST(Decoded, EveryRowGivesItsValue) {
     ++rows;
   }
   EXPECT_GT(rows, 150U);
+}
+
+// The kind of a value's JSON: {"kind": "wind", ...} gives wind.
+std::string kindOf(std::string_view json) {
+  constexpr std::string_view kLead = "{\"kind\": \"";
+  if (json.substr(0, kLead.size()) != kLead) return {};
+  json.remove_prefix(kLead.size());
+  return std::string(json.substr(0, json.find('"')));
+}
+
+// docs/json.md lists every kind of decoded.tsv, and each of its examples is a row there.
+TEST(Decoded, TheDocumentListsEveryKindWithRowsOfTheTable) {
+  std::set<std::pair<std::string, std::string>> examples;  // groups, JSON
+  std::set<std::string> kinds;
+  std::ifstream table(VANTREL_TEST_DATA_DIR "/decoded.tsv", std::ios::binary);
+  ASSERT_TRUE(table) << "cannot read decoded.tsv";
+  for (std::string row; std::getline(table, row);) {
+    if (row.empty() || row.front() == '#') continue;
+    const std::vector<std::string_view> columns = test::splitFields(row, '\t');
+    if (columns.size() != 3 || columns[2].empty()) continue;
+    examples.emplace(columns[1], columns[2]);
+    kinds.insert(kindOf(columns[2]));
+  }
+  const std::optional<std::string> doc =
+      test::readFile(VANTREL_TEST_DATA_DIR "/../../docs/json.md");
+  ASSERT_TRUE(doc.has_value()) << "cannot read docs/json.md";
+  const std::size_t start = doc->find("\n## Decoded values\n");
+  ASSERT_NE(start, std::string::npos);
+  const std::size_t end = doc->find("\n## ", start + 1);
+  const std::string_view section = std::string_view(*doc).substr(start, end - start);
+  std::set<std::string> documented;
+  std::size_t shown = 0;
+  // | `kind`, `kind` | fields | `groups` → `{...}` |
+  const std::regex example("`([^`]+)` \u2192 `(\\{[^`]*\\})`");
+  for (const std::string_view line : test::splitLines(section)) {
+    if (line.substr(0, 3) != "| `") continue;
+    SCOPED_TRACE(line);
+    const std::string_view first = line.substr(2, line.find(" |", 2) - 2);
+    for (std::string_view k : test::splitFields(first, ',')) {
+      while (!k.empty() && (k.front() == ' ' || k.front() == '`')) k.remove_prefix(1);
+      while (!k.empty() && k.back() == '`') k.remove_suffix(1);
+      documented.emplace(k);
+    }
+    const std::string text(line);
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(text, m, example));
+    std::string groups = m[1].str();
+    for (std::size_t at; (at = groups.find("\\|")) != std::string::npos;) groups.erase(at, 1);
+    EXPECT_TRUE(examples.contains({groups, m[2].str()})) << groups << " " << m[2].str();
+    EXPECT_TRUE(documented.contains(kindOf(m[2].str())));
+    ++shown;
+  }
+  for (const std::string& k : kinds) EXPECT_TRUE(documented.contains(k)) << k;
+  EXPECT_GT(shown, 50U);
 }
 
 }  // namespace
