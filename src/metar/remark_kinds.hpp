@@ -1,13 +1,14 @@
 #pragma once
 // The kinds of remark, one beside the other: for each, the value its reader returns, the reader
-// (full/remarks/, by family; dispatch.cpp tries them in order) and its wording (remark_words.cpp),
-// which writes one sentence ending in ". " in the words of remark_vocabulary.hpp. A value keeps
-// the text of its groups as typed (views into the report), numbers as digits, and codes as enums
-// or as indices into the code tables below; it holds no English, and a reader writes none.
+// (full/remarks/, by family; dispatch.cpp tries them in order), its wording (remark_words.cpp),
+// which writes one sentence ending in ". " in the words of remark_vocabulary.hpp, and its decoded
+// value (remark_describe.cpp, listed in docs/json.md). A value keeps the text of its groups as
+// typed (views into the report), numbers as digits, and codes as enums or as indices into the
+// code tables below; it holds no English, and a reader writes none.
 //
-// A new kind of remark: its value, reader and wording here, the reader in its family's file, a
-// row in dispatch.cpp, its sentence in remark_words.cpp (with its own fragments, when no other
-// remark uses them).
+// A new kind of remark: its value, reader, wording and decoded value here, the reader in its
+// family's file, a row in dispatch.cpp, its sentence in remark_words.cpp (with its own fragments,
+// when no other remark uses them), its decoded value in remark_describe.cpp and docs/json.md.
 //
 // The code tables list the codes a reader recognises; the vocabulary (remark_vocabulary.hpp)
 // lists their words in the same order, which remark_words.cpp checks when compiling. The whole
@@ -25,6 +26,10 @@
 #include "metar/codes/weather.hpp"
 #include "metar/group_cursor.hpp"
 #include "metar/text_buffer.hpp"
+
+namespace vantrel {
+struct Decoded;  // metar/decoded.hpp
+}  // namespace vantrel
 
 namespace vantrel::remarks {
 
@@ -138,6 +143,7 @@ struct SeaLevelPressure {  // SLPppp
 };
 Reading<SeaLevelPressure> readSeaLevelPressure(Groups gs);
 void append(TextBuffer& out, const SeaLevelPressure& value);
+void describe(const SeaLevelPressure& value, Decoded& out);
 
 struct Temperature {  // TsTTTsDDD
   Tenths air;
@@ -146,6 +152,7 @@ struct Temperature {  // TsTTTsDDD
 };
 Reading<Temperature> readTemperature(Groups gs);
 void append(TextBuffer& out, const Temperature& value);
+void describe(const Temperature& value, Decoded& out);
 
 enum class AmountKind : std::uint8_t {
   kHourlyPrecipitation,  // Pnnnn
@@ -166,24 +173,28 @@ struct Amount {
 };
 Reading<Amount> readAmount(Groups gs, const Context& context);
 void append(TextBuffer& out, const Amount& value);
+void describe(const Amount& value, Decoded& out);
 
 struct Altimeter {  // Apppp, App.pp
   std::array<char, 4> hundredths{};
 };
 Reading<Altimeter> readAltimeter(Groups gs);
 void append(TextBuffer& out, const Altimeter& value);
+void describe(const Altimeter& value, Decoded& out);
 
 struct Qnh {  // Qpppp
   string_view hectopascals;
 };
 Reading<Qnh> readQnh(Groups gs);
 void append(TextBuffer& out, const Qnh& value);
+void describe(const Qnh& value, Decoded& out);
 
 struct CloudBase {  // QBBhhh
   string_view metres;
 };
 Reading<CloudBase> readCloudBase(Groups gs);
 void append(TextBuffer& out, const CloudBase& value);
+void describe(const CloudBase& value, Decoded& out);
 
 struct Qfe {                 // QFEppp[.p][/pppp], QFEppp (800 and more), QFEpppp
   string_view millimetres;   // empty when not given
@@ -191,6 +202,7 @@ struct Qfe {                 // QFEppp[.p][/pppp], QFEppp (800 and more), QFEppp
 };
 Reading<Qfe> readQfe(Groups gs);
 void append(TextBuffer& out, const Qfe& value);
+void describe(const Qfe& value, Decoded& out);
 
 struct ExtremeTemperature6h {  // 1snnn, 2snnn
   bool maximum = true;
@@ -198,12 +210,14 @@ struct ExtremeTemperature6h {  // 1snnn, 2snnn
 };
 Reading<ExtremeTemperature6h> readExtremeTemperature6h(Groups gs);
 void append(TextBuffer& out, const ExtremeTemperature6h& value);
+void describe(const ExtremeTemperature6h& value, Decoded& out);
 
 struct Extremes24h {  // 4snnnsnnn
   Tenths maximum, minimum;
 };
 Reading<Extremes24h> readExtremes24h(Groups gs);
 void append(TextBuffer& out, const Extremes24h& value);
+void describe(const Extremes24h& value, Decoded& out);
 
 struct Tendency {                   // 5appp, 5////
   std::uint8_t characteristic = 0;  // WMO code table 0200: 0-3 higher (0 or the same), 4 the
@@ -213,6 +227,7 @@ struct Tendency {                   // 5appp, 5////
 };
 Reading<Tendency> readTendency(Groups gs);
 void append(TextBuffer& out, const Tendency& value);
+void describe(const Tendency& value, Decoded& out);
 
 struct Sunshine {  // 98mmm
   string_view minutes;
@@ -220,6 +235,7 @@ struct Sunshine {  // 98mmm
 };
 Reading<Sunshine> readSunshine(Groups gs);
 void append(TextBuffer& out, const Sunshine& value);
+void describe(const Sunshine& value, Decoded& out);
 
 struct SnowDepth {  // 4/sss
   string_view inches;
@@ -227,12 +243,14 @@ struct SnowDepth {  // 4/sss
 };
 Reading<SnowDepth> readSnowDepth(Groups gs);
 void append(TextBuffer& out, const SnowDepth& value);
+void describe(const SnowDepth& value, Decoded& out);
 
 struct CloudTypes {                     // 8/CLCMCH
   std::array<std::uint8_t, 3> types{};  // low, middle, high: 0 to 9, 10 not visible
 };
 Reading<CloudTypes> readCloudTypes(Groups gs);
 void append(TextBuffer& out, const CloudTypes& value);
+void describe(const CloudTypes& value, Decoded& out);
 
 inline constexpr std::uint8_t kCloudsNotVisible = 10;
 struct CloudLayer {  // NTThhh
@@ -242,6 +260,7 @@ struct CloudLayer {  // NTThhh
 };
 Reading<CloudLayer> readCloudLayer(Groups gs);
 void append(TextBuffer& out, const CloudLayer& value);
+void describe(const CloudLayer& value, Decoded& out);
 
 // --- Wind (wind.cpp) ------------------------------------------------------------------------
 
@@ -250,6 +269,7 @@ struct PeakWind {  // PK WND dddff(f)/(hh)mm
 };
 Reading<PeakWind> readPeakWind(Groups gs);
 void append(TextBuffer& out, const PeakWind& value);
+void describe(const PeakWind& value, Decoded& out);
 
 struct WindShift {  // WSHFT (hh)mm [FROPA]
   string_view time;
@@ -257,6 +277,7 @@ struct WindShift {  // WSHFT (hh)mm [FROPA]
 };
 Reading<WindShift> readWindShift(Groups gs);
 void append(TextBuffer& out, const WindShift& value);
+void describe(const WindShift& value, Decoded& out);
 
 enum class WindUnit : std::uint8_t { kKnots, kMetresPerSecond };
 struct WindValue {
@@ -281,6 +302,7 @@ struct PlaceWind {  // RWY27 28015KT, WIND THR09 ..., WIND 1500FT ..., HARBOR WI
 };
 Reading<PlaceWind> readPlaceWind(Groups gs);
 void append(TextBuffer& out, const PlaceWind& value);
+void describe(const PlaceWind& value, Decoded& out);
 
 // --- Visibility, ceiling and sky (visibility.cpp) -------------------------------------------
 
@@ -300,12 +322,14 @@ struct Visibility {
 };
 Reading<Visibility> readVisibility(Groups gs);
 void append(TextBuffer& out, const Visibility& value);
+void describe(const Visibility& value, Decoded& out);
 
 struct MinimumVisibility {  // VIS MIN mmmm
   MetresValue metres;
 };
 Reading<MinimumVisibility> readMinimumVisibility(Groups gs);
 void append(TextBuffer& out, const MinimumVisibility& value);
+void describe(const MinimumVisibility& value, Decoded& out);
 
 struct Ceiling {          // CIGhhh, CIG hhh [RWYnn|direction], CIG hhhVhhh
   string_view low, high;  // hundreds of feet; high empty when not variable
@@ -314,6 +338,7 @@ struct Ceiling {          // CIGhhh, CIG hhh [RWYnn|direction], CIG hhhVhhh
 };
 Reading<Ceiling> readCeiling(Groups gs);
 void append(TextBuffer& out, const Ceiling& value);
+void describe(const Ceiling& value, Decoded& out);
 
 struct VariableSky {              // BKN014 V OVC
   std::uint8_t from = 0, to = 0;  // indices into kSkyCoverCodes
@@ -321,6 +346,7 @@ struct VariableSky {              // BKN014 V OVC
 };
 Reading<VariableSky> readVariableSky(Groups gs);
 void append(TextBuffer& out, const VariableSky& value);
+void describe(const VariableSky& value, Decoded& out);
 
 struct SensorAtRunway {  // VISNO RWY06, CHINO RWY24
   bool visibility = true;
@@ -328,6 +354,7 @@ struct SensorAtRunway {  // VISNO RWY06, CHINO RWY24
 };
 Reading<SensorAtRunway> readSensorAtRunway(Groups gs);
 void append(TextBuffer& out, const SensorAtRunway& value);
+void describe(const SensorAtRunway& value, Decoded& out);
 
 // --- Phenomena (phenomena.cpp) --------------------------------------------------------------
 
@@ -339,6 +366,7 @@ struct Lightning {                        // [OCNL|FRQ|CONS] LTG[IC][CC][CG][CA]
 };
 Reading<Lightning> readLightning(Groups gs);
 void append(TextBuffer& out, const Lightning& value);
+void describe(const Lightning& value, Decoded& out);
 
 struct WeatherTime {
   string_view time;
@@ -358,6 +386,7 @@ struct BeginEnd {  // RAB15E30, TSB1512E1530, RAB1159E24SNB24
 };
 Reading<BeginEnd> readBeginEnd(Groups gs);
 void append(TextBuffer& out, const BeginEnd& value);
+void describe(const BeginEnd& value, Decoded& out);
 
 // A phenomenon or cloud that the remarks place: one of their own (CB, VIRGA) or a weather name.
 struct Sight {
@@ -371,6 +400,7 @@ struct PlacedPhenomenon {  // TS DSNT NW, CB AND RA TO S, VIRGA
 };
 Reading<PlacedPhenomenon> readPlacedPhenomenon(Groups gs);
 void append(TextBuffer& out, const PlacedPhenomenon& value);
+void describe(const PlacedPhenomenon& value, Decoded& out);
 
 struct LayerOpacity {
   std::uint8_t type = 0;  // index into kLayerCodes
@@ -382,12 +412,14 @@ struct Layers {  // SC6AC2, FG6ST2
 };
 Reading<Layers> readLayers(Groups gs);
 void append(TextBuffer& out, const Layers& value);
+void describe(const Layers& value, Decoded& out);
 
 struct LayerTrace {  // AC TR
   std::uint8_t type = 0;
 };
 Reading<LayerTrace> readLayerTrace(Groups gs);
 void append(TextBuffer& out, const LayerTrace& value);
+void describe(const LayerTrace& value, Decoded& out);
 
 struct Obscuration {  // FU BKN020
   codes::WeatherCode weather;
@@ -397,12 +429,14 @@ struct Obscuration {  // FU BKN020
 };
 Reading<Obscuration> readObscuration(Groups gs);
 void append(TextBuffer& out, const Obscuration& value);
+void describe(const Obscuration& value, Decoded& out);
 
 struct RecentWeather {  // REw'w'
   codes::WeatherCode weather;
 };
 Reading<RecentWeather> readRecentWeather(Groups gs);
 void append(TextBuffer& out, const RecentWeather& value);
+void describe(const RecentWeather& value, Decoded& out);
 
 // --- Other remarks (others.cpp) -------------------------------------------------------------
 
@@ -411,6 +445,7 @@ struct WholeRemark {       // AO2, $, PRESRR
 };
 Reading<WholeRemark> readWholeRemark(Groups gs);
 void append(TextBuffer& out, const WholeRemark& value);
+void describe(const WholeRemark& value, Decoded& out);
 
 enum class ColourTrend : std::uint8_t { kNone, kTemporarily, kBecoming };
 struct ColourState {        // WHT, TEMPO GRN, BLACKBLU
@@ -420,22 +455,26 @@ struct ColourState {        // WHT, TEMPO GRN, BLACKBLU
 };
 Reading<ColourState> readColourState(Groups gs);
 void append(TextBuffer& out, const ColourState& value);
+void describe(const ColourState& value, Decoded& out);
 
 struct Phrase {            // WND DATA ESTMD
   std::uint8_t index = 0;  // into remark_words::kPhrases
 };
 Reading<Phrase> readPhrase(Groups gs);
 void append(TextBuffer& out, const Phrase& value);
+void describe(const Phrase& value, Decoded& out);
 
 struct Nosig {};
 Reading<Nosig> readNosig(Groups gs);
 void append(TextBuffer& out, const Nosig& value);
+void describe(const Nosig& value, Decoded& out);
 
 struct PrecipitationMillimetres {  // PCPN 2.5MM PAST HR
   string_view amount;
 };
 Reading<PrecipitationMillimetres> readPrecipitationMillimetres(Groups gs);
 void append(TextBuffer& out, const PrecipitationMillimetres& value);
+void describe(const PrecipitationMillimetres& value, Decoded& out);
 
 struct DensityAltitude {  // DENSITY ALT -1200FT
   bool negative = false;
@@ -443,35 +482,41 @@ struct DensityAltitude {  // DENSITY ALT -1200FT
 };
 Reading<DensityAltitude> readDensityAltitude(Groups gs);
 void append(TextBuffer& out, const DensityAltitude& value);
+void describe(const DensityAltitude& value, Decoded& out);
 
 struct Correction {  // COR 1536
   string_view time;
 };
 Reading<Correction> readCorrection(Groups gs);
 void append(TextBuffer& out, const Correction& value);
+void describe(const Correction& value, Decoded& out);
 
 struct LastStaffed {  // LAST STFD OBS/NXT 150600Z
   string_view next;   // ddhhmm, or empty
 };
 Reading<LastStaffed> readLastStaffed(Groups gs);
 void append(TextBuffer& out, const LastStaffed& value);
+void describe(const LastStaffed& value, Decoded& out);
 
 struct SnowIncrease {  // SNINCR 2/10
   string_view lastHour, onGround;
 };
 Reading<SnowIncrease> readSnowIncrease(Groups gs);
 void append(TextBuffer& out, const SnowIncrease& value);
+void describe(const SnowIncrease& value, Decoded& out);
 
 struct HailSize {  // GR 1 3/4
   codes::Miles inches;
 };
 Reading<HailSize> readHailSize(Groups gs);
 void append(TextBuffer& out, const HailSize& value);
+void describe(const HailSize& value, Decoded& out);
 
 struct BirdHazard {  // BIRD HAZARD RWY 12/30
   string_view runway;
 };
 Reading<BirdHazard> readBirdHazard(Groups gs);
 void append(TextBuffer& out, const BirdHazard& value);
+void describe(const BirdHazard& value, Decoded& out);
 
 }  // namespace vantrel::remarks

@@ -1,5 +1,6 @@
 // readRemark: the remark readers tried in order, first match wins. A reader returns a value and
-// the groups it took; its wording (remark_kinds.hpp) writes the sentence.
+// the groups it took; its wording (remark_kinds.hpp) writes the sentence. describeRemark tries
+// them in the same order and gives the value decoded instead.
 
 #include <array>
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "metar/decoded.hpp"
 #include "metar/full/remarks.hpp"
 #include "metar/full/remarks/remark.hpp"
 
@@ -17,9 +19,10 @@ using remarks::Context;
 using remarks::Groups;
 
 // Reads with `read`, which takes the groups and, when its remark depends on the report, the
-// context, and when it finds its remark, writes the sentence.
-template <auto read>
-std::size_t readAndWord(Groups gs, const Context& context, TextBuffer& out) {
+// context, and when it finds its remark, writes the sentence, or its decoded value when `Out` is
+// Decoded.
+template <auto read, class Out>
+std::size_t readAnd(Groups gs, const Context& context, Out& out) {
   const auto r = [&] {
     if constexpr (std::is_invocable_v<decltype(read), Groups, const Context&>) {
       return read(gs, context);
@@ -28,7 +31,11 @@ std::size_t readAndWord(Groups gs, const Context& context, TextBuffer& out) {
     }
   }();
   if (!r) return 0;
-  remarks::append(out, r->value);
+  if constexpr (std::is_same_v<Out, Decoded>) {
+    remarks::describe(r->value, out);
+  } else {
+    remarks::append(out, r->value);
+  }
   return r->groups;
 }
 
@@ -53,7 +60,12 @@ struct RemarkReader {
   std::string_view name;
   Initials first;  // what the remark's first group can start with
   std::size_t (*read)(Groups, const Context&, TextBuffer&);
+  std::size_t (*describe)(Groups, const Context&, Decoded&);
 };
+template <auto read>
+constexpr RemarkReader reader(std::string_view name, Initials first) {
+  return {name, first, readAnd<read, TextBuffer>, readAnd<read, Decoded>};
+}
 
 // clang-format off
 // The order matters where two forms start alike: LAST STFD before the whole remark LAST, VISNO
@@ -62,52 +74,52 @@ struct RemarkReader {
 // phenomenon or cloud followed by a place, last.
 constexpr std::array<RemarkReader, 40> kReaders{{
     // The numeric groups (digit_groups.cpp).
-    {"extreme temperature 6h", initials("12"), readAndWord<remarks::readExtremeTemperature6h>},
-    {"extremes 24h", initials("4"), readAndWord<remarks::readExtremes24h>},
-    {"snow depth", initials("4"), readAndWord<remarks::readSnowDepth>},
-    {"tendency", initials("5"), readAndWord<remarks::readTendency>},
-    {"amount", initials("679PpIi"), readAndWord<remarks::readAmount>},
-    {"sunshine", initials("9"), readAndWord<remarks::readSunshine>},
-    {"cloud types", initials("8"), readAndWord<remarks::readCloudTypes>},
-    {"cloud layer", kDigits, readAndWord<remarks::readCloudLayer>},
-    {"sea level pressure", initials("S"), readAndWord<remarks::readSeaLevelPressure>},
-    {"temperature", initials("T"), readAndWord<remarks::readTemperature>},
-    {"altimeter", initials("A"), readAndWord<remarks::readAltimeter>},
-    {"QNH", initials("Q"), readAndWord<remarks::readQnh>},
-    {"cloud base", initials("Q"), readAndWord<remarks::readCloudBase>},
-    {"QFE", initials("Q"), readAndWord<remarks::readQfe>},
+    reader<remarks::readExtremeTemperature6h>("extreme temperature 6h", initials("12")),
+    reader<remarks::readExtremes24h>("extremes 24h", initials("4")),
+    reader<remarks::readSnowDepth>("snow depth", initials("4")),
+    reader<remarks::readTendency>("tendency", initials("5")),
+    reader<remarks::readAmount>("amount", initials("679PpIi")),
+    reader<remarks::readSunshine>("sunshine", initials("9")),
+    reader<remarks::readCloudTypes>("cloud types", initials("8")),
+    reader<remarks::readCloudLayer>("cloud layer", kDigits),
+    reader<remarks::readSeaLevelPressure>("sea level pressure", initials("S")),
+    reader<remarks::readTemperature>("temperature", initials("T")),
+    reader<remarks::readAltimeter>("altimeter", initials("A")),
+    reader<remarks::readQnh>("QNH", initials("Q")),
+    reader<remarks::readCloudBase>("cloud base", initials("Q")),
+    reader<remarks::readQfe>("QFE", initials("Q")),
     // Forms that start like a whole remark or a phrase (others.cpp, visibility.cpp).
-    {"last staffed", initials("L"), readAndWord<remarks::readLastStaffed>},
-    {"sensor at runway", initials("CV"), readAndWord<remarks::readSensorAtRunway>},
-    {"bird hazard", initials("B"), readAndWord<remarks::readBirdHazard>},
+    reader<remarks::readLastStaffed>("last staffed", initials("L")),
+    reader<remarks::readSensorAtRunway>("sensor at runway", initials("CV")),
+    reader<remarks::readBirdHazard>("bird hazard", initials("B")),
     // Words (others.cpp).
-    {"whole remark", kAny, readAndWord<remarks::readWholeRemark>},
-    {"colour state", initials("BWGYARTB"), readAndWord<remarks::readColourState>},
-    {"phrase", kAny, readAndWord<remarks::readPhrase>},
-    {"NOSIG", initials("N"), readAndWord<remarks::readNosig>},
+    reader<remarks::readWholeRemark>("whole remark", kAny),
+    reader<remarks::readColourState>("colour state", initials("BWGYARTB")),
+    reader<remarks::readPhrase>("phrase", kAny),
+    reader<remarks::readNosig>("NOSIG", initials("N")),
     // Lightning and wind (phenomena.cpp, wind.cpp).
-    {"lightning", initials("LOFC"), readAndWord<remarks::readLightning>},
-    {"peak wind", initials("P"), readAndWord<remarks::readPeakWind>},
-    {"wind shift", initials("W"), readAndWord<remarks::readWindShift>},
-    {"wind at a place", initials("RWHTE"), readAndWord<remarks::readPlaceWind>},
+    reader<remarks::readLightning>("lightning", initials("LOFC")),
+    reader<remarks::readPeakWind>("peak wind", initials("P")),
+    reader<remarks::readWindShift>("wind shift", initials("W")),
+    reader<remarks::readPlaceWind>("wind at a place", initials("RWHTE")),
     // Visibility and sky (visibility.cpp).
-    {"visibility", initials("VTS"), readAndWord<remarks::readVisibility>},
-    {"minimum visibility", initials("V"), readAndWord<remarks::readMinimumVisibility>},
-    {"ceiling", initials("C"), readAndWord<remarks::readCeiling>},
-    {"variable sky", initials("FSBO"), readAndWord<remarks::readVariableSky>},
-    {"obscuration", kAny, readAndWord<remarks::readObscuration>},
+    reader<remarks::readVisibility>("visibility", initials("VTS")),
+    reader<remarks::readMinimumVisibility>("minimum visibility", initials("V")),
+    reader<remarks::readCeiling>("ceiling", initials("C")),
+    reader<remarks::readVariableSky>("variable sky", initials("FSBO")),
+    reader<remarks::readObscuration>("obscuration", kAny),
     // Remarks of a few words and a value (others.cpp).
-    {"density altitude", initials("D"), readAndWord<remarks::readDensityAltitude>},
-    {"correction", initials("C"), readAndWord<remarks::readCorrection>},
-    {"snow increase", initials("S"), readAndWord<remarks::readSnowIncrease>},
-    {"hail size", initials("G"), readAndWord<remarks::readHailSize>},
-    {"recent weather", initials("R"), readAndWord<remarks::readRecentWeather>},
-    {"precipitation in millimetres", initials("P"), readAndWord<remarks::readPrecipitationMillimetres>},
+    reader<remarks::readDensityAltitude>("density altitude", initials("D")),
+    reader<remarks::readCorrection>("correction", initials("C")),
+    reader<remarks::readSnowIncrease>("snow increase", initials("S")),
+    reader<remarks::readHailSize>("hail size", initials("G")),
+    reader<remarks::readRecentWeather>("recent weather", initials("R")),
+    reader<remarks::readPrecipitationMillimetres>("precipitation in millimetres", initials("P")),
     // Layers and phenomena (phenomena.cpp).
-    {"layer trace", kAny, readAndWord<remarks::readLayerTrace>},
-    {"layers", kAny, readAndWord<remarks::readLayers>},
-    {"begin and end", kAny, readAndWord<remarks::readBeginEnd>},
-    {"placed phenomenon", kAny, readAndWord<remarks::readPlacedPhenomenon>},
+    reader<remarks::readLayerTrace>("layer trace", kAny),
+    reader<remarks::readLayers>("layers", kAny),
+    reader<remarks::readBeginEnd>("begin and end", kAny),
+    reader<remarks::readPlacedPhenomenon>("placed phenomenon", kAny),
 }};
 // clang-format on
 
@@ -121,6 +133,15 @@ std::size_t readIn(Groups gs, const Context& context, TextBuffer& out, Initials 
          ...);
   return n;
 }
+template <std::size_t... I>
+std::size_t describeIn(Groups gs, const Context& context, Decoded& out, Initials initial,
+                       std::index_sequence<I...>) {
+  std::size_t n = 0;
+  (void)((((kReaders[I].first & initial) != 0) &&
+          (n = kReaders[I].describe(gs, context, out)) != 0) ||
+         ...);
+  return n;
+}
 
 }  // namespace
 
@@ -131,6 +152,16 @@ std::size_t readRemark(std::span<const Group> groups, std::size_t first, TextBuf
   const std::string_view s = gs[0].bytes();
   if (s.empty()) return 0;
   return readIn(gs, context, out, initialOf(s[0]), std::make_index_sequence<kReaders.size()>());
+}
+
+std::size_t describeRemark(std::span<const Group> groups, std::size_t first, Decoded& out) {
+  out.clear();
+  if (first >= groups.size()) return 0;
+  const Groups gs = groups.subspan(first);
+  const Context context{groups.first(first)};
+  const std::string_view s = gs[0].bytes();
+  if (s.empty()) return 0;
+  return describeIn(gs, context, out, initialOf(s[0]), std::make_index_sequence<kReaders.size()>());
 }
 
 }  // namespace vantrel::full
