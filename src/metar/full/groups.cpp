@@ -3,6 +3,7 @@
 #include <utility>
 #include <variant>
 
+#include "metar/describe.hpp"
 #include "metar/vocabulary.hpp"
 
 namespace vantrel::full {
@@ -13,12 +14,14 @@ struct Placer {
   Section section;
   SectionText& text;
   LineText& supplementary;
-  std::span<const Group> groups;  // the groups the value came from
-  std::size_t end;                // the index of the group after the value's last
+  std::span<const Group> groups;     // the groups the value came from
+  std::size_t end;                   // the index of the group after the value's last
+  mutable LineText* used = nullptr;  // the line the sentence went to
 
   // The line's text, for the value's sentence; the line holds the value's groups. Out of
   // line: inlined in each of the sixteen placements, it would crowd the cache.
   [[gnu::noinline]] TextBuffer& on(LineText& line) const {
+    used = &line;
     TextBuffer& sentence = line.add(groups.front());
     for (const Group& g : groups.subspan(1)) line.credit(g.bytes());
     return sentence;
@@ -125,8 +128,13 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   const Context context{groups, i, u->view(), section, text.facts};
   const std::size_t n = recognise(context, value);
   if (n == 0 || !inPlace(value, section, text.facts)) return 0;
-  place(Placer{section, text, supplementary, groups.subspan(i, n), i + n}, value,
-        std::make_index_sequence<std::variant_size_v<values::GroupValue>>());
+  const Placer placer{section, text, supplementary, groups.subspan(i, n), i + n};
+  place(placer, value, std::make_index_sequence<std::variant_size_v<values::GroupValue>>());
+  if (text.explain && placer.used != nullptr) [[unlikely]] {
+    Decoded decoded;
+    describe(value, decoded);
+    placer.used->describe(std::move(decoded));
+  }
   text.facts.anyRead = true;
   return n;
 }
@@ -137,6 +145,11 @@ std::size_t readTrendTime(std::span<const Group> groups, std::size_t i, bool bec
   if (const std::size_t n = readTurbulence(groups, i, turbulence)) {
     words::appendTurbulence(text.weather.add(groups[i]), turbulence);
     for (std::size_t k = 1; k < n; ++k) text.weather.credit(groups[i + k].bytes());
+    if (text.explain) [[unlikely]] {
+      Decoded decoded;
+      describe(turbulence, decoded);
+      text.weather.describe(std::move(decoded));
+    }
     text.weatherFound = true;
     return n;
   }
@@ -145,6 +158,11 @@ std::size_t readTrendTime(std::span<const Group> groups, std::size_t i, bool bec
   if (n == 0) return 0;
   words::appendTrendTime(text.time.add(groups[i]), time, becoming);
   if (n == 2) text.time.credit(groups[i + 1].bytes());
+  if (text.explain) [[unlikely]] {
+    Decoded decoded;
+    describe(time, decoded);
+    text.time.describe(std::move(decoded));
+  }
   return n;
 }
 
