@@ -2,6 +2,7 @@
 // Translates reports one by one and writes them, as text blocks or JSON Lines, into a sink, and
 // names the reports it cannot translate in the sink's messages.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,6 +22,8 @@ struct WriterSettings {
   bool flushEveryReport = false;
   // Each sentence with its groups (and in the full reading its decoded value).
   bool explain = false;
+  // With explain, in text: the characters of a row of the gloss.
+  std::size_t glossWidth = 80;
 };
 
 class ReportWriter {
