@@ -52,8 +52,8 @@ without the header: the report stands just above its lines.
   --explain  instead of a report's lines, a gloss: one row for each sentence,
              in report order, its group or groups on the left and the
              sentence on the right; a group that gave no text reads
-             "(not read)", a closing "=" reads "(end of report)". Rows are
-             wrapped to the width of the terminal, or to 80 characters.
+             "(not translated)", a closing "=" reads "(end of report)". Rows
+             are wrapped to the width of the terminal, or to 80 characters.
              With --json, a list after "unread", one object a row:
                "groups": [{"groups": "...", "at": N, "line": L, "text": "..."}]
              the group or groups as typed, the byte of the report where the

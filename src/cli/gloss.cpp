@@ -70,7 +70,7 @@ void Gloss::append(std::string& out, const Translation::Piece& piece) const {
   const std::vector<Row> groups = wrap(piece.groups, groupsWidth_);
   std::vector<Row> text;
   if (piece.unread()) {
-    text.push_back({"(not read)", 10});
+    text.push_back({"(not translated)", 16});
   } else if (piece.line == Translation::Piece::kNoLine) {
     text.push_back({"(end of report)", 15});
   } else {

@@ -25,7 +25,7 @@ class Gloss {
   // Appends the rows of one piece, each ending in a newline: the groups, wrapped between groups
   // when they are wider than the left column (one group wider still takes a row of its own), and
   // the sentence wrapped between words, its continuation rows indented to the right column. An
-  // unread group reads "(not read)", a closing "=" "(end of report)".
+  // unread group reads "(not translated)", a closing "=" "(end of report)".
   void append(std::string& out, const Translation::Piece& piece) const;
 
  private:
