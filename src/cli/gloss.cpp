@@ -9,6 +9,13 @@ namespace {
 // Spaces between the two columns.
 constexpr std::size_t kGap = 2;
 
+// The characters of `text`: its bytes less the UTF-8 continuation bytes.
+std::size_t characters(std::string_view text) noexcept {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+  }));
+}
+
 struct Row {
   std::string text;
   std::size_t characters = 0;
@@ -48,12 +55,6 @@ std::size_t groupsWidth(const Translation::Piece& piece) {
 }
 
 }  // namespace
-
-std::size_t characters(std::string_view text) noexcept {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-  }));
-}
 
 Gloss::Gloss(std::span<const Translation::Piece> pieces, std::size_t width) {
   // Groups wider than the limit do not widen the column: they wrap, or stand on rows of their own.

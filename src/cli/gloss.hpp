@@ -36,7 +36,4 @@ class Gloss {
 // The whole gloss of `pieces` for rows of `width` characters.
 std::string gloss(std::span<const Translation::Piece> pieces, std::size_t width);
 
-// The characters of `text`: its bytes less the UTF-8 continuation bytes.
-std::size_t characters(std::string_view text) noexcept;
-
 }  // namespace vantrel::cli
