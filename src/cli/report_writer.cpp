@@ -6,7 +6,7 @@ namespace vantrel::cli {
 
 ReportWriter::ReportWriter(OutputSink& sink, const WriterSettings& settings)
     : sink_(sink), settings_(settings) {
-  if (settings.explain) text_.setGlossWidth(settings.glossWidth);
+  text_.setGlossWidth(settings.explain ? settings.glossWidth : 0);
 }
 
 void ReportWriter::write(Origin origin, std::uint64_t number, std::string_view report) {
