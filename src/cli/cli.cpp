@@ -1,12 +1,15 @@
 #include "cli/cli.hpp"
 
 #include <sched.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -204,6 +207,19 @@ void hintAtFileArgument(const CommandLine& command, std::ostream& err) {
   }
 }
 
+// The columns of the terminal on standard output, or COLUMNS when it does not say, or 80.
+std::size_t terminalWidth() {
+  winsize size{};
+  if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col != 0) return size.ws_col;
+  if (const char* columns = std::getenv("COLUMNS"); columns != nullptr) {
+    std::size_t n = 0;
+    const std::string_view text(columns);
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (error == std::errc() && stop == text.data() + text.size() && n != 0) return n;
+  }
+  return 80;
+}
+
 }  // namespace
 
 int run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
@@ -226,7 +242,8 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
 
   const WriterSettings writerSettings = {command.json ? OutputFormat::kJson : OutputFormat::kText,
                                          command.full ? Reading::kFull : Reading::kClassic,
-                                         settings.flushEveryReport, command.explain};
+                                         settings.flushEveryReport, command.explain,
+                                         settings.glossWidth};
   OutputSink sink(out, err, settings.writeBlockSize);
   if (command.reports.empty()) {
     std::error_code readError;
@@ -266,6 +283,7 @@ int runProcess(int argc, char** argv) {
   RunSettings settings;
   settings.flushEveryReport = isatty(STDOUT_FILENO) == 1;
   settings.terminalInput = isatty(STDIN_FILENO) == 1;
+  if (settings.flushEveryReport) settings.glossWidth = terminalWidth();
   return run(args, std::cin, std::cout, std::cerr, settings);
 }
 

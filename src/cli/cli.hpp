@@ -21,6 +21,8 @@ struct RunSettings {
   // Standard input is a terminal: a person types the reports and reads each answer below the
   // report, so text output comes at once, without "==> REPORT <==" headers.
   bool terminalInput = false;
+  // The characters of a row of the --explain gloss: the terminal's width, or 80.
+  std::size_t glossWidth = 80;
   // With more than one job, the lines of standard input are translated in batches of at most
   // this many lines, handed on once they hold this many bytes; a line of batchBytes or more is
   // translated on its own.

@@ -10,12 +10,12 @@
 namespace vantrel::cli {
 
 const std::string_view kUsageText =
-    "Usage: vantrel-translate [--json] [--full] [-j N] [REPORT]...\n"
+    "Usage: vantrel-translate [--json] [--full] [--explain] [-j N] [REPORT]...\n"
     "  or:  vantrel-translate --stats [--full] [FILE]...\n"
     "Try 'vantrel-translate --help' for more information.\n";
 
 const std::string_view kHelpText =
-    R"(Usage: vantrel-translate [--json] [--full] [-j N] [REPORT]...
+    R"help(Usage: vantrel-translate [--json] [--full] [--explain] [-j N] [REPORT]...
   or:  vantrel-translate --stats [--full] [FILE]...
 Translate METAR aviation weather reports into plain English, line by line.
 
@@ -49,6 +49,18 @@ without the header: the report stands just above its lines.
              groups and the common remarks, and a last line naming what could
              not be read; without it, the classic reading: each group looked
              for at its usual place in the usual order
+  --explain  instead of a report's lines, a gloss: one row for each sentence,
+             in report order, its group or groups on the left and the
+             sentence on the right; a group that gave no text reads
+             "(not translated)", a closing "=" reads "(end of report)". Rows
+             are wrapped to the width of the terminal, or to 80 characters.
+             With --json, a list after "unread", one object a row:
+               "groups": [{"groups": "...", "at": N, "line": L, "text": "..."}]
+             the group or groups as typed, the byte of the report where the
+             first begins (from 0), the line of "lines" that holds the
+             sentence (from 0), and the sentence; "line" and "text" are null
+             for an unread group and a closing "=". With --full also "value",
+             the decoded value, or null
   --stats    print, instead of the translations, how much of the reports the
              reading read: reports read whole, the share of groups read, and
              the 20 most frequent unread groups with each digit shown as 9.
@@ -81,7 +93,7 @@ was not valid UTF-8, 2 for a usage error or when a FILE could not be read or
 reading or writing failed.
 
 !!!NOT SUITED TO REAL AVIATION!!!
-)";
+)help";
 
 std::string versionText() {
   std::string text(kProgramName);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "cli/gloss.hpp"
 #include "cli/json.hpp"
 #include "metar/text_buffer.hpp"
 
@@ -52,6 +53,17 @@ void TextFormatter::write(OutputSink& sink, std::string_view report,
     buffer += " <==\n";
   }
   blockWritten_ = true;
+  if (glossWidth_ != 0) {
+    const Gloss gloss(translation.pieces(), glossWidth_);
+    std::string rows;
+    for (const Translation::Piece& piece : translation.pieces()) {
+      rows.clear();
+      gloss.append(rows, piece);
+      buffer += rows;
+      sink.flushIfFull();
+    }
+    return;
+  }
   // The translation keeps its lines end to end, each with its line feed: one copy, or, for a
   // huge report, one piece at a time.
   sink.appendLong(translation.text());

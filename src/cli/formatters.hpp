@@ -1,6 +1,7 @@
 #pragma once
 // The two output formats of a translation, written into an OutputSink: text blocks and JSON Lines.
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -13,15 +14,19 @@ namespace vantrel::cli {
 enum class Origin { kLine, kArgument };
 
 // A report's lines, each followed by a newline. With headers, each report's lines are headed by
-// "==> REPORT <==" and an empty line separates them from the next report's header.
+// "==> REPORT <==" and an empty line separates them from the next report's header. With a gloss
+// width, a report's gloss (cli/gloss.hpp) stands in place of its lines.
 class TextFormatter {
  public:
   // Set before the first write().
   void setHeaders(bool headers) noexcept { headers_ = headers; }
+  // 0: the lines; else the gloss, in rows of that many characters. Set before the first write().
+  void setGlossWidth(std::size_t width) noexcept { glossWidth_ = width; }
   void write(OutputSink& sink, std::string_view report, const Translation& translation);
 
  private:
   bool headers_ = false;
+  std::size_t glossWidth_ = 0;
   bool blockWritten_ = false;
 };
 

@@ -5,7 +5,9 @@
 namespace vantrel::cli {
 
 ReportWriter::ReportWriter(OutputSink& sink, const WriterSettings& settings)
-    : sink_(sink), settings_(settings) {}
+    : sink_(sink), settings_(settings) {
+  text_.setGlossWidth(settings.explain ? settings.glossWidth : 0);
+}
 
 void ReportWriter::write(Origin origin, std::uint64_t number, std::string_view report) {
   if (sink_.failed()) return;

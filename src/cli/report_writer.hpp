@@ -2,6 +2,7 @@
 // Translates reports one by one and writes them, as text blocks or JSON Lines, into a sink, and
 // names the reports it cannot translate in the sink's messages.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,6 +22,8 @@ struct WriterSettings {
   bool flushEveryReport = false;
   // Each sentence with its groups (and in the full reading its decoded value).
   bool explain = false;
+  // With explain, in text: the characters of a row of the gloss.
+  std::size_t glossWidth = 80;
 };
 
 class ReportWriter {
@@ -31,9 +34,13 @@ class ReportWriter {
   void setHeaders(bool headers) noexcept { text_.setHeaders(headers); }
 
   // The text format's state (the headers, and whether a block was written, so that the next one
-  // is set apart by an empty line), for writers that take turns at one output.
+  // is set apart by an empty line), for writers that take turns at one output. The gloss width
+  // stays this writer's own.
   [[nodiscard]] const TextFormatter& textFormatter() const noexcept { return text_; }
-  void setTextFormatter(const TextFormatter& text) noexcept { text_ = text; }
+  void setTextFormatter(const TextFormatter& text) noexcept {
+    text_ = text;
+    text_.setGlossWidth(settings_.explain ? settings_.glossWidth : 0);
+  }
 
   // Checks, translates and writes one report. A refused report or one that is not valid UTF-8
   // is also named in the sink's messages and makes status() 1.
