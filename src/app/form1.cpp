@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlock>
+#include <QToolTip>
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -23,13 +25,16 @@
 #include <utility>
 #include <vector>
 
+#include "group_row.hpp"
+
 namespace vantrel {
 namespace {
 
 // Where every control sits, designed at 96 pixels per inch: left, top, width, height in the
 // window's client area (in GroupBox2's for the two radio buttons), and the tab order among the
-// controls of the same parent (-1: not a tab stop). The row under the memo, the unread groups and
-// the choice of reading, is the window's only addition to its first layout: it moves nothing.
+// controls of the same parent (-1: not a tab stop). The row under the memo, the report's groups
+// and the choice of reading, is the window's only addition to its first layout: it moves nothing,
+// and the groups' two lines make the window 14 pixels taller.
 struct Placement {
   std::string_view name;
   int left, top, width, height;
@@ -47,12 +52,12 @@ constexpr std::array<Placement, 12> kPlacements{{
     {"GroupBox2", 5, 7, 146, 39, 3},
     {"RadioButton3", 14, 16, 83, 17, 0},
     {"RadioButton4", 81, 16, 60, 17, 1},
-    {"LbUnread", 5, 303, 551, 13, -1},
+    {"LbUnread", 5, 303, 551, 28, 5},
     {"CbFull", 562, 301, 116, 17, 4},
 }};
 
 constexpr int kClientWidth = 680;
-constexpr int kClientHeight = 320;
+constexpr int kClientHeight = 334;
 constexpr int kDesignedLeft = 142;
 constexpr int kDesignedTop = 196;
 constexpr int kDesignedPointSize = 8;
@@ -174,21 +179,6 @@ QString unreadText(std::span<const std::string_view> groups) {
   return text;
 }
 
-// The text cut with "…" to the label's width. Only a head of the text is measured, one
-// character per pixel of width, which with any ordinary character already runs past the width:
-// a pasted megabyte is not laid out to show one line. Should the head still fit, a "…" after it
-// stands for the rest.
-QString elidedToWidth(const QString& text, const QLabel& label) {
-  const int width = label.contentsRect().width();
-  const QFontMetrics metrics(label.font());
-  if (text.size() <= width) return metrics.elidedText(text, Qt::ElideRight, width);
-  const QString ellipsis(QChar(0x2026));
-  const QString head = text.left(width);
-  const QString shown =
-      metrics.elidedText(head, Qt::ElideRight, width - metrics.horizontalAdvance(ellipsis));
-  return shown == head ? head + ellipsis : shown;
-}
-
 // Return or the keypad's Enter, any modifiers. A held key repeats press and release; only the
 // real release counts.
 bool isEnterRelease(const QKeyEvent& event) {
@@ -278,6 +268,13 @@ void TForm1::createControls() {
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  // A caret for the keyboard too: moved onto a sentence, it lights up the sentence's groups.
+  Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  Memo1->viewport()->setMouseTracking(true);
+  Memo1->viewport()->installEventFilter(this);
+  connect(Memo1, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    if (Memo1->hasFocus()) showGroupsAt(Memo1->textCursor().position());
+  });
 
   // The language choice stays hidden: English is the only rendering.
   GroupBox2 = new QGroupBox(QStringLiteral("Languages"), this);
@@ -286,14 +283,16 @@ void TForm1::createControls() {
   RadioButton4 = new QRadioButton(QStringLiteral("Français"), GroupBox2);
   GroupBox2->hide();
 
-  // Under the memo: the groups the translation shown leaves out, hidden while there are none, and
-  // the choice of the full reading, unticked so that the window starts with the classic one.
-  LbUnread = new QLabel(this);
-  LbUnread->setTextFormat(Qt::PlainText);
-  LbUnread->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Under the memo: the report's groups, the unread ones in red, hidden while no translation is
+  // shown; and the choice of the full reading, unticked so that the window starts with the
+  // classic one.
+  LbUnread = new GroupRow(this);
   LbUnread->setAccessibleDescription(
-      QStringLiteral("The groups of the report, as typed, that the translation leaves out."));
+      QStringLiteral("The groups of the report, as typed. The arrow keys go from group to group "
+                     "and show the sentence each gave; the name lists the groups the translation "
+                     "leaves out."));
   LbUnread->hide();
+  connect(LbUnread, &GroupRow::currentChanged, this, &TForm1::showSentencesOf);
 
   CbFull = new QCheckBox(QStringLiteral("Read every group"), this);
   CbFull->setAccessibleDescription(
@@ -346,42 +345,121 @@ void TForm1::BtTransClick() {
   // The French rendering is not part of this program; English is always checked.
   if (!RadioButton3->isChecked()) return;
   Memo1->clear();
-  showUnread({});
+  clearGroups();
   const QByteArray report = edmetar->text().toUtf8();
+  const std::string_view typed(report.constData(), static_cast<std::size_t>(report.size()));
   const Translation& translation = translator_.translate(
-      std::string_view(report.constData(), static_cast<std::size_t>(report.size())),
-      CbFull->isChecked() ? Reading::kFull : Reading::kClassic);
+      typed, CbFull->isChecked() ? Reading::kFull : Reading::kClassic, Explain::kYes);
   if (translation.refused()) {
     messageBox_(qtString(kNotValidMetar));
     skipEnterRelease_ = true;
     return;
   }
   Memo1->setPlainText(memoText(translation));
+  placeSentences(translation);
   const UnreadGroups unread = translation.unread();
   showUnread(std::vector<std::string_view>(unread.begin(), unread.end()));
+  LbUnread->setGroups(typed, translation);
+  LbUnread->show();
+}
+
+void TForm1::placeSentences(const Translation& translation) {
+  const auto& pieces = translation.pieces();
+  sentenceSpans_.assign(pieces.size(), {-1, -1});
+  sentences_.assign(pieces.size(), QString());
+  // Line by line, the text before each sentence converted once: a long line of many sentences
+  // costs no more than its length.
+  std::vector<std::vector<std::size_t>> byLine(translation.size());
+  for (std::size_t p = 0; p < pieces.size(); ++p) {
+    if (pieces[p].line != Translation::Piece::kNoLine) byLine[pieces[p].line].push_back(p);
+  }
+  int lineStart = 0;
+  for (std::size_t l = 0; l < translation.size(); ++l) {
+    const std::string_view line = translation.line(l);
+    std::vector<std::size_t>& inLine = byLine[l];
+    std::sort(inLine.begin(), inLine.end(), [&](std::size_t a, std::size_t b) {
+      return pieces[a].text.data() < pieces[b].text.data();
+    });
+    std::size_t done = 0;
+    int position = lineStart;
+    for (const std::size_t p : inLine) {
+      const auto at = static_cast<std::size_t>(pieces[p].text.data() - line.data());
+      if (at > done) position += static_cast<int>(qtString(line.substr(done, at - done)).size());
+      done = std::max(done, at);
+      sentences_[p] = qtString(pieces[p].text);
+      sentenceSpans_[p] = {position, position + static_cast<int>(sentences_[p].size())};
+    }
+    lineStart += static_cast<int>(qtString(line).size()) + 1;
+  }
+}
+
+void TForm1::showSentencesOf(int item) {
+  QList<QTextEdit::ExtraSelection> marks;
+  QStringList texts;
+  if (item >= 0) {
+    for (const int p : LbUnread->itemPieces(item)) {
+      const auto [begin, end] = sentenceSpans_[static_cast<std::size_t>(p)];
+      if (begin < 0) continue;
+      QTextEdit::ExtraSelection mark;
+      mark.cursor = QTextCursor(Memo1->document());
+      mark.cursor.setPosition(begin);
+      mark.cursor.setPosition(end, QTextCursor::KeepAnchor);
+      mark.format.setBackground(Memo1->palette().color(QPalette::Highlight));
+      mark.format.setForeground(Memo1->palette().color(QPalette::HighlightedText));
+      marks << mark;
+      texts << sentences_[static_cast<std::size_t>(p)];
+    }
+    if (texts.isEmpty()) texts << QStringLiteral("Not translated.");
+  }
+  Memo1->setExtraSelections(marks);
+  if (!marks.isEmpty()) {
+    QTextCursor cursor = marks.front().cursor;
+    cursor.setPosition(marks.front().cursor.selectionStart());
+    Memo1->setTextCursor(cursor);
+    Memo1->ensureCursorVisible();
+  }
+  if (item < 0) {
+    QToolTip::hideText();
+    LbUnread->setToolTip(QString());
+    return;
+  }
+  const QString tip = texts.join(u'\n');
+  LbUnread->setToolTip(tip);
+  QToolTip::showText(LbUnread->mapToGlobal(LbUnread->itemRect(item).bottomLeft()), tip, LbUnread);
+}
+
+void TForm1::showGroupsAt(int position) {
+  for (std::size_t p = 0; p < sentenceSpans_.size(); ++p) {
+    const auto [begin, end] = sentenceSpans_[p];
+    if (begin >= 0 && position >= begin && position < end) {
+      LbUnread->lightPiece(static_cast<int>(p));
+      return;
+    }
+  }
+  LbUnread->lightPiece(-1);
 }
 
 void TForm1::CbFullClick() {
   if (edmetar->text().trimmed().isEmpty()) {
     Memo1->clear();
-    showUnread({});
+    clearGroups();
     return;
   }
   BtTransClick();
 }
 
 void TForm1::showUnread(std::span<const std::string_view> groups) {
-  const QString text = unreadText(groups);
-  if (text.isEmpty()) {
-    LbUnread->hide();
-    LbUnread->clear();
-    LbUnread->setAccessibleName(QString());
-    return;
-  }
-  // A screen reader reads the whole list, whatever the label has room to show.
-  LbUnread->setAccessibleName(text);
-  LbUnread->setText(elidedToWidth(text, *LbUnread));
-  LbUnread->show();
+  // A screen reader reads the whole list of the groups left out.
+  LbUnread->setAccessibleName(unreadText(groups));
+}
+
+void TForm1::clearGroups() {
+  LbUnread->clear();
+  LbUnread->hide();
+  LbUnread->setAccessibleName(QString());
+  Memo1->setExtraSelections({});
+  sentenceSpans_.clear();
+  sentences_.clear();
 }
 
 void TForm1::edmetarKeyUp(const QKeyEvent& event) {
@@ -405,6 +483,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
       // report of a megabyte takes a hundred times longer than the translation: the memo
       // shows first.
       if (isEnterRelease(key)) return true;
+    }
+  } else if (watched == Memo1->viewport()) {
+    if (event->type() == QEvent::MouseMove) {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      showGroupsAt(Memo1->cursorForPosition(mouse->position().toPoint()).position());
+    } else if (event->type() == QEvent::Leave) {
+      LbUnread->lightPiece(-1);
     }
   } else if (watched == Label3 && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: a report field, the Translate button, the output memo and a few labels, and
-// under the memo the groups the translation left unread beside the choice of reading.
+// under the memo the report's groups, the unread ones in red, beside the choice of reading.
+// Pointing at a group shows its sentence in the memo; pointing at a sentence, its groups.
 // The translation itself is the library's; the window reads the field and shows the lines.
 
 #include <QString>
@@ -9,6 +10,8 @@
 #include <functional>
 #include <span>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "metar/translate.hpp"
 
@@ -22,6 +25,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace vantrel {
+
+class GroupRow;
 
 // The application title: window caption and message box caption.
 inline constexpr char kApplicationTitle[] = "Vantrel";
@@ -69,6 +74,13 @@ class TForm1 : public QWidget {
   void createControls();
   void placeControls();
   void showUnread(std::span<const std::string_view> groups);
+  void clearGroups();
+  // Where each piece's sentence stands in the memo, from the translation just shown.
+  void placeSentences(const Translation& translation);
+  // The group row's current group: its sentences highlighted in the memo, and as a tooltip.
+  void showSentencesOf(int item);
+  // The sentence at `position` in the memo: its groups lit in the row.
+  void showGroupsAt(int position);
 
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
@@ -80,12 +92,16 @@ class TForm1 : public QWidget {
   QGroupBox* GroupBox2 = nullptr;
   QRadioButton* RadioButton3 = nullptr;
   QRadioButton* RadioButton4 = nullptr;
-  QLabel* LbUnread = nullptr;
+  GroupRow* LbUnread = nullptr;
   QCheckBox* CbFull = nullptr;
 
   MessageBoxHook messageBox_;
   MailHook mail_;
   Translator translator_;
+  // For each piece of the translation shown, where its sentence begins and ends in the memo
+  // (-1, -1: no sentence), and its text.
+  std::vector<std::pair<int, int>> sentenceSpans_;
+  std::vector<QString> sentences_;
   // Set when the message box closes: the Enter that dismissed it is released after the box is
   // gone, back in the report field, and must not translate (and show the box) again.
   bool skipEnterRelease_ = false;

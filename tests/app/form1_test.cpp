@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "group_row.hpp"
 #include "metar/translate.hpp"
 
 namespace {
@@ -67,7 +68,7 @@ class Form1Test : public QObject {
   QLineEdit* edmetar() const { return control<QLineEdit>("edmetar"); }
   QPushButton* btTrans() const { return control<QPushButton>("BtTrans"); }
   QPlainTextEdit* memo1() const { return control<QPlainTextEdit>("Memo1"); }
-  QLabel* lbUnread() const { return control<QLabel>("LbUnread"); }
+  vantrel::GroupRow* lbUnread() const { return control<vantrel::GroupRow>("LbUnread"); }
   QCheckBox* cbFull() const { return control<QCheckBox>("CbFull"); }
 
   // The memo's lines, block by block: trailing spaces and empty lines as they are.
@@ -325,11 +326,11 @@ class Form1Test : public QObject {
   }
 
   void windowIsFixedAtItsDesignedPlace() {
-    QCOMPARE(form_->size(), QSize(680, 320));
-    QCOMPARE(form_->minimumSize(), QSize(680, 320));
-    QCOMPARE(form_->maximumSize(), QSize(680, 320));
+    QCOMPARE(form_->size(), QSize(680, 334));
+    QCOMPARE(form_->minimumSize(), QSize(680, 334));
+    QCOMPARE(form_->maximumSize(), QSize(680, 334));
     form_->resize(900, 500);
-    QCOMPARE(form_->size(), QSize(680, 320));
+    QCOMPARE(form_->size(), QSize(680, 334));
     const Qt::WindowFlags flags = form_->windowFlags();
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
@@ -373,6 +374,10 @@ class Form1Test : public QObject {
     QTest::newRow("RadioButton4") << "RadioButton4"
                                   << "QRadioButton"
                                   << "GroupBox2" << QRect(81, 16, 60, 17);
+    QTest::newRow("LbUnread") << "LbUnread"
+                              << "vantrel::GroupRow" << form << QRect(5, 303, 551, 28);
+    QTest::newRow("CbFull") << "CbFull"
+                            << "QCheckBox" << form << QRect(562, 301, 116, 17);
   }
   void controlGeometry() {
     QFETCH(QString, name);
@@ -388,7 +393,8 @@ class Form1Test : public QObject {
   void tabOrder() {
     const QStringList tabStops = {QStringLiteral("BtTrans"),      QStringLiteral("Memo1"),
                                   QStringLiteral("edmetar"),      QStringLiteral("RadioButton3"),
-                                  QStringLiteral("RadioButton4"), QStringLiteral("CbFull")};
+                                  QStringLiteral("RadioButton4"), QStringLiteral("CbFull"),
+                                  QStringLiteral("LbUnread")};
     QStringList chain;
     const QWidget* start = btTrans();
     const QWidget* w = start;
@@ -398,12 +404,18 @@ class Form1Test : public QObject {
     } while (w != start);
     QCOMPARE(chain, tabStops);
 
-    // What a user sees: focus starts on the button and Tab skips the hidden language choice.
+    // What a user sees: focus starts on the button and Tab skips the hidden language choice and
+    // the row of groups while it is hidden.
     QCOMPARE(QApplication::focusWidget(), btTrans());
     for (const char* next : {"Memo1", "edmetar", "CbFull", "BtTrans"}) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
     }
+    // The row of groups is a stop once it shows a translation.
+    clickTranslate(kWorkedExample);
+    cbFull()->setFocus();
+    QTest::keyClick(cbFull(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("LbUnread"));
   }
 
   void controlsAtStart() {
@@ -438,8 +450,8 @@ class Form1Test : public QObject {
     QVERIFY(cbFull()->sizeHint().width() <= cbFull()->width());
   }
 
-  // The line under the memo says what the last translation left unread (empty: hidden), cut
-  // with "…" where it does not fit.
+  // The row under the memo holds the report's groups, the unread ones in red and named in its
+  // accessible name; hidden when no translation is shown.
   void unreadLine_data() {
     QTest::addColumn<QString>("report");
     QTest::addColumn<bool>("full");
@@ -464,13 +476,91 @@ class Form1Test : public QObject {
     clickTranslate(kOdd);
     clickTranslate(report);
     QCOMPARE(memoLines(), libraryLines(report, full));
-    QCOMPARE(lbUnread()->isHidden(), line.isEmpty());
     QCOMPARE(lbUnread()->accessibleName(), line);
-    const QString shown = lbUnread()->text();
-    const QFontMetrics metrics(lbUnread()->font());
-    QVERIFY(metrics.horizontalAdvance(shown) <= lbUnread()->width());
-    QCOMPARE(shown == line, metrics.horizontalAdvance(line) <= lbUnread()->width());
-    QVERIFY(shown == line || (shown.endsWith(QChar(0x2026)) && line.startsWith(shown.chopped(1))));
+    const bool refused = !messages_.isEmpty();
+    QCOMPARE(lbUnread()->isHidden(), refused);
+    if (refused) return;
+    const QStringList groups = report.split(u' ', Qt::SkipEmptyParts);
+    QCOMPARE(lbUnread()->itemCount(), groups.size());
+    QStringList unread;
+    for (int k = 0; k < lbUnread()->itemCount(); ++k) {
+      QCOMPARE(lbUnread()->itemText(k), groups[k]);
+      if (lbUnread()->itemUnread(k)) unread << groups[k];
+    }
+    QCOMPARE(unread.isEmpty() ? QString() : QString::number(unread.size()),
+             [&] { return line.isEmpty() ? QString() : line.section(u' ', 0, 0); }());
+  }
+
+  // Pointing at a group highlights its sentence in the memo and shows it as a tooltip;
+  // pointing at a sentence in the memo lights its groups up in the row.
+  void pointing_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("sentence");  // empty: an unread group
+    QTest::newRow("visibility") << kWorkedExample << false << "9999"
+                                << "Visibility is 10 kilometres or more.";
+    QTest::newRow("runway") << kWorkedExample << false << "R27L/1200"
+                            << "Runway Visual Range for runway 27L is 1200 metres.";
+    QTest::newRow("two groups, first")
+        << "METAR KJFK 121251Z 31012KT 1 1/2SM BR FEW250 M03/M08 A3012" << true << "1"
+        << "Visibility is 1 1/2 statute miles.";
+    QTest::newRow("remark") << "METAR KJFK 121251Z 31012KT 10SM FEW250 M03/M08 A3012 RMK SLP199"
+                            << true << "SLP199"
+                            << "Sea level pressure is 1019.9 hectopascals.";
+    QTest::newRow("unread") << kOdd << true << "XQ7" << QString();
+    QTest::newRow("non-ASCII before")
+        << "METAR ÉGLL 071250Z 24012KT 9999 NCD 12/08 Q1015" << true << "Q1015"
+        << "QNH is 1015 millibars.";
+  }
+  void pointing() {
+    QFETCH(QString, report);
+    QFETCH(bool, full);
+    QFETCH(QString, group);
+    QFETCH(QString, sentence);
+    cbFull()->setChecked(full);
+    clickTranslate(report);
+    vantrel::GroupRow* row = lbUnread();
+    int item = 0;
+    while (item < row->itemCount() && row->itemText(item) != group) ++item;
+    QVERIFY(item < row->itemCount());
+    QTest::mouseMove(row, row->itemRect(item).center());
+    QCOMPARE(row->current(), item);
+    const QList<QTextEdit::ExtraSelection> marks = memo1()->extraSelections();
+    if (sentence.isEmpty()) {
+      QVERIFY(row->itemUnread(item));
+      QVERIFY(marks.isEmpty());
+      QCOMPARE(row->toolTip(), QStringLiteral("Not translated."));
+      return;
+    }
+    QCOMPARE(marks.size(), 1);
+    QCOMPARE(marks.front().cursor.selectedText(), sentence);
+    QCOMPARE(row->toolTip(), sentence);
+
+    // And back: the mouse on the sentence in the memo lights the group (and only its piece).
+    QTest::mouseMove(row, QPoint(row->width() - 1, row->height() - 1));
+    QTextCursor at = marks.front().cursor;
+    at.setPosition(marks.front().cursor.selectionStart() + 1);
+    QTest::mouseMove(memo1()->viewport(), memo1()->cursorRect(at).center());
+    QVERIFY(row->itemLit(item));
+    int lit = 0;
+    for (int k = 0; k < row->itemCount(); ++k) lit += row->itemLit(k) ? 1 : 0;
+    QCOMPARE(lit, group == QStringLiteral("1") ? 2 : 1);
+  }
+
+  // With the keyboard alone: Tab to the row, the arrow keys from group to group.
+  void pointingWithKeys() {
+    clickTranslate(kWorkedExample);
+    lbUnread()->setFocus();
+    QCOMPARE(lbUnread()->current(), 0);
+    QTest::keyClick(lbUnread(), Qt::Key_End);
+    QCOMPARE(lbUnread()->itemText(lbUnread()->current()), QStringLiteral("NOSIG"));
+    QTest::keyClick(lbUnread(), Qt::Key_Left);
+    QCOMPARE(lbUnread()->itemText(lbUnread()->current()), QStringLiteral("Q1013"));
+    QCOMPARE(memo1()->extraSelections().front().cursor.selectedText(),
+             QStringLiteral("QNH is 1013 millibars."));
+    QTest::keyClick(lbUnread(), Qt::Key_Home);
+    QCOMPARE(lbUnread()->current(), 0);
   }
 
   // Ticking or unticking translates the field again, in the reading now chosen.

@@ -1,5 +1,6 @@
-// Renders the window after a translation into a PNG, the picture shown in the README:
-//   vantrel_screenshot docs/window.png ["REPORT"]
+// Renders the window after a translation into a PNG, the picture shown in the README, with the
+// pointer on one group (R27L/1200 by default) so that its sentence shows highlighted:
+//   vantrel_screenshot docs/window.png ["REPORT" [GROUP]]
 // Run it under a real or virtual X display (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 
 #include <QApplication>
@@ -10,16 +11,17 @@
 #include <cstdio>
 
 #include "form1.hpp"
+#include "group_row.hpp"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   vantrel::setUpApplication();
   const QStringList args = QApplication::arguments();
-  if (args.size() < 2 || args.size() > 3) {
-    std::fprintf(stderr, "usage: vantrel_screenshot OUT.png [REPORT]\n");
+  if (args.size() < 2 || args.size() > 4) {
+    std::fprintf(stderr, "usage: vantrel_screenshot OUT.png [REPORT [GROUP]]\n");
     return 2;
   }
-  const QString report = args.size() == 3 ? args[2]
+  const QString report = args.size() >= 3 ? args[2]
                                           : QStringLiteral(
                                                 "METAR LFPG 121230Z 27010KT 240V300 9999 "
                                                 "R27L/1200 RA BKN020 18/12 Q1013 NOSIG");
@@ -34,6 +36,11 @@ int main(int argc, char* argv[]) {
   QTest::keyClicks(edit, report);
   QTest::keyClick(edit, Qt::Key_Return);
   edit->setCursorPosition(0);
+  const QString pointed = args.size() == 4 ? args[3] : QStringLiteral("R27L/1200");
+  auto* row = form.findChild<vantrel::GroupRow*>(QStringLiteral("LbUnread"));
+  for (int item = 0; item < row->itemCount(); ++item) {
+    if (row->itemText(item) == pointed) QTest::mouseMove(row, row->itemRect(item).center());
+  }
   QTest::qWait(50);
   if (!form.grab().save(args[1], "PNG")) {
     std::fprintf(stderr, "vantrel_screenshot: cannot write %s\n", qPrintable(args[1]));
