@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "metar/translation.hpp"
+
 namespace vantrel::test {
 
 // Splits at "\n"; a last piece without "\n" is a line too, an empty tail is not.
@@ -28,6 +30,16 @@ inline std::vector<std::string_view> splitFields(std::string_view text, char sep
     if (next == std::string_view::npos) return fields;
     at = next + 1;
   }
+}
+
+// The lines that say something: the two readings compare on these, the full reading writing no
+// empty body line where the classic reading keeps one.
+inline std::vector<std::string_view> saidLines(const Translation& translation) {
+  std::vector<std::string_view> lines;
+  for (std::size_t i = 0; i < translation.size(); ++i) {
+    if (!translation.line(i).empty()) lines.push_back(translation.line(i));
+  }
+  return lines;
 }
 
 }  // namespace vantrel::test

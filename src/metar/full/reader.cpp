@@ -155,13 +155,12 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
   body_.clear();
   supplementary_.clear();
   nosig_.clear();
-  const std::size_t bodyStart = i;
   readSection(i, Section::kBody);
-  if (i > bodyStart) writer.write(body_.wind);
-  writer.write(body_.visibility);
-  if (body_.weatherFound) writer.write(body_.weather);
-  writer.write(body_.sky);
-  writer.write(body_.temperature);
+  // Only the lines that say something: a line of nothing read would only be a gap.
+  for (const LineText* line :
+       {&body_.wind, &body_.visibility, &body_.weather, &body_.sky, &body_.temperature}) {
+    if (!line->empty()) writer.write(*line);
+  }
   // The supplementary groups of the body belong to the observation, before any trend.
   if (!supplementary_.empty()) {
     writer.write(supplementary_);
@@ -171,7 +170,7 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
   // The trend: any number of sections (NOSIG was read with the body).
   bool sectionWritten = false;
   TrendKind lastKind = TrendKind::kBecoming;
-  bool weatherFound = body_.weatherFound;
+  bool weatherFound = false;
   while (i < groups_.size() && !isRemarks(groups_[i])) {
     const Group& keyword = groups_[i];
     TrendKind kind = TrendKind::kTemporary;
@@ -201,7 +200,7 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
     ++i;
     if (sectionWritten) {
       writeClosingLines(writer, closingLinesOf(&section_, lastKind == TrendKind::kBecoming, nosig_,
-                                               section_.weatherFound));
+                                               section_.weatherFound && !section_.weather.empty()));
       nosig_.clear();
     }
     writer.write("");
@@ -213,8 +212,10 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
     sectionWritten = true;
     lastKind = kind;
   }
-  writeClosingLines(writer, closingLinesOf(sectionWritten ? &section_ : nullptr,
-                                           lastKind == TrendKind::kBecoming, nosig_, weatherFound));
+  // The body's weather is written already; a section's, only when it says something.
+  writeClosingLines(
+      writer, closingLinesOf(sectionWritten ? &section_ : nullptr, lastKind == TrendKind::kBecoming,
+                             nosig_, weatherFound && !section_.weather.empty()));
 
   // Supplementary groups of the trend sections, the remarks, and what could not be read.
   if (!supplementary_.empty()) writer.write(supplementary_);
