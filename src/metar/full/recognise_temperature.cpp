@@ -23,9 +23,11 @@ values::Pressure pressureOf(bool altimeter, std::string_view head, std::string_v
 
 }  // namespace
 
-std::optional<Degrees> degreesOf(std::string_view u, std::string_view typed) {
-  if (u.empty() || u == "//" || u == "///") return Degrees{};
-  Degrees d;
+namespace {
+
+// degreesOf, written into `d`: a returned optional would be read back wider than written.
+bool readDegrees(std::string_view u, std::string_view typed, Degrees& d) {
+  if (u.empty() || u == "//" || u == "///") return true;
   if (u[0] == 'M') {
     d.belowZero = true;
     u.remove_prefix(1);
@@ -33,10 +35,18 @@ std::optional<Degrees> degreesOf(std::string_view u, std::string_view typed) {
   } else if (u[0] == '-' && u.size() == 2 && codes::isDigit(u[1])) {
     d.belowZero = true;
     d.digits = typed.substr(1);
-    return d;
+    return true;
   }
-  if (u.size() != 2 || !allDigits(u)) return std::nullopt;
+  if (u.size() != 2 || !allDigits(u)) return false;
   d.digits = typed;
+  return true;
+}
+
+}  // namespace
+
+std::optional<Degrees> degreesOf(std::string_view u, std::string_view typed) {
+  Degrees d;
+  if (!readDegrees(u, typed, d)) return std::nullopt;
   return d;
 }
 
@@ -50,10 +60,12 @@ std::size_t readTemperature(const Context& c, values::GroupValue& value) {
     return 1;
   }
   const std::string_view typed = c.typed();
-  const std::optional<Degrees> air = degreesOf(u.substr(0, slash), typed.substr(0, slash));
-  const std::optional<Degrees> dew = degreesOf(u.substr(slash + 1), typed.substr(slash + 1));
-  if (!air || !dew || air->digits.empty()) return 0;
-  value = values::Temperature{*air, *dew};
+  values::Temperature& t = value.emplace<values::Temperature>();
+  if (!readDegrees(u.substr(0, slash), typed.substr(0, slash), t.air) ||
+      !readDegrees(u.substr(slash + 1), typed.substr(slash + 1), t.dewPoint) ||
+      t.air.digits.empty()) {
+    return 0;
+  }
   return 1;
 }
 

@@ -19,7 +19,8 @@ using values::Visibility;
 std::size_t readVisibility(const Context& c, values::GroupValue& value) {
   const std::string_view u = c.u;
   const SectionFacts& facts = c.facts;
-  Visibility v;
+  // Made where it is kept; a group that then fails leaves it for the next recogniser to replace.
+  Visibility& v = value.emplace<Visibility>();
   if (u == "CAVOK") {
     v.kind = Visibility::Kind::kCavok;
   } else if (u == "////" || u == "////SM" || u == "////NDV") {
@@ -54,7 +55,6 @@ std::size_t readVisibility(const Context& c, values::GroupValue& value) {
     v.kind = Visibility::Kind::kStatuteMiles;
     v.miles = *miles;
   }
-  value = v;
   return 1;
 }
 
