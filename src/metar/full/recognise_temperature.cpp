@@ -1,6 +1,8 @@
 // Temperature and dew point: [M]TT/[M]DD, [M]TT/, [M]TT///, -T/DD, /////. Pressure: Qpppp,
 // Q////, Apppp, A////, and Q 1009, Q1 020 over two groups.
 
+#include <cstring>
+
 #include "metar/codes/chars.hpp"
 #include "metar/full/recognisers.hpp"
 
@@ -73,8 +75,13 @@ std::size_t readPressure(const Context& c, values::GroupValue& value) {
   const std::string_view u = c.u;
   if (u.size() != 5 || (u[0] != 'Q' && u[0] != 'A')) return 0;
   const std::string_view digits = c.typed().substr(1);
-  if (digits != "////" && !allDigits(digits)) return 0;
-  value = pressureOf(u[0] == 'A', digits, {});
+  const bool missing = digits == "////";
+  if (!missing && !allDigits(digits)) return 0;
+  // Written where it is kept, the four digits in one piece.
+  values::Pressure& p = value.emplace<values::Pressure>();
+  p.altimeter = u[0] == 'A';
+  p.missing = missing;
+  std::memcpy(p.digits.data(), digits.data(), p.digits.size());
   return 1;
 }
 

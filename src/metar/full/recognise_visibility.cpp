@@ -50,10 +50,8 @@ std::size_t readVisibility(const Context& c, values::GroupValue& value) {
   } else {
     // Statute miles, once per section.
     if (!endsWith(u, "SM") || facts.visibilityFound) return 0;
-    const std::optional<codes::Miles> miles = codes::milesOf(c.typed().substr(0, u.size() - 2));
-    if (!miles) return 0;
+    if (!codes::readMiles(c.typed().substr(0, u.size() - 2), v.miles)) return 0;
     v.kind = Visibility::Kind::kStatuteMiles;
-    v.miles = *miles;
   }
   return 1;
 }
