@@ -30,9 +30,8 @@ struct Miles {
   std::string_view fraction;  // as typed; empty for whole miles
 };
 
-// [M|P]n[n] or [M|P]n/n, without the unit; nothing for another text.
-constexpr std::optional<Miles> milesOf(std::string_view s) noexcept {
-  Miles m;
+// [M|P]n[n] or [M|P]n/n, without the unit, written into `m`; false for another text.
+constexpr bool readMiles(std::string_view s, Miles& m) noexcept {
   if (startsWith(s, "M") || startsWith(s, "P")) {
     m.bound = asciiUpper(s[0]) == 'M' ? Bound::kLessThan : Bound::kMoreThan;
     s.remove_prefix(1);
@@ -42,8 +41,14 @@ constexpr std::optional<Miles> milesOf(std::string_view s) noexcept {
   } else if (isFraction(s)) {
     m.fraction = s;
   } else {
-    return std::nullopt;
+    return false;
   }
+  return true;
+}
+// The same, or nothing.
+constexpr std::optional<Miles> milesOf(std::string_view s) noexcept {
+  Miles m;
+  if (!readMiles(s, m)) return std::nullopt;
   return m;
 }
 

@@ -76,6 +76,9 @@ struct WeatherCode {
 // phenomena, and a descriptor alone only when it means something alone (TS, SH). The intensity
 // and VC are read only with `withIntensity` (recent weather has neither).
 std::optional<WeatherCode> weatherCodeOf(std::string_view upper, bool withIntensity) noexcept;
+// The same, written into `code` (as made, with no intensity and no phenomena): false when it is
+// no weather code, and `code` then holds whatever was read.
+bool readWeatherCode(std::string_view upper, bool withIntensity, WeatherCode& code) noexcept;
 
 // A weather name at `pos` of a remark group, in any case ([-|+][VC][descriptor]phenomena, up to
 // three phenomena, a descriptor only before a phenomenon, TS alone a thunderstorm): its end, or

@@ -18,41 +18,40 @@ std::optional<codes::CloudAmount> amountOf(std::string_view u) {
   return std::nullopt;
 }
 
-std::size_t take(values::GroupValue& value, const Cloud& cloud) {
-  value = cloud;
+// The cloud is made where it is kept, first thing: these only say it is done.
+std::size_t take(const Cloud&) {
   return 1;
 }
-std::size_t take(values::GroupValue& value, Cloud::Kind kind) {
-  Cloud cloud;
+std::size_t take(Cloud& cloud, Cloud::Kind kind) {
   cloud.kind = kind;
-  return take(value, cloud);
+  return 1;
 }
 
 }  // namespace
 
 std::size_t readSky(const Context& c, values::GroupValue& value) {
   const std::string_view u = c.u;
-  Cloud cloud;
-  if (u == "SKC") return take(value, Cloud::Kind::kSkyClear);
-  if (u == "CLR") return take(value, Cloud::Kind::kClearBelow12000);
-  if (u == "NSC") return take(value, Cloud::Kind::kNoSignificant);
-  if (u == "NCD") return take(value, Cloud::Kind::kNoneDetected);
+  Cloud& cloud = value.emplace<Cloud>();
+  if (u == "SKC") return take(cloud, Cloud::Kind::kSkyClear);
+  if (u == "CLR") return take(cloud, Cloud::Kind::kClearBelow12000);
+  if (u == "NSC") return take(cloud, Cloud::Kind::kNoSignificant);
+  if (u == "NCD") return take(cloud, Cloud::Kind::kNoneDetected);
   if ((u == "CB" || u == "TCU") && c.facts.cloudFound) {
     cloud.kind = Cloud::Kind::kTypeOfLayer;
     cloud.type = u == "CB" ? CloudType::kCumulonimbus : CloudType::kToweringCumulus;
-    return take(value, cloud);
+    return take(cloud);
   }
   if (u.size() == 5 && u.starts_with("VV")) {
     const std::string_view h = c.typed().substr(2);
     if (h != "///" && !allDigits(h)) return 0;
     cloud.kind = Cloud::Kind::kVerticalVisibility;
     if (h != "///") cloud.height = h;
-    return take(value, cloud);
+    return take(cloud);
   }
-  if (u == "//////" || u == "/////////") return take(value, Cloud::Kind::kNotReported);
+  if (u == "//////" || u == "/////////") return take(cloud, Cloud::Kind::kNotReported);
   if (u == "///CB" || u == "///TCU") {
     cloud.type = u == "///CB" ? CloudType::kCumulonimbus : CloudType::kToweringCumulus;
-    return take(value, cloud);
+    return take(cloud);
   }
   // FEWCB010: the type written before the height.
   if (u.size() == 8 && u.substr(3, 2) == "CB" && allDigits(u.substr(5))) {
@@ -61,7 +60,7 @@ std::size_t readSky(const Context& c, values::GroupValue& value) {
       cloud.amount = *amount;
       cloud.height = c.typed().substr(5);
       cloud.type = CloudType::kCumulonimbus;
-      return take(value, cloud);
+      return take(cloud);
     }
   }
   if (u.size() < 6) return 0;
@@ -88,7 +87,7 @@ std::size_t readSky(const Context& c, values::GroupValue& value) {
   cloud.amountGiven = amount.has_value();
   if (amount) cloud.amount = *amount;
   if (!heightMissing) cloud.height = height;
-  return take(value, cloud);
+  return take(cloud);
 }
 
 // FEW 019: the amount and its height written apart.

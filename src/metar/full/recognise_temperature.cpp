@@ -1,6 +1,8 @@
 // Temperature and dew point: [M]TT/[M]DD, [M]TT/, [M]TT///, -T/DD, /////. Pressure: Qpppp,
 // Q////, Apppp, A////, and Q 1009, Q1 020 over two groups.
 
+#include <cstring>
+
 #include "metar/codes/chars.hpp"
 #include "metar/full/recognisers.hpp"
 
@@ -23,9 +25,11 @@ values::Pressure pressureOf(bool altimeter, std::string_view head, std::string_v
 
 }  // namespace
 
-std::optional<Degrees> degreesOf(std::string_view u, std::string_view typed) {
-  if (u.empty() || u == "//" || u == "///") return Degrees{};
-  Degrees d;
+namespace {
+
+// degreesOf, written into `d`: a returned optional would be read back wider than written.
+bool readDegrees(std::string_view u, std::string_view typed, Degrees& d) {
+  if (u.empty() || u == "//" || u == "///") return true;
   if (u[0] == 'M') {
     d.belowZero = true;
     u.remove_prefix(1);
@@ -33,10 +37,18 @@ std::optional<Degrees> degreesOf(std::string_view u, std::string_view typed) {
   } else if (u[0] == '-' && u.size() == 2 && codes::isDigit(u[1])) {
     d.belowZero = true;
     d.digits = typed.substr(1);
-    return d;
+    return true;
   }
-  if (u.size() != 2 || !allDigits(u)) return std::nullopt;
+  if (u.size() != 2 || !allDigits(u)) return false;
   d.digits = typed;
+  return true;
+}
+
+}  // namespace
+
+std::optional<Degrees> degreesOf(std::string_view u, std::string_view typed) {
+  Degrees d;
+  if (!readDegrees(u, typed, d)) return std::nullopt;
   return d;
 }
 
@@ -50,10 +62,12 @@ std::size_t readTemperature(const Context& c, values::GroupValue& value) {
     return 1;
   }
   const std::string_view typed = c.typed();
-  const std::optional<Degrees> air = degreesOf(u.substr(0, slash), typed.substr(0, slash));
-  const std::optional<Degrees> dew = degreesOf(u.substr(slash + 1), typed.substr(slash + 1));
-  if (!air || !dew || air->digits.empty()) return 0;
-  value = values::Temperature{*air, *dew};
+  values::Temperature& t = value.emplace<values::Temperature>();
+  if (!readDegrees(u.substr(0, slash), typed.substr(0, slash), t.air) ||
+      !readDegrees(u.substr(slash + 1), typed.substr(slash + 1), t.dewPoint) ||
+      t.air.digits.empty()) {
+    return 0;
+  }
   return 1;
 }
 
@@ -61,8 +75,13 @@ std::size_t readPressure(const Context& c, values::GroupValue& value) {
   const std::string_view u = c.u;
   if (u.size() != 5 || (u[0] != 'Q' && u[0] != 'A')) return 0;
   const std::string_view digits = c.typed().substr(1);
-  if (digits != "////" && !allDigits(digits)) return 0;
-  value = pressureOf(u[0] == 'A', digits, {});
+  const bool missing = digits == "////";
+  if (!missing && !allDigits(digits)) return 0;
+  // Written where it is kept, the four digits in one piece.
+  values::Pressure& p = value.emplace<values::Pressure>();
+  p.altimeter = u[0] == 'A';
+  p.missing = missing;
+  std::memcpy(p.digits.data(), digits.data(), p.digits.size());
   return 1;
 }
 

@@ -19,7 +19,8 @@ using values::Visibility;
 std::size_t readVisibility(const Context& c, values::GroupValue& value) {
   const std::string_view u = c.u;
   const SectionFacts& facts = c.facts;
-  Visibility v;
+  // Made where it is kept; a group that then fails leaves it for the next recogniser to replace.
+  Visibility& v = value.emplace<Visibility>();
   if (u == "CAVOK") {
     v.kind = Visibility::Kind::kCavok;
   } else if (u == "////" || u == "////SM" || u == "////NDV") {
@@ -49,12 +50,9 @@ std::size_t readVisibility(const Context& c, values::GroupValue& value) {
   } else {
     // Statute miles, once per section.
     if (!endsWith(u, "SM") || facts.visibilityFound) return 0;
-    const std::optional<codes::Miles> miles = codes::milesOf(c.typed().substr(0, u.size() - 2));
-    if (!miles) return 0;
+    if (!codes::readMiles(c.typed().substr(0, u.size() - 2), v.miles)) return 0;
     v.kind = Visibility::Kind::kStatuteMiles;
-    v.miles = *miles;
   }
-  value = v;
   return 1;
 }
 

@@ -8,17 +8,14 @@
 namespace vantrel::full {
 
 std::size_t readWeather(const Context& c, values::GroupValue& value) {
-  values::PresentWeather w;
+  // Made where it is kept; a group that then fails leaves it for the next recogniser to replace.
+  values::PresentWeather& w = value.emplace<values::PresentWeather>();
   if (c.u == "//" || c.u == "NSW") {
     w.kind = c.u == "//" ? values::PresentWeather::Kind::kNotObserved
                          : values::PresentWeather::Kind::kNoSignificant;
-  } else if (const std::optional<codes::WeatherCode> code = codes::weatherCodeOf(c.u, true)) {
-    w.code = *code;
-  } else {
-    return 0;
+    return 1;
   }
-  value = w;
-  return 1;
+  return codes::readWeatherCode(c.u, true, w.code) ? 1 : 0;
 }
 
 // NIL where the present weather stands, after the visibility.

@@ -12,42 +12,44 @@ using codes::endsWith;
 using codes::startsWith;
 using values::Speed;
 
-// A speed of 2 or 3 digits, or P and 2 or 3 digits; `typed` is the same text as typed.
-std::optional<Speed> speedOf(std::string_view s, std::string_view typed) {
-  Speed speed;
+// A speed of 2 or 3 digits, or P and 2 or 3 digits; `typed` is the same text as typed. Written
+// straight into the wind, which a returned copy would be read back from wider than written.
+bool readSpeed(std::string_view s, std::string_view typed, Speed& speed) {
   if (startsWith(s, "P")) {
     speed.above = true;
     s.remove_prefix(1);
     typed.remove_prefix(1);
   }
-  if ((s.size() != 2 && s.size() != 3) || !allDigits(s)) return std::nullopt;
+  if ((s.size() != 2 && s.size() != 3) || !allDigits(s)) return false;
   speed.digits = typed;
-  return speed;
+  return true;
 }
 
 }  // namespace
 
 std::size_t readWind(const Context& c, values::GroupValue& value) {
   const std::string_view u = c.u;
-  values::Wind wind;
   if (u == "/////") {
     if (missingGroupAt(c) != MissingGroup::kWind) return 0;
-    value = wind;  // neither direction nor speed
+    value.emplace<values::Wind>();  // neither direction nor speed
     return 1;
   }
   std::size_t unitSize = 3;
+  codes::SpeedUnit unit = codes::SpeedUnit::kKnots;
   if (endsWith(u, "KT")) {
-    wind.unit = codes::SpeedUnit::kKnots;
     unitSize = 2;
   } else if (endsWith(u, "MPS")) {
-    wind.unit = codes::SpeedUnit::kMetresPerSecond;
+    unit = codes::SpeedUnit::kMetresPerSecond;
   } else if (endsWith(u, "KMH") || endsWith(u, "KPH")) {
-    wind.unit = codes::SpeedUnit::kKilometresPerHour;
+    unit = codes::SpeedUnit::kKilometresPerHour;
   } else {
     return 0;
   }
   const std::string_view body = u.substr(0, u.size() - unitSize);
   if (body.size() < 5) return 0;
+  // Made where it is kept; a group that then fails leaves it for the next recogniser to replace.
+  values::Wind& wind = value.emplace<values::Wind>();
+  wind.unit = unit;
   const std::string_view typed = c.typed().substr(0, body.size());
   const std::string_view direction = body.substr(0, 3);
   const std::string_view speeds = body.substr(3);
@@ -59,21 +61,16 @@ std::size_t readWind(const Context& c, values::GroupValue& value) {
 
   const std::string_view speedText = speeds.substr(0, gustAt);
   if (speedText == "//" && gustAt == std::string_view::npos) {
-    if (wind.variable) return 0;  // VRB//: nothing is left to say
-    value = wind;
-    return 1;
+    return wind.variable ? 0 : 1;  // VRB//: nothing is left to say
   }
-  const std::optional<Speed> speed = speedOf(speedText, typed.substr(3, speedText.size()));
-  if (!speed) return 0;
-  wind.speed = *speed;
+  if (!readSpeed(speedText, typed.substr(3, speedText.size()), wind.speed)) return 0;
   if (gustAt != std::string_view::npos) {
-    const std::optional<Speed> gust =
-        speedOf(speeds.substr(gustAt + 1), typed.substr(3 + gustAt + 1));
-    if (!gust || directionMissing) return 0;
-    wind.gust = *gust;
+    if (!readSpeed(speeds.substr(gustAt + 1), typed.substr(3 + gustAt + 1), wind.gust) ||
+        directionMissing) {
+      return 0;
+    }
   }
   wind.calm = gustAt == std::string_view::npos && body == "00000";
-  value = wind;
   return 1;
 }
 

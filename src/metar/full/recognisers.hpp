@@ -4,6 +4,7 @@
 // order in which they are tried.
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -39,30 +40,70 @@ struct Upper {
   std::size_t size = 0;
   std::string_view view() const { return {chars.data(), size}; }
 };
+
+// The `n` bytes at `p` (1 to 8) as one word in memory order, the bytes past them 'A'. Built in a
+// register from loads of the group itself: a word read back from smaller stores just made would
+// wait for them to reach the cache.
+inline std::uint64_t wordOf(const char* p, std::size_t n) {
+  constexpr std::uint64_t kFill = 0x0101010101010101ULL * 'A';
+  std::uint64_t w = kFill;
+  if (n >= 8) {
+    std::memcpy(&w, p, 8);
+    return w;
+  }
+  if constexpr (std::endian::native == std::endian::little) {
+    if (n >= 4) {
+      // Two loads of four that overlap when n is below 8.
+      std::uint32_t head, tail;
+      std::memcpy(&head, p, 4);
+      std::memcpy(&tail, p + n - 4, 4);
+      w = head | (std::uint64_t{tail} << (8 * (n - 4)));
+    } else {
+      // The first, the middle and the last byte.
+      w = std::uint64_t{static_cast<unsigned char>(p[0])} |
+          std::uint64_t{static_cast<unsigned char>(p[n / 2])} << (8 * (n / 2)) |
+          std::uint64_t{static_cast<unsigned char>(p[n - 1])} << (8 * (n - 1));
+    }
+    const std::uint64_t mine = (std::uint64_t{1} << (8 * n)) - 1;
+    return (w & mine) | (kFill & ~mine);
+  } else {
+    std::array<char, 8> bytes;
+    bytes.fill('A');
+    std::memcpy(bytes.data(), p, n);
+    std::memcpy(&w, bytes.data(), 8);
+    return w;
+  }
+}
+
+// The bytes past the group are 'A'. Returned through one named optional, which the caller's
+// object is: a copy of the buffer would read it back wider than it was written.
 inline std::optional<Upper> upper(const Group& g) {
+  std::optional<Upper> result;
   const std::string_view b = g.bytes();
-  if (b.size() > 32 || b.size() != g.size()) return std::nullopt;
-  // Eight bytes at a time: the bytes past the group are filled with 'A', which passes.
+  if (b.size() > 32 || b.size() != g.size()) return result;
+  Upper& u = result.emplace();
+  u.size = b.size();
   constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
   constexpr std::uint64_t kHighs = kOnes * 0x80U;
-  Upper u;
-  u.chars.fill('A');
-  copyBytes(u.chars.data(), b.data(), b.size());
-  u.size = b.size();
-  for (std::size_t at = 0; at < b.size(); at += 8) {
-    std::uint64_t w;
-    std::memcpy(&w, u.chars.data() + at, 8);
-    // A control byte or a space (below 0x21), or DEL and beyond (0x7F and above): no code.
-    const std::uint64_t below = (w - kOnes * 0x21U) & ~w & kHighs;
-    const std::uint64_t above = ((w & ~kHighs) + kOnes * (0x80U - 0x7FU)) | w;
-    if ((below | (above & kHighs)) != 0) return std::nullopt;
-    // a to z lose their 0x20.
-    const std::uint64_t fromA = w + kOnes * (0x80U - 'a');
-    const std::uint64_t pastZ = w + kOnes * (0x80U - 'z' - 1);
-    w ^= ((fromA & ~pastZ) & kHighs) >> 2;
+  for (std::size_t at = 0; at < u.chars.size(); at += 8) {
+    std::uint64_t w = kOnes * 'A';
+    if (at < b.size()) {
+      w = wordOf(b.data() + at, b.size() - at);
+      // A control byte or a space (below 0x21), or DEL and beyond (0x7F and above): no code.
+      const std::uint64_t below = (w - kOnes * 0x21U) & ~w & kHighs;
+      const std::uint64_t above = ((w & ~kHighs) + kOnes * (0x80U - 0x7FU)) | w;
+      if ((below | (above & kHighs)) != 0) {
+        result.reset();
+        return result;
+      }
+      // a to z lose their 0x20.
+      const std::uint64_t fromA = w + kOnes * (0x80U - 'a');
+      const std::uint64_t pastZ = w + kOnes * (0x80U - 'z' - 1);
+      w ^= ((fromA & ~pastZ) & kHighs) >> 2;
+    }
     std::memcpy(u.chars.data() + at, &w, 8);
   }
-  return u;
+  return result;
 }
 
 // The group at groups[i], upper-cased as `u`, in its section.
