@@ -40,7 +40,7 @@ class Group {
     return static_cast<unsigned char>(c) >= 0x80 ? static_cast<char>(0x80) : asciiUpper(c);
   }
   // True when the slice at `pos`, ASCII upper-cased, equals `code` (an upper-case ASCII code).
-  bool upperSliceIs(std::size_t pos, std::string_view code) const noexcept {
+  [[gnu::always_inline]] bool upperSliceIs(std::size_t pos, std::string_view code) const noexcept {
     if (ascii_) {
       // Plain ASCII: the slice is whole when the group reaches that far.
       if (pos < 1) pos = 1;
@@ -64,7 +64,7 @@ class Group {
     return slice(pos, text.size()) == text;
   }
   // The whole group, upper-cased, equals `code`.
-  bool upperIs(std::string_view code) const noexcept {
+  [[gnu::always_inline]] bool upperIs(std::string_view code) const noexcept {
     return size_ == code.size() && upperSliceIs(1, code);
   }
   // The last characters, upper-cased, equal `code`.

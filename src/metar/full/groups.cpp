@@ -118,6 +118,16 @@ VANTREL_NO_JUMP_TABLES void place(const Placer& placer, const values::GroupValue
   (void)((value.index() == I && (placer(*std::get_if<I>(&value)), true)) || ...);
 }
 
+// Explaining: the value's decoded form, on the sentence just begun on `line`. Out of the way of
+// the common path.
+template <class Value>
+[[gnu::cold, gnu::noinline]] void explain(LineText* line, const Value& value) {
+  if (line == nullptr) return;
+  Decoded decoded;
+  describe(value, decoded);
+  line->describe(std::move(decoded));
+}
+
 }  // namespace
 
 std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section section,
@@ -130,11 +140,8 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   if (n == 0 || !inPlace(value, section, text.facts)) return 0;
   const Placer placer{section, text, supplementary, groups.subspan(i, n), i + n};
   place(placer, value, std::make_index_sequence<std::variant_size_v<values::GroupValue>>());
-  if (text.explain && placer.used != nullptr) [[unlikely]] {
-    Decoded decoded;
-    describe(value, decoded);
-    placer.used->describe(std::move(decoded));
-  }
+  if (text.explain) [[unlikely]]
+    explain(placer.used, value);
   text.facts.anyRead = true;
   return n;
 }
@@ -145,11 +152,8 @@ std::size_t readTrendTime(std::span<const Group> groups, std::size_t i, bool bec
   if (const std::size_t n = readTurbulence(groups, i, turbulence)) {
     words::appendTurbulence(text.weather.add(groups[i]), turbulence);
     for (std::size_t k = 1; k < n; ++k) text.weather.credit(groups[i + k].bytes());
-    if (text.explain) [[unlikely]] {
-      Decoded decoded;
-      describe(turbulence, decoded);
-      text.weather.describe(std::move(decoded));
-    }
+    if (text.explain) [[unlikely]]
+      explain(&text.weather, turbulence);
     text.weatherFound = true;
     return n;
   }
@@ -158,11 +162,8 @@ std::size_t readTrendTime(std::span<const Group> groups, std::size_t i, bool bec
   if (n == 0) return 0;
   words::appendTrendTime(text.time.add(groups[i]), time, becoming);
   if (n == 2) text.time.credit(groups[i + 1].bytes());
-  if (text.explain) [[unlikely]] {
-    Decoded decoded;
-    describe(time, decoded);
-    text.time.describe(std::move(decoded));
-  }
+  if (text.explain) [[unlikely]]
+    explain(&text.time, time);
   return n;
 }
 

@@ -10,12 +10,13 @@
 
 #include "metar/codes/chars.hpp"
 #include "metar/full/remarks.hpp"
+#include "metar/full/structure_values.hpp"
 #include "metar/vocabulary.hpp"
 
 namespace vantrel::full {
 namespace {
 
-bool isRemarks(const Group& g) {
+[[gnu::always_inline]] inline bool isRemarks(const Group& g) {
   return g.upperIs("RMK") || g.upperIs("RMKS");
 }
 
@@ -50,43 +51,6 @@ std::size_t secondReportAt(const std::vector<Group>& groups) {
     }
   }
   return groups.size();
-}
-
-// Explaining: the decoded value of the sentence just begun on `line`, a kind and the fields
-// `fill` adds.
-template <class Fill>
-void explainAs(bool explain, LineText& line, std::string_view kind, Fill fill) {
-  if (!explain) [[likely]]
-    return;
-  Decoded decoded;
-  decoded.kind = kind;
-  fill(decoded);
-  line.describe(std::move(decoded));
-}
-void explainAs(bool explain, LineText& line, std::string_view kind) {
-  explainAs(explain, line, kind, [](Decoded&) {});
-}
-
-// The keyword of a trend section, with its probability or its time.
-void explainHeading(bool explain, LineText& heading, const Group& keyword, bool temporary) {
-  explainAs(explain, heading, "trend", [&](Decoded& d) {
-    const std::string_view b = keyword.bytes();
-    if (keyword.upperSliceIs(1, "PROB")) {
-      d.text("type", temporary ? "TEMPO" : "PROB");
-      d.number("probability", b.substr(4, 2));
-      d.null("time");
-    } else if (keyword.upperSliceIs(1, "FM") && b.size() == 6) {
-      d.text("type", "FM");
-      d.null("probability");
-      d.text("time", b.substr(2));
-    } else {
-      d.text("type", b.size() == 5 && keyword.upperIs("BECMG")   ? "BECMG"
-                     : b.size() == 5 && keyword.upperIs("TEMPO") ? "TEMPO"
-                                                                 : "INTER");
-      d.null("probability");
-      d.null("time");
-    }
-  });
 }
 
 }  // namespace
@@ -176,6 +140,7 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
     TrendKind kind = TrendKind::kTemporary;
     LineText& heading = heading_;
     heading.clear();
+    bool probabilityTempo = false;
     if (keyword.upperIs("BECMG")) {
       kind = TrendKind::kBecoming;
       heading.add(keyword) += words::kBecomingHeading;
@@ -190,13 +155,14 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
       const bool temporary = i + 1 < groups_.size() && groups_[i + 1].upperIs("TEMPO");
       words::appendProbabilityHeading(heading.add(keyword), keyword.slice(5, 2), temporary);
       if (temporary) heading.credit(groups_[++i].bytes());
-      explainHeading(explain_, heading, keyword, temporary);
+      probabilityTempo = temporary;
     } else {
       notRead(keyword);
       ++i;
       continue;
     }
-    if (!keyword.upperSliceIs(1, "PROB")) explainHeading(explain_, heading, keyword, false);
+    if (explain_) [[unlikely]]
+      explainHeading(heading, keyword, probabilityTempo);
     ++i;
     if (sectionWritten) {
       writeClosingLines(writer, closingLinesOf(&section_, lastKind == TrendKind::kBecoming, nosig_,
@@ -222,7 +188,8 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
   if (i < groups_.size()) {
     remarks_.clear();
     remarks_.add(groups_[i]) += words::kRemarks;
-    explainAs(explain_, remarks_, "remarks");
+    if (explain_) [[unlikely]]
+      explainMarker(remarks_, "remarks");
     ++i;
     const std::span<const Group> all(groups_);
     while (i < groups_.size()) {
@@ -231,7 +198,8 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
       if (n == 0 && groups_[i].upperIs("NIL") && i + 1 == groups_.size() &&
           remarks_.text().size() == words::kRemarks.size()) {
         remarks_.add(groups_[i++]) += words::kNoRemarks;  // RMK NIL: no remarks
-        explainAs(explain_, remarks_, "no_remarks");
+        if (explain_) [[unlikely]]
+          explainMarker(remarks_, "no_remarks");
         continue;
       }
       if (n == 0) {
@@ -241,15 +209,10 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
         continue;
       }
       // The sentence is written: it began where the text stood before it.
-      if (explain_) [[unlikely]] {
-        Decoded decoded;
-        describeRemark(all, i, decoded);
-        remarks_.begin(groups_[i].bytes(), before);
-        remarks_.describe(std::move(decoded));
-        ++i;
-      } else {
-        remarks_.begin(groups_[i++].bytes(), before);
-      }
+      remarks_.begin(groups_[i].bytes(), before);
+      if (explain_) [[unlikely]]
+        explainRemark(remarks_, all, i);
+      ++i;
       for (std::size_t k = 1; k < n && i < groups_.size(); ++k)
         remarks_.credit(groups_[i++].bytes());
     }
@@ -290,7 +253,8 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
       return false;
     }
     words::appendHeaderNote(notes.add(g), kind);
-    explainAs(explain_, notes, "report_note", [&](Decoded& d) { d.text("note", g.bytes()); });
+    if (explain_) [[unlikely]]
+      explainNote(notes, g.bytes());
     return true;
   };
 
@@ -315,11 +279,9 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
       if (b.size() == 5) {
         words::appendIssueTime(header_.add(t), b.substr(0, 2), b.substr(2, 2), type);
         timeRead = true;
-        explainAs(explain_, header_, "issue_time", [&](Decoded& d) {
-          d.text("type", type == words::ReportType::kSpeci ? "SPECI" : "METAR");
-          d.null("day");
-          d.text("time", b.substr(0, 4));
-        });
+        if (explain_) [[unlikely]] {
+          explainIssueTime(header_, type == words::ReportType::kSpeci, {}, b.substr(0, 4));
+        }
       } else if (b.size() == 7) {
         const std::string_view d1 = b.substr(0, 1);
         const std::string_view d2 = b.substr(1, 1);
@@ -328,11 +290,10 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
           words::appendIssueDayAndTime(header_.add(t), d1 == "0" ? d2 : b.substr(0, 2), suffix,
                                        b.substr(2, 2), b.substr(4, 2), type);
           timeRead = true;
-          explainAs(explain_, header_, "issue_time", [&](Decoded& d) {
-            d.text("type", type == words::ReportType::kSpeci ? "SPECI" : "METAR");
-            d.number("day", b.substr(0, 2));
-            d.text("time", b.substr(2, 4));
-          });
+          if (explain_) [[unlikely]] {
+            explainIssueTime(header_, type == words::ReportType::kSpeci, b.substr(0, 2),
+                             b.substr(2, 4));
+          }
         }
       }
     }
@@ -345,7 +306,8 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
   } else {
     words::appendHeaderWithoutTime(header_.add(station), type, station.bytes());
   }
-  explainAs(explain_, header_, "station", [&](Decoded& d) { d.text("station", station.bytes()); });
+  if (explain_) [[unlikely]]
+    explainStation(header_, station.bytes());
   while (i < groups_.size() && note(groups_[i])) ++i;
   header_.append(notes_);
   writer.write(header_);
@@ -370,7 +332,8 @@ void FullReader::readSection(std::size_t& i, Section section) {
     if (section == Section::kBody &&
         (g.upperIs("NOSIG") || g.upperIs("N0SIG") || g.upperIs("NOSIC"))) {
       nosig_.add(g) += words::kNosig;
-      explainAs(explain_, nosig_, "no_significant_change");
+      if (explain_) [[unlikely]]
+        explainMarker(nosig_, "no_significant_change");
       ++i;
       continue;
     }
@@ -380,7 +343,8 @@ void FullReader::readSection(std::size_t& i, Section section) {
       if (readGroup(std::span<const Group>(&pressure, 1), 0, section, text, supplementary_) == 1) {
         text.temperature.credit(g.bytes());
         nosig_.add(g) += words::kNosig;
-        explainAs(explain_, nosig_, "no_significant_change");
+        if (explain_) [[unlikely]]
+          explainMarker(nosig_, "no_significant_change");
         ++i;
         continue;
       }
