@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTextBlock>
 #include <QToolTip>
 #include <algorithm>
@@ -26,6 +27,7 @@
 #include <vector>
 
 #include "group_row.hpp"
+#include "metar/forecast.hpp"
 
 namespace vantrel {
 namespace {
@@ -41,7 +43,7 @@ struct Placement {
   int tabOrder;
 };
 
-constexpr std::array<Placement, 12> kPlacements{{
+constexpr std::array<Placement, 13> kPlacements{{
     {"Label1", 387, 4, 183, 13, -1},
     {"Label2", 382, 18, 219, 13, -1},
     {"Label3", 443, 35, 59, 13, -1},
@@ -54,6 +56,7 @@ constexpr std::array<Placement, 12> kPlacements{{
     {"RadioButton4", 81, 16, 60, 17, 1},
     {"LbUnread", 5, 303, 551, 28, 5},
     {"CbFull", 562, 301, 116, 17, 4},
+    {"BtReadAll", 562, 318, 116, 14, 6},
 }};
 
 constexpr int kClientWidth = 680;
@@ -179,6 +182,50 @@ QString unreadText(std::span<const std::string_view> groups) {
   return text;
 }
 
+// What the window translates of the field: a line break (CR LF, CR or LF), a tab, a no-break
+// space and the Unicode line and paragraph separators as one space each, and no space at either
+// end. A report copied with its line end, wrapped over two lines or taken from a web page or a
+// spreadsheet reads as typed; the reading itself keeps its rule that only a space separates.
+QString reportFromField(const QString& text) {
+  QString report;
+  report.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
+    const bool space = c == u'\r' || c == u'\n' || c == u'\t' || c == QChar(0x00A0) ||
+                       c == QChar(0x2028) || c == QChar(0x2029);
+    report += space ? QChar(u' ') : c;
+  }
+  qsizetype begin = 0;
+  qsizetype end = report.size();
+  while (begin < end && report[begin] == u' ') ++begin;
+  while (end > begin && report[end - 1] == u' ') --end;
+  return report.mid(begin, end - begin);
+}
+
+// Whether the classic reading took a visibility in a unit it does not know for metres
+// ("Visibility is 10SM metres."): the full reading reads it.
+bool visibilityMisread(const Translation& translation) {
+  constexpr std::string_view kVisibility = "Visibility is ";
+  for (std::size_t i = 0; i < translation.size(); ++i) {
+    const std::string_view line = translation.line(i);
+    if (!line.starts_with(kVisibility)) continue;
+    const std::string_view value =
+        line.substr(kVisibility.size(), line.find(' ', kVisibility.size()) - kVisibility.size());
+    if (value.find_first_not_of("0123456789") != std::string_view::npos &&
+        line.substr(kVisibility.size() + value.size()).starts_with(" metres.")) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The reading chosen last time, kept in the user's settings.
+QSettings userSettings() {
+  return QSettings(QString::fromLatin1(kApplicationTitle), QString::fromLatin1(kApplicationTitle));
+}
+constexpr char kFullReadingKey[] = "reading/full";
+
 // Return or the keypad's Enter, any modifiers. A held key repeats press and release; only the
 // real release counts.
 bool isEnterRelease(const QKeyEvent& event) {
@@ -222,6 +269,9 @@ TForm1::TForm1(QWidget* parent)
 
   createControls();
   placeControls();
+  CbFull->setChecked(userSettings().value(QString::fromLatin1(kFullReadingKey), false).toBool());
+  // The first keystroke goes into the report field.
+  edmetar->setFocus();
 }
 
 TForm1::~TForm1() = default;
@@ -234,6 +284,8 @@ void TForm1::createControls() {
   Label3->setFont(designedFont());
   setTextColor(*Label3, Qt::blue);
   Label3->setCursor(Qt::PointingHandCursor);
+  // The address can be selected and copied; a click that selects nothing asks for a message.
+  Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
   Label3->installEventFilter(this);
 
   Label4 = new QLabel(QStringLiteral("!!!NOT SUITED TO REAL AVIATION!!!"), this);
@@ -298,7 +350,26 @@ void TForm1::createControls() {
   CbFull->setAccessibleDescription(
       QStringLiteral("Reads every group wherever it stands, with the remarks, instead of the "
                      "groups in their usual order only."));
+  CbFull->setToolTip(
+      QStringLiteral("Read every group wherever it stands, with the supplementary groups and the "
+                     "remarks, instead of the groups in their usual order only. The choice is "
+                     "kept for the next time."));
   connect(CbFull, &QCheckBox::toggled, this, &TForm1::CbFullClick);
+
+  // Shown when the classic reading left groups unread or took a visibility for metres that is
+  // not: one click reads every group.
+  BtReadAll = new QPushButton(QStringLiteral("Read them all"), this);
+  BtReadAll->setFlat(true);
+  BtReadAll->setCursor(Qt::PointingHandCursor);
+  setTextColor(*BtReadAll, Qt::blue);
+  QPalette link = BtReadAll->palette();
+  link.setColor(QPalette::ButtonText, Qt::blue);
+  BtReadAll->setPalette(link);
+  BtReadAll->setToolTip(
+      QStringLiteral("The groups in red were not read in their usual order: "
+                     "read every group wherever it stands."));
+  BtReadAll->hide();
+  connect(BtReadAll, &QPushButton::clicked, this, [this] { CbFull->setChecked(true); });
 
   Label1->setObjectName(QStringLiteral("Label1"));
   Label2->setObjectName(QStringLiteral("Label2"));
@@ -312,6 +383,7 @@ void TForm1::createControls() {
   RadioButton4->setObjectName(QStringLiteral("RadioButton4"));
   LbUnread->setObjectName(QStringLiteral("LbUnread"));
   CbFull->setObjectName(QStringLiteral("CbFull"));
+  BtReadAll->setObjectName(QStringLiteral("BtReadAll"));
 }
 
 void TForm1::placeControls() {
@@ -346,12 +418,15 @@ void TForm1::BtTransClick() {
   if (!RadioButton3->isChecked()) return;
   Memo1->clear();
   clearGroups();
-  const QByteArray report = edmetar->text().toUtf8();
+  // The field shows what is translated.
+  const QString field = reportFromField(edmetar->text());
+  if (field != edmetar->text()) edmetar->setText(field);
+  const QByteArray report = field.toUtf8();
   const std::string_view typed(report.constData(), static_cast<std::size_t>(report.size()));
   const Translation& translation = translator_.translate(
       typed, CbFull->isChecked() ? Reading::kFull : Reading::kClassic, Explain::kYes);
-  if (translation.refused()) {
-    messageBox_(qtString(kNotValidMetar));
+  if (isForecast(typed) || translation.refused()) {
+    messageBox_(qtString(isForecast(typed) ? kForecastNotRead : kNotValidMetar));
     skipEnterRelease_ = true;
     return;
   }
@@ -360,7 +435,10 @@ void TForm1::BtTransClick() {
   const UnreadGroups unread = translation.unread();
   showUnread(std::vector<std::string_view>(unread.begin(), unread.end()));
   LbUnread->setGroups(typed, translation);
+  LbUnread->setToolTip(LbUnread->accessibleName());
   LbUnread->show();
+  BtReadAll->setVisible(!CbFull->isChecked() &&
+                        (!unread.empty() || visibilityMisread(translation)));
 }
 
 void TForm1::placeSentences(const Translation& translation) {
@@ -419,8 +497,9 @@ void TForm1::showSentencesOf(int item) {
     Memo1->ensureCursorVisible();
   }
   if (item < 0) {
+    // Off the groups, the tooltip names every group not read, however many.
     QToolTip::hideText();
-    LbUnread->setToolTip(QString());
+    LbUnread->setToolTip(LbUnread->accessibleName());
     return;
   }
   const QString tip = texts.join(u'\n');
@@ -440,6 +519,7 @@ void TForm1::showGroupsAt(int position) {
 }
 
 void TForm1::CbFullClick() {
+  userSettings().setValue(QString::fromLatin1(kFullReadingKey), CbFull->isChecked());
   if (edmetar->text().trimmed().isEmpty()) {
     Memo1->clear();
     clearGroups();
@@ -454,6 +534,7 @@ void TForm1::showUnread(std::span<const std::string_view> groups) {
 }
 
 void TForm1::clearGroups() {
+  BtReadAll->hide();
   LbUnread->clear();
   LbUnread->hide();
   LbUnread->setAccessibleName(QString());
@@ -493,7 +574,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
   } else if (watched == Label3 && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton && Label3->rect().contains(mouse->position().toPoint())) {
+    if (mouse->button() == Qt::LeftButton && !Label3->hasSelectedText() &&
+        Label3->rect().contains(mouse->position().toPoint())) {
       Label3Click();
     }
   }

@@ -94,6 +94,7 @@ class TForm1 : public QWidget {
   QRadioButton* RadioButton4 = nullptr;
   GroupRow* LbUnread = nullptr;
   QCheckBox* CbFull = nullptr;
+  QPushButton* BtReadAll = nullptr;
 
   MessageBoxHook messageBox_;
   MailHook mail_;

@@ -1,8 +1,12 @@
 #include "group_row.hpp"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -170,7 +174,29 @@ void GroupRow::leaveEvent(QEvent*) {
   if (!hasFocus()) setCurrent(-1);
 }
 
+QString GroupRow::unreadGroups() const {
+  QStringList unread;
+  for (const Item& item : items_) {
+    if (item.unread) unread << item.text;
+  }
+  return unread.join(u' ');
+}
+
+void GroupRow::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  QAction* copy = menu.addAction(tr("Copy the groups not read"));
+  copy->setEnabled(!unreadGroups().isEmpty());
+  connect(copy, &QAction::triggered, this,
+          [this] { QGuiApplication::clipboard()->setText(unreadGroups()); });
+  menu.exec(event->globalPos());
+}
+
 void GroupRow::keyPressEvent(QKeyEvent* event) {
+  // Ctrl+C: the current group, or with none every group not read.
+  if (event->matches(QKeySequence::Copy)) {
+    QGuiApplication::clipboard()->setText(current_ >= 0 ? itemText(current_) : unreadGroups());
+    return;
+  }
   if (items_.empty()) {
     QWidget::keyPressEvent(event);
     return;

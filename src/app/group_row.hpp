@@ -2,7 +2,8 @@
 // The row under the memo: the report as typed, one item a group, the groups the translation left
 // unread in red. Pointing at a group (the mouse, or the arrow keys once the row has focus) makes it
 // the current group, which the window answers by highlighting its sentence in the memo; the window
-// can also light up the groups of a sentence the user points at in the memo.
+// can also light up the groups of a sentence the user points at in the memo. Ctrl+C or the context
+// menu copies the groups not read.
 
 #include <QString>
 #include <QWidget>
@@ -41,6 +42,8 @@ class GroupRow : public QWidget {
   // Where an item stands in the row, for the tooltip and for tests.
   QRect itemRect(int item) const;
   void setCurrent(int item);
+  // The groups not read, a space between them.
+  QString unreadGroups() const;
 
  signals:
   // The current item changed (-1: none).
@@ -51,6 +54,7 @@ class GroupRow : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 

@@ -6,8 +6,10 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +19,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
@@ -56,6 +60,7 @@ class Form1Test : public QObject {
 
  private:
   std::unique_ptr<vantrel::TForm1> form_;
+  QTemporaryDir settingsDir_;
   QStringList messages_;
   QList<QUrl> mails_;
 
@@ -94,7 +99,13 @@ class Form1Test : public QObject {
   }
 
  private slots:
+  void initTestCase() {
+    // The choice of reading is kept in the user's settings: the tests keep theirs apart.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
+  }
+
   void init() {
+    QSettings(QStringLiteral("Vantrel"), QStringLiteral("Vantrel")).clear();
     messages_.clear();
     mails_.clear();
     form_ = std::make_unique<vantrel::TForm1>();
@@ -236,7 +247,6 @@ class Form1Test : public QObject {
     QTest::addColumn<QString>("report");
     QTest::newRow("empty") << QString();
     QTest::newRow("SPECI") << QStringLiteral("SPECI LFPG 121230Z");
-    QTest::newRow("leading space") << QStringLiteral(" ") + kWorkedExample;
     QTest::newRow("five-letter station") << QStringLiteral("LFPGX 121230Z 27010KT");
     QTest::newRow("spaces only") << QStringLiteral("    ");
   }
@@ -305,17 +315,48 @@ class Form1Test : public QObject {
     QCOMPARE(memoLines(), libraryLines(report));
   }
 
-  // A character the memo would take for a line break, copied from a typed group into a
-  // sentence, shows as U+FFFD; the memo keeps one line per translation line.
-  void lineBreakCharactersStayInTheirLine_data() {
-    QTest::addColumn<QChar>("character");
-    QTest::newRow("CR") << QChar(u'\r');
-    QTest::newRow("LF") << QChar(u'\n');
-    QTest::newRow("line separator") << QChar(QChar::LineSeparator);
-    QTest::newRow("paragraph separator") << QChar(QChar::ParagraphSeparator);
+  // Pasted text: line breaks, tabs, no-break spaces and the Unicode separators become one space
+  // each and the ends are trimmed, in the field too, before the report is read.
+  void pastedTextReadsAsTyped_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("field");
+    const QString nosig = kWorkedExample;
+    const QString wrapped = QStringLiteral(
+        "METAR LFPG 121230Z 27010KT 240V300 9999 R27L/1200 RA "
+        "BKN020 18/12 Q1013 NOSIG");
+    QTest::newRow("line end LF") << nosig + u'\n' << nosig;
+    QTest::newRow("line end CR LF") << nosig + QStringLiteral("\r\n") << nosig;
+    QTest::newRow("wrapped CR LF")
+        << QString(wrapped).replace(QStringLiteral(" BKN020 "), QStringLiteral("\r\nBKN020 "))
+        << wrapped;
+    QTest::newRow("wrapped CR") << QString(wrapped).replace(QStringLiteral(" BKN020 "),
+                                                            QStringLiteral("\rBKN020 "))
+                                << wrapped;
+    QTest::newRow("no-break space")
+        << QString(nosig).replace(QStringLiteral(" 9999"), QStringLiteral("\u00A09999")) << nosig;
+    QTest::newRow("tab") << QString(nosig).replace(QStringLiteral(" RA "), QStringLiteral("\tRA "))
+                         << nosig;
+    QTest::newRow("line separator inside a group")
+        << QStringLiteral("METAR LF\u2028G 121230Z 27010KT 9999 BKN020 18/12 Q1013")
+        << QStringLiteral("METAR LF G 121230Z 27010KT 9999 BKN020 18/12 Q1013");
+    QTest::newRow("leading space") << u' ' + nosig << nosig;
+    QTest::newRow("inner double space kept")
+        << QStringLiteral("METAR LFPG 121230Z 27010KT 9999 BKN020  18/12 Q1013")
+        << QStringLiteral("METAR LFPG 121230Z 27010KT 9999 BKN020  18/12 Q1013");
   }
+  void pastedTextReadsAsTyped() {
+    QFETCH(QString, pasted);
+    QFETCH(QString, field);
+    clickTranslate(pasted);
+    QCOMPARE(edmetar()->text(), field);
+    QCOMPARE(memoLines(), libraryLines(field));
+    QVERIFY(messages_.isEmpty());
+  }
+
+  // A noncharacter the memo would take for a line break, copied from a typed group into a
+  // sentence, shows as U+FFFD; the memo keeps one line per translation line.
   void lineBreakCharactersStayInTheirLine() {
-    QFETCH(QChar, character);
+    const QChar character(0xFDD0);
     const QString report = QStringLiteral("METAR LF") + character +
                            QStringLiteral("G 121230Z 27010KT 9999 BKN020 18/12 Q1013");
     clickTranslate(report);
@@ -323,6 +364,68 @@ class Form1Test : public QObject {
     QVERIFY(!expected.isEmpty());
     for (QString& line : expected) line.replace(character, QChar::ReplacementCharacter);
     QCOMPARE(memoLines(), expected);
+  }
+
+  // A forecast is named as one, not refused as a report nor read as one.
+  void forecastIsNamed_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("message");
+    const QString forecast = QStringLiteral("It is a forecast (TAF): forecasts are not read yet.");
+    QTest::newRow("TAF") << "TAF KJFK 071730Z 0718/0824 28012KT P6SM FEW250" << forecast;
+    QTest::newRow("TAF AMD") << "taf amd KJFK 071730Z 0718/0824 28012KT P6SM FEW250" << forecast;
+    QTest::newRow("no type word") << "KJFK 071730Z 0718/0824 28012KT P6SM FEW250" << forecast;
+    QTest::newRow("old validity") << "KJFK 071730Z 071824 28012KT P6SM FEW250" << forecast;
+    QTest::newRow("a report") << "KJFK 071751Z 28012KT 10SM FEW250 03/M09 A3012" << QString();
+    QTest::newRow("METAR first") << "METAR KJFK 071751Z 0718/0824" << QString();
+  }
+  void forecastIsNamed() {
+    QFETCH(QString, report);
+    QFETCH(QString, message);
+    clickTranslate(report);
+    QCOMPARE(messages_, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(memoLines().isEmpty(), !message.isEmpty());
+  }
+
+  // When the classic reading leaves groups unread, or takes a visibility in miles for metres,
+  // "Read them all" offers the full reading in one click; the choice is kept for the next window.
+  void hintToTheFullReading_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<bool>("hint");
+    QTest::newRow("unread groups") << kAuto << true;
+    QTest::newRow("miles as metres")
+        << "METAR KJFK 071751Z 28012KT 10SM FEW250 03/M09 Q1013" << true;
+    QTest::newRow("all read") << kWorkedExample << false;
+  }
+  void hintToTheFullReading() {
+    QFETCH(QString, report);
+    QFETCH(bool, hint);
+    auto* readAll = control<QPushButton>("BtReadAll");
+    clickTranslate(report);
+    QCOMPARE(readAll->isVisible(), hint);
+    QVERIFY(!cbFull()->toolTip().isEmpty());
+    if (!hint) return;
+    QTest::mouseClick(readAll, Qt::LeftButton);
+    QVERIFY(cbFull()->isChecked());
+    QVERIFY(!readAll->isVisible());
+    QCOMPARE(memoLines(), libraryLines(report, true));
+    const vantrel::TForm1 next;
+    QVERIFY(next.findChild<QCheckBox*>(QStringLiteral("CbFull"))->isChecked());
+  }
+
+  // The whole list of the groups not read is the row's tooltip, and Ctrl+C copies it; the
+  // contact address can be selected.
+  void unreadGroupsCanBeReadAndCopied() {
+    const QString t = QStringLiteral(" T00281089").repeated(40);
+    clickTranslate("KJFK 071251Z 31012KT 10SM FEW250 03/M09 A3012 RMK AO2 SLP199 T00281089" + t);
+    QCOMPARE(lbUnread()->toolTip(), lbUnread()->accessibleName());
+    QVERIFY(lbUnread()->toolTip().endsWith(QStringLiteral("T00281089")));
+    lbUnread()->setCurrent(-1);
+    lbUnread()->setFocus();
+    lbUnread()->setCurrent(-1);
+    QTest::keyClick(lbUnread(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("A3012 RMK AO2 SLP199 T00281089") + t);
+    QVERIFY(control<QLabel>("Label3")->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
   }
 
   void windowIsFixedAtItsDesignedPlace() {
@@ -394,9 +497,10 @@ class Form1Test : public QObject {
     const QStringList tabStops = {QStringLiteral("BtTrans"),      QStringLiteral("Memo1"),
                                   QStringLiteral("edmetar"),      QStringLiteral("RadioButton3"),
                                   QStringLiteral("RadioButton4"), QStringLiteral("CbFull"),
-                                  QStringLiteral("LbUnread")};
+                                  QStringLiteral("LbUnread"),     QStringLiteral("BtReadAll")};
     QStringList chain;
     const QWidget* start = btTrans();
+    // (the chain of the window's own controls, hidden ones included)
     const QWidget* w = start;
     do {
       if (tabStops.contains(w->objectName())) chain << w->objectName();
@@ -404,10 +508,10 @@ class Form1Test : public QObject {
     } while (w != start);
     QCOMPARE(chain, tabStops);
 
-    // What a user sees: focus starts on the button and Tab skips the hidden language choice and
-    // the row of groups while it is hidden.
-    QCOMPARE(QApplication::focusWidget(), btTrans());
-    for (const char* next : {"Memo1", "edmetar", "CbFull", "BtTrans"}) {
+    // What a user sees: the caret starts in the report field, and Tab skips the hidden language
+    // choice and the row of groups while it is hidden.
+    QCOMPARE(QApplication::focusWidget(), edmetar());
+    for (const char* next : {"CbFull", "BtTrans", "Memo1", "edmetar"}) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
     }

@@ -1,0 +1,48 @@
+#include "metar/forecast.hpp"
+
+#include <cstddef>
+
+#include "metar/codes/chars.hpp"
+
+namespace vantrel {
+namespace {
+
+// The group that begins at or after `at`, and where the next search starts.
+std::string_view nextGroup(std::string_view s, std::size_t& at) {
+  while (at < s.size() && s[at] == ' ') ++at;
+  const std::size_t start = at;
+  while (at < s.size() && s[at] != ' ') ++at;
+  return s.substr(start, at - start);
+}
+
+bool isUpper(std::string_view group, std::string_view word) {
+  if (group.size() != word.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    const char c = group[i];
+    if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != word[i]) return false;
+  }
+  return true;
+}
+
+bool isValidity(std::string_view g) {
+  return (g.size() == 9 && g[4] == '/' && codes::allDigits(g.substr(0, 4)) &&
+          codes::allDigits(g.substr(5))) ||
+         (g.size() == 6 && codes::allDigits(g));
+}
+
+}  // namespace
+
+bool isForecast(std::string_view report) noexcept {
+  std::size_t at = 0;
+  const std::string_view first = nextGroup(report, at);
+  if (isUpper(first, "TAF")) return true;
+  if (first.size() != 4 || isUpper(first, "AUTO")) return false;
+  const std::string_view time = nextGroup(report, at);
+  if (time.size() != 7 || (time[6] != 'Z' && time[6] != 'z') ||
+      !codes::allDigits(time.substr(0, 6))) {
+    return false;
+  }
+  return isValidity(nextGroup(report, at));
+}
+
+}  // namespace vantrel
