@@ -33,7 +33,8 @@ int main(int argc, char* argv[]) {
   if (!QTest::qWaitForWindowExposed(&form)) return 1;
   auto* edit = form.findChild<QLineEdit*>(QStringLiteral("edmetar"));
   edit->setFocus();
-  QTest::keyClicks(edit, report);
+  // As pasted: line breaks and all.
+  edit->setText(report);
   QTest::keyClick(edit, Qt::Key_Return);
   edit->setCursorPosition(0);
   const QString pointed = args.size() == 4 ? args[3] : QStringLiteral("R27L/1200");
