@@ -17,13 +17,6 @@ void Writer::end() {
   if (explain_) out_->orderPieces();
 }
 
-void Writer::write(const LineText& line) {
-  if (explain_) [[unlikely]]
-    keepPieces(line);
-  append(line.text_);
-  for (const LineText::Source& source : line.sources_) out_->markRead(source.group);
-}
-
 void Writer::keepPieces(const LineText& line) {
   const auto& sources = line.sources_;
   // A line break inside a group is written as U+FFFD, two bytes longer.

@@ -102,8 +102,14 @@ class Writer {
   void end();
 
   void refuse() { out_->refuse(); }
-  // Writes `line` as a line; a line break typed inside a group is written as U+FFFD.
-  void write(const LineText& line);
+  // Writes `line` as a line; a line break typed inside a group is written as U+FFFD. Inline:
+  // a report has a dozen lines, and the call would cost as much as the copy.
+  void write(const LineText& line) {
+    if (explain_) [[unlikely]]
+      keepPieces(line);
+    append(line.text_);
+    for (const LineText::Source& source : line.sources_) out_->markRead(source.group);
+  }
   // Writes a fixed text as a line, chosen by the group `source` (none for an empty line).
   void write(std::string_view text, const Group* source = nullptr) {
     if (explain_ && source != nullptr) [[unlikely]] {
@@ -130,7 +136,7 @@ class Writer {
   }
   [[gnu::noinline]] void appendWithoutBreaks(std::string_view line);
   // Keeps the sentences of `line`, about to be written as the next line.
-  void keepPieces(const LineText& line);
+  [[gnu::noinline]] void keepPieces(const LineText& line);
   // Keeps a sentence of `group` at [begin, end) of the next line (none: no line).
   void keepPiece(const char* group, std::size_t begin, std::size_t end, bool inLine = true);
 
