@@ -34,15 +34,23 @@ bool isValidity(std::string_view g) {
 
 bool isForecast(std::string_view report) noexcept {
   std::size_t at = 0;
-  const std::string_view first = nextGroup(report, at);
-  if (isUpper(first, "TAF")) return true;
-  if (first.size() != 4 || isUpper(first, "AUTO")) return false;
-  const std::string_view time = nextGroup(report, at);
+  while (at < report.size() && report[at] == ' ') ++at;
+  const std::string_view rest = report.substr(at);
+  // Most reports begin with METAR or SPECI: neither TAF nor a station, and nothing more is looked
+  // at when the first group is not three or four characters.
+  if (rest.size() < 4 || (rest[3] != ' ' && (rest.size() < 5 || rest[4] != ' '))) {
+    return rest.size() == 3 && isUpper(rest, "TAF");
+  }
+  if (rest[3] == ' ') return isUpper(rest.substr(0, 3), "TAF");
+  // CCCC ddhhmmZ and a validity.
+  at = 4;
+  if (isUpper(rest.substr(0, 4), "AUTO")) return false;
+  const std::string_view time = nextGroup(rest, at);
   if (time.size() != 7 || (time[6] != 'Z' && time[6] != 'z') ||
       !codes::allDigits(time.substr(0, 6))) {
     return false;
   }
-  return isValidity(nextGroup(report, at));
+  return isValidity(nextGroup(rest, at));
 }
 
 }  // namespace vantrel

@@ -33,6 +33,13 @@ class GrowingArray {
       grow(size_ + 1);
     data_[size_++] = value;
   }
+  // Room for one more value, which the caller fills field by field: a struct filled on the stack
+  // and copied whole would be read back wider than it was written, which stalls the processor.
+  T& extend() {
+    if (size_ == capacity_) [[unlikely]]
+      grow(size_ + 1);
+    return data_[size_++];
+  }
   void append(const T* first, const T* last) {
     const auto n = static_cast<std::size_t>(last - first);
     if (n > capacity_ - size_) grow(size_ + n);

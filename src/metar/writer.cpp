@@ -19,6 +19,7 @@ void Writer::end() {
 
 void Writer::keepPieces(const LineText& line) {
   const auto& sources = line.sources_;
+  const auto& sentences = line.sentences_;
   // A line break inside a group is written as U+FFFD, two bytes longer.
   const auto written = [&](std::size_t at) {
     if (!reportHasLineBreak_) return at;
@@ -26,47 +27,27 @@ void Writer::keepPieces(const LineText& line) {
     for (const char c : line.text().substr(0, at)) breaks += c == '\n' || c == '\r' ? 1 : 0;
     return at + 2 * breaks;
   };
-  // Where each sentence begins, and the sentence each source belongs to: those before the first
-  // sentence belong to the first.
-  std::size_t firstStart = sources.size();
-  for (std::size_t k = 0; k < sources.size(); ++k) {
-    if (sources[k].starts) {
-      firstStart = k;
-      break;
-    }
-  }
-  if (firstStart == sources.size()) {
+  if (sentences.empty()) {
     // Groups and no sentence of their own: the whole line is theirs.
     const std::size_t size = written(line.text_.size());
-    for (const LineText::Source& s : sources) keepPiece(s.group, 0, size);
+    for (const char* const source : sources) keepPiece(source, 0, size);
     return;
   }
   const std::size_t lineIndex = out_->size();
   std::size_t value = 0;
-  for (std::size_t k = firstStart; k < sources.size();) {
-    std::size_t next = k + 1;
-    while (next < sources.size() && !sources[next].starts) ++next;
-    std::size_t stop = line.text_.size();
-    for (std::size_t j = next; j < sources.size(); ++j) {
-      if (sources[j].starts) {
-        stop = sources[j].at;
-        break;
-      }
-    }
-    Translation::Piece& piece = out_->newPiece(lineIndex, written(sources[k].at), written(stop));
-    const auto addGroup = [&](const char* group) {
-      if (group != nullptr) out_->addGroup(piece, group);
-    };
-    addGroup(sources[k].group);
-    if (k == firstStart) {
-      for (std::size_t j = 0; j < firstStart; ++j) addGroup(sources[j].group);
-    }
-    for (std::size_t j = k + 1; j < next; ++j) addGroup(sources[j].group);
-    while (value < line.values_.size() && line.values_[value].first < next) {
-      if (line.values_[value].first >= k) piece.value = line.values_[value].second;
+  for (std::size_t k = 0; k < sentences.size(); ++k) {
+    const bool last = k + 1 == sentences.size();
+    const std::size_t stop = last ? line.text_.size() : sentences[k + 1].at;
+    Translation::Piece& piece = out_->newPiece(lineIndex, written(sentences[k].at), written(stop));
+    // Its groups: from its first to the next sentence's, and for the first sentence those
+    // credited before it too.
+    const std::size_t from = k == 0 ? 0 : sentences[k].source;
+    const std::size_t to = last ? sources.size() : sentences[k + 1].source;
+    for (std::size_t j = from; j < to; ++j) out_->addGroup(piece, sources[j]);
+    while (value < line.values_.size() && line.values_[value].first <= k) {
+      if (line.values_[value].first == k) piece.value = line.values_[value].second;
       ++value;
     }
-    k = next;
   }
 }
 

@@ -36,40 +36,47 @@ class LineText {
   // Marks the text from `at` on as the sentence of `group`, already written: a reader that
   // learns which groups gave a sentence only after writing it.
   void begin(std::string_view group, std::size_t at) {
-    sources_.push_back(
-        {group.empty() ? nullptr : group.data(), static_cast<std::uint32_t>(at), true});
+    Sentence& sentence = sentences_.extend();
+    sentence.source = static_cast<std::uint32_t>(sources_.size());
+    sentence.at = static_cast<std::uint32_t>(at);
+    credit(group);
   }
   // `group` gave text to the sentence being written.
   void credit(std::string_view group) {
-    if (!group.empty()) sources_.push_back({group.data(), 0, false});
+    if (!group.empty()) sources_.push_back(group.data());
   }
   // The decoded value of the sentence being written (explaining only).
   void describe(Decoded value) {
-    values_.emplace_back(sources_.size() == 0 ? 0 : sources_.size() - 1, std::move(value));
+    values_.emplace_back(sentences_.empty() ? 0 : sentences_.size() - 1, std::move(value));
   }
   // Appends the text and the groups of `other`.
   void append(const LineText& other) {
-    const std::size_t shift = text_.size();
-    const std::size_t first = sources_.size();
+    const auto shiftText = static_cast<std::uint32_t>(text_.size());
+    const auto shiftSources = static_cast<std::uint32_t>(sources_.size());
+    const std::size_t firstSentence = sentences_.size();
     text_ += other.text_;
-    for (Source s : other.sources_) {
-      if (s.starts) s.at += static_cast<std::uint32_t>(shift);
-      sources_.push_back(s);
+    sources_.append(other.sources_.begin(), other.sources_.end());
+    for (const Sentence& s : other.sentences_) {
+      Sentence& moved = sentences_.extend();
+      moved.source = s.source + shiftSources;
+      moved.at = s.at + shiftText;
     }
-    for (const auto& [source, value] : other.values_) [[unlikely]] {
-        values_.emplace_back(first + source, value);
+    for (const auto& [sentence, value] : other.values_) [[unlikely]] {
+        values_.emplace_back(firstSentence + sentence, value);
       }
   }
   // Takes the text and the groups of `other`, replacing its own.
   void assign(const LineText& other) {
     text_ = other.text_;
     sources_ = other.sources_;
+    sentences_ = other.sentences_;
     if (!values_.empty() || !other.values_.empty()) [[unlikely]]
       values_ = other.values_;
   }
   void clear() noexcept {
     text_.clear();
     sources_.clear();
+    sentences_.clear();
     if (!values_.empty()) [[unlikely]]
       values_.clear();
   }
@@ -81,14 +88,14 @@ class LineText {
  private:
   friend class Writer;
 
-  struct Source {
-    const char* group;  // where the group begins in the report; null or past it: no group
-    std::uint32_t at;   // where its sentence begins in the text, when `starts`
-    bool starts;        // it begins a sentence
+  struct Sentence {
+    std::uint32_t source;  // its first group in sources_ (past the last: a sentence of no group)
+    std::uint32_t at;      // where it begins in the text
   };
   TextBuffer text_;
-  GrowingArray<Source> sources_;
-  std::vector<std::pair<std::size_t, Decoded>> values_;  // the source that began each sentence
+  GrowingArray<const char*> sources_;  // where each group that gave text begins in the report
+  GrowingArray<Sentence> sentences_;
+  std::vector<std::pair<std::size_t, Decoded>> values_;  // the sentence each value is of
 };
 
 // Writes the lines of one translation into a Translation.
@@ -108,7 +115,7 @@ class Writer {
     if (explain_) [[unlikely]]
       keepPieces(line);
     append(line.text_);
-    for (const LineText::Source& source : line.sources_) out_->markRead(source.group);
+    for (const char* const source : line.sources_) out_->markRead(source);
   }
   // Writes a fixed text as a line, chosen by the group `source` (none for an empty line).
   void write(std::string_view text, const Group* source = nullptr) {
