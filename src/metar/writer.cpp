@@ -17,6 +17,10 @@ void Writer::end() {
   if (explain_) out_->orderPieces();
 }
 
+void Writer::writeLine(const LineText& line) {
+  write(line);
+}
+
 void Writer::keepPieces(const LineText& line) {
   const auto& sources = line.sources_;
   const auto& sentences = line.sentences_;

@@ -117,6 +117,9 @@ class Writer {
     append(line.text_);
     for (const char* const source : line.sources_) out_->markRead(source);
   }
+  // The same, out of line, for a caller whose own code must stay small to stay in the cache (the
+  // full reading's driver, which writes a line from many places).
+  [[gnu::hot, gnu::noinline]] void writeLine(const LineText& line);
   // Writes a fixed text as a line, chosen by the group `source` (none for an empty line).
   void write(std::string_view text, const Group* source = nullptr) {
     if (explain_ && source != nullptr) [[unlikely]] {

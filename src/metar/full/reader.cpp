@@ -123,11 +123,11 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
   // Only the lines that say something: a line of nothing read would only be a gap.
   for (const LineText* line :
        {&body_.wind, &body_.visibility, &body_.weather, &body_.sky, &body_.temperature}) {
-    if (!line->empty()) writer.write(*line);
+    if (!line->empty()) writer.writeLine(*line);
   }
   // The supplementary groups of the body belong to the observation, before any trend.
   if (!supplementary_.empty()) {
-    writer.write(supplementary_);
+    writer.writeLine(supplementary_);
     supplementary_.clear();
   }
 
@@ -170,7 +170,7 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
       nosig_.clear();
     }
     writer.write("");
-    writer.write(heading);
+    writer.writeLine(heading);
     section_.clear();
     becoming_ = kind == TrendKind::kBecoming;
     readSection(i, Section::kTrend);
@@ -184,7 +184,7 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
                              nosig_, weatherFound && !section_.weather.empty()));
 
   // Supplementary groups of the trend sections, the remarks, and what could not be read.
-  if (!supplementary_.empty()) writer.write(supplementary_);
+  if (!supplementary_.empty()) writer.writeLine(supplementary_);
   if (i < groups_.size()) {
     remarks_.clear();
     remarks_.add(groups_[i]) += words::kRemarks;
@@ -216,7 +216,7 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
       for (std::size_t k = 1; k < n && i < groups_.size(); ++k)
         remarks_.credit(groups_[i++].bytes());
     }
-    writer.write(remarks_);
+    writer.writeLine(remarks_);
   }
   writeNotTranslated(writer);
 }
@@ -310,7 +310,7 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
     explainStation(header_, station.bytes());
   while (i < groups_.size() && note(groups_[i])) ++i;
   header_.append(notes_);
-  writer.write(header_);
+  writer.writeLine(header_);
   return true;
 }
 

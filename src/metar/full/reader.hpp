@@ -14,13 +14,13 @@ namespace vantrel::full {
 class FullReader {
  public:
   // `asciiReport`: the report is plain ASCII.
-  void read(std::string_view report, bool asciiReport, Writer& writer);
+  [[gnu::hot]] void read(std::string_view report, bool asciiReport, Writer& writer);
 
  private:
   enum class TrendKind { kBecoming, kTemporary };
 
-  bool readHeader(Writer& writer, std::size_t& i);
-  void readSection(std::size_t& i, Section section);
+  [[gnu::hot]] bool readHeader(Writer& writer, std::size_t& i);
+  [[gnu::hot]] void readSection(std::size_t& i, Section section);
   void notRead(const Group& g);
   // The last line, naming the groups not read, when there are any.
   void writeNotTranslated(Writer& writer);

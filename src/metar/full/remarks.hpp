@@ -17,7 +17,8 @@ namespace vantrel::full {
 // 28045/1715 is one remark of three groups). Appends its sentence (ending in ". ") to `out` and
 // returns the number of groups it took, or returns 0 and appends nothing when the group at
 // `first` begins no remark of a known form.
-std::size_t readRemark(std::span<const Group> groups, std::size_t first, TextBuffer& out);
+[[gnu::hot]] std::size_t readRemark(std::span<const Group> groups, std::size_t first,
+                                    TextBuffer& out);
 
 // The same remark as readRemark reads at groups[first], its decoded value (docs/json.md) in
 // `out` instead of its sentence: the number of groups it took, or 0 and `out` empty.
