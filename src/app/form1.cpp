@@ -274,7 +274,15 @@ TForm1::TForm1(QWidget* parent)
   edmetar->setFocus();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The controls outlive the window's own part while it is destroyed (a control losing focus
+  // still signals): nothing of theirs may reach it any more.
+  for (QObject* control : children()) {
+    disconnect(control, nullptr, this, nullptr);
+    control->removeEventFilter(this);
+  }
+  Memo1->viewport()->removeEventFilter(this);
+}
 
 void TForm1::createControls() {
   Label1 = new QLabel(QStringLiteral("Vantrel: METAR in plain English."), this);

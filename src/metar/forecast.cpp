@@ -24,10 +24,19 @@ bool isUpper(std::string_view group, std::string_view word) {
   return true;
 }
 
+// ddhh: a day 01 to 31 and an hour 00 to 24.
+bool isDayHour(std::string_view s) {
+  if (s.size() != 4 || !codes::allDigits(s)) return false;
+  const int day = (s[0] - '0') * 10 + (s[1] - '0');
+  const int hour = (s[2] - '0') * 10 + (s[3] - '0');
+  return day >= 1 && day <= 31 && hour <= 24;
+}
+
+// ddhh/ddhh, or the old ddhhhh.
 bool isValidity(std::string_view g) {
-  return (g.size() == 9 && g[4] == '/' && codes::allDigits(g.substr(0, 4)) &&
-          codes::allDigits(g.substr(5))) ||
-         (g.size() == 6 && codes::allDigits(g));
+  if (g.size() == 9) return g[4] == '/' && isDayHour(g.substr(0, 4)) && isDayHour(g.substr(5));
+  return g.size() == 6 && isDayHour(g.substr(0, 4)) && codes::allDigits(g.substr(4)) &&
+         (g[4] - '0') * 10 + (g[5] - '0') <= 24;
 }
 
 }  // namespace

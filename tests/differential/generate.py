@@ -244,10 +244,38 @@ class Generator:
         return text
 
     def line(self):
-        if self.chance(0.01):  # anything at all
-            return "".join(self.r.choice(RANDOM_CHARS + "".join(NON_ASCII) + " ")
-                           for _ in range(self.r.randint(0, 60)))
-        return self.mutate(self.report())
+        while True:
+            if self.chance(0.01):  # anything at all
+                text = "".join(self.r.choice(RANDOM_CHARS + "".join(NON_ASCII) + " ")
+                               for _ in range(self.r.randint(0, 60)))
+            else:
+                text = self.mutate(self.report())
+            # A forecast is named as one, not read: it says nothing of the classic reading.
+            if not is_forecast(text):
+                return text
+
+
+def is_forecast(text):
+    """A forecast as the program tells one, written apart from it: TAF first, or a station, an
+    issue time ddhhmmZ and a validity period (ddhh/ddhh or ddhhhh, days 01-31, hours 00-24)."""
+    groups = text.split()
+    if not groups:
+        return False
+    if groups[0].upper() == "TAF":
+        return True
+    if len(groups) < 3 or len(groups[0]) != 4 or groups[0].upper() == "AUTO":
+        return False
+    time, validity = groups[1], groups[2]
+    if len(time) != 7 or time[6] not in "Zz" or not time[:6].isdigit() or not time[:6].isascii():
+        return False
+
+    def day_hour(s):
+        return (s.isascii() and s.isdigit() and 1 <= int(s[:2]) <= 31 and int(s[2:]) <= 24)
+
+    if len(validity) == 9 and validity[4] == "/":
+        return day_hour(validity[:4]) and day_hour(validity[5:])
+    return len(validity) == 6 and day_hour(validity[:4]) and validity[4:].isascii() and \
+        validity[4:].isdigit() and int(validity[4:]) <= 24
 
 
 CHUNK = 25000
