@@ -296,6 +296,8 @@ py::list translateMany(const py::list& reports, bool full, bool explain, unsigne
     for (std::size_t b = 0; b < count; ++b) {
       collect(blocks[b], full, explain, results.ptr(), spell + b * kBlockReports);
     }
+    // Ctrl-C stops a long call between two spells.
+    if (PyErr_CheckSignals() != 0) throw py::error_already_set();
   }
   return py::reinterpret_steal<py::list>(results.release());
 }
