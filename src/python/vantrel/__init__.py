@@ -21,6 +21,7 @@ can be given as they are read. Vantrel is for learning and curiosity, not for re
 
 import itertools
 import os
+from collections.abc import Iterable, Iterator
 
 from vantrel._vantrel import FORECAST_NOT_READ, NOT_VALID_METAR, Translation, __version__
 from vantrel import _vantrel
@@ -70,10 +71,9 @@ def _iterable(reports, name):
         raise TypeError(f"{name} takes an iterable of str, not a {type(reports).__name__}") from None
 
 
-def translate(report, reading="classic", lang="en", explain=False):
-    """translate(report: str, reading: str = "classic", lang: str = "en", explain: bool = False) -> Translation
-
-    Translates one METAR report into English lines.
+def translate(report: str, reading: str = "classic", lang: str = "en",
+              explain: bool = False) -> Translation:
+    """    Translates one METAR report into English lines.
 
     reading  "classic" (the usual METAR order) or "full" (every group by its form, remarks too).
     lang     "en"; no other language is available yet.
@@ -93,10 +93,9 @@ def translate(report, reading="classic", lang="en", explain=False):
     return _vantrel.translate_one(report, full, bool(explain))
 
 
-def translate_many(reports, reading="classic", lang="en", explain=False, jobs=None):
-    """translate_many(reports: Iterable[str], reading: str = "classic", lang: str = "en", explain: bool = False, jobs: int | None = None) -> list[Translation]
-
-    Translates every report of `reports` (any iterable of str) and returns their Translations, in
+def translate_many(reports: Iterable[str], reading: str = "classic", lang: str = "en",
+                   explain: bool = False, jobs: int | None = None) -> list[Translation]:
+    """    Translates every report of `reports` (any iterable of str) and returns their Translations, in
     the same order, as translate() would give them one by one.
 
     The reports are translated with the interpreter lock released, in `jobs` threads (None: one a
@@ -111,10 +110,10 @@ def translate_many(reports, reading="classic", lang="en", explain=False, jobs=No
     return _vantrel.translate_many(reports, full, bool(explain), jobs, 0)
 
 
-def translate_iter(reports, reading="classic", lang="en", explain=False, jobs=None, chunk=8192):
-    """translate_iter(reports: Iterable[str], reading: str = "classic", lang: str = "en", explain: bool = False, jobs: int | None = None, chunk: int = 8192) -> Iterator[Translation]
-
-    The generator form of translate_many(), for streams too long to hold: takes `chunk` reports
+def translate_iter(reports: Iterable[str], reading: str = "classic", lang: str = "en",
+                   explain: bool = False, jobs: int | None = None,
+                   chunk: int = 8192) -> Iterator[Translation]:
+    """    The generator form of translate_many(), for streams too long to hold: takes `chunk` reports
     at a time from `reports` (an open file gives its lines), translates them as translate_many()
     does, and yields their Translations in order.
 

@@ -8,6 +8,12 @@ import sys
 import vantrel
 
 
+def _threads(text):
+    if not text.isdigit() or int(text) < 1:
+        raise argparse.ArgumentTypeError(f"N must be a whole number, 1 or more, not {text!r}")
+    return int(text)
+
+
 def main(argv=None):
     parser = argparse.ArgumentParser(
         prog="python3 -m vantrel",
@@ -21,7 +27,7 @@ def main(argv=None):
                         help="one JSON object a report: report, lines, unread (or error)")
     parser.add_argument("--explain", action="store_true",
                         help="with --json: the groups of each sentence, and its decoded value")
-    parser.add_argument("-j", "--jobs", type=int, default=None, metavar="N",
+    parser.add_argument("-j", "--jobs", type=_threads, default=None, metavar="N",
                         help="translate in N threads (default: one a processor)")
     parser.add_argument("--version", action="version", version=f"vantrel {vantrel.__version__}")
     args = parser.parse_args(argv)
