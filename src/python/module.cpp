@@ -122,13 +122,14 @@ void translateBlocks(std::vector<Block>& blocks, std::size_t count, Reading read
   };
   std::vector<std::thread> helpers;
   const std::size_t wanted = std::min<std::size_t>(jobs, count);
+  helpers.reserve(wanted);
   for (std::size_t i = 1; i < wanted; ++i) {
     try {
       helpers.emplace_back([&work] {
         Translator translator;
         work(translator);
       });
-    } catch (const std::system_error&) {
+    } catch (...) {
       break;  // fewer threads: the ones there do the work
     }
   }
@@ -269,8 +270,9 @@ std::string_view reportOf(PyObject* object, std::size_t index) {
   return report;
 }
 
-// reports: a list of str; first: the index of its first report in the caller's input, for
-// messages.
+// reports: a list of str that no one else holds (the reports are read without the lock, so no
+// other thread may drop one meanwhile); first: the index of its first report in the caller's
+// input, for messages.
 py::list translateMany(const py::list& reports, bool full, bool explain, unsigned jobs,
                        std::size_t first) {
   const std::size_t size = reports.size();

@@ -105,8 +105,9 @@ def translate_many(reports: Iterable[str], reading: str = "classic", lang: str =
     full = _full(reading)
     _check_lang(lang)
     jobs = _jobs(jobs)
-    if not isinstance(reports, list):
-        reports = list(_iterable(reports, "translate_many"))
+    # A list of our own: the reports are read without the lock, while another thread could
+    # change the caller's list.
+    reports = list(_iterable(reports, "translate_many"))
     return _vantrel.translate_many(reports, full, bool(explain), jobs, 0)
 
 
