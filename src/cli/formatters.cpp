@@ -96,7 +96,8 @@ constexpr std::string_view kSeparator = ", ";
 // groups are at most the report's groups, each with its two quotes and its separator, which
 // makes at most three bytes for each byte of the report.
 // "groups": one object a piece, in report order.
-void writePieces(OutputSink& sink, const Translation& translation, JsonPieces pieces, bool plain) {
+[[gnu::cold, gnu::noinline]] void writePieces(OutputSink& sink, const Translation& translation,
+                                              JsonPieces pieces, bool plain) {
   TextBuffer& buffer = sink.buffer();
   buffer += ", \"groups\": [";
   bool first = true;
@@ -141,8 +142,8 @@ void writePieces(OutputSink& sink, const Translation& translation, JsonPieces pi
   buffer += ']';
 }
 
-void writePlainRecord(TextBuffer& buffer, std::string_view report, const Translation& translation,
-                      std::size_t linesSize) {
+[[gnu::hot]] void writePlainRecord(TextBuffer& buffer, std::string_view report,
+                                   const Translation& translation, std::size_t linesSize) {
   const std::size_t bound = kReportKey.size() + report.size() + 2 + kLinesKey.size() + linesSize +
                             4 * translation.size() + kUnreadKey.size() + 3 * report.size() + 2 +
                             kRecordEnd.size();

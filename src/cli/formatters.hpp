@@ -38,8 +38,9 @@ class TextFormatter {
 //   "text": "..."|null[, "value": {...}|null]}, ...] (value: the full reading)
 enum class JsonPieces { kNone, kGroups, kWithValues };
 struct JsonFormatter {
-  static void write(OutputSink& sink, std::string_view report, const Translation& translation,
-                    JsonPieces pieces = JsonPieces::kNone);
+  [[gnu::hot]] static void write(OutputSink& sink, std::string_view report,
+                                 const Translation& translation,
+                                 JsonPieces pieces = JsonPieces::kNone);
   static void writeRefused(OutputSink& sink, std::string_view report, std::string_view message);
   // A JSON string holds only valid UTF-8, so the record says where the report stands instead.
   static void writeUndecodable(OutputSink& sink, Origin origin, std::uint64_t number,

@@ -27,7 +27,7 @@ class LineReader {
 
   // The next line, without its line end; valid until the next call of next() or take().
   // Returns false at the end of the input or after a read error.
-  bool next(std::string_view& line);
+  [[gnu::hot]] bool next(std::string_view& line);
 
   // Moves the line last returned by next() into `owner` (without copying it when it sits in
   // the carry buffer). The view that next() gave is no longer valid afterwards.

@@ -44,7 +44,7 @@ class ReportWriter {
 
   // Checks, translates and writes one report. A refused report or one that is not valid UTF-8
   // is also named in the sink's messages and makes status() 1.
-  void write(Origin origin, std::uint64_t number, std::string_view report);
+  [[gnu::hot]] void write(Origin origin, std::uint64_t number, std::string_view report);
 
   // 0 when every report was translated, 1 when one was refused or was not valid UTF-8.
   [[nodiscard]] int status() const noexcept { return status_; }

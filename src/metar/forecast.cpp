@@ -7,14 +7,6 @@
 namespace vantrel {
 namespace {
 
-// The group that begins at or after `at`, and where the next search starts.
-std::string_view nextGroup(std::string_view s, std::size_t& at) {
-  while (at < s.size() && s[at] == ' ') ++at;
-  const std::size_t start = at;
-  while (at < s.size() && s[at] != ' ') ++at;
-  return s.substr(start, at - start);
-}
-
 bool isUpper(std::string_view group, std::string_view word) {
   if (group.size() != word.size()) return false;
   for (std::size_t i = 0; i < word.size(); ++i) {
@@ -45,21 +37,22 @@ bool isForecast(std::string_view report) noexcept {
   std::size_t at = 0;
   while (at < report.size() && report[at] == ' ') ++at;
   const std::string_view rest = report.substr(at);
-  // Most reports begin with METAR or SPECI: neither TAF nor a station, and nothing more is looked
-  // at when the first group is not three or four characters.
-  if (rest.size() < 4 || (rest[3] != ' ' && (rest.size() < 5 || rest[4] != ' '))) {
-    return rest.size() == 3 && isUpper(rest, "TAF");
+  // TAF and a space, or TAF alone.
+  if (rest.size() >= 3 && isUpper(rest.substr(0, 3), "TAF") &&
+      (rest.size() == 3 || rest[3] == ' ')) {
+    return true;
   }
-  if (rest[3] == ' ') return isUpper(rest.substr(0, 3), "TAF");
-  // CCCC ddhhmmZ and a validity.
-  at = 4;
-  if (isUpper(rest.substr(0, 4), "AUTO")) return false;
-  const std::string_view time = nextGroup(rest, at);
-  if (time.size() != 7 || (time[6] != 'Z' && time[6] != 'z') ||
-      !codes::allDigits(time.substr(0, 6))) {
+  // CCCC ddhhmmZ ddhh/ddhh or CCCC ddhhmmZ ddhhhh, each group one space apart: most reports are
+  // told apart at the first look, a METAR or SPECI at the fifth byte, a report by the seventeenth.
+  constexpr std::size_t kTime = 5, kValidity = 13;
+  if (rest.size() < kValidity + 6 || rest[4] != ' ' || rest[kValidity - 1] != ' ' ||
+      (rest[kValidity - 2] != 'Z' && rest[kValidity - 2] != 'z') ||
+      !codes::allDigits(rest.substr(kTime, 6)) || isUpper(rest.substr(0, 4), "AUTO")) {
     return false;
   }
-  return isValidity(nextGroup(rest, at));
+  std::size_t end = kValidity;
+  while (end < rest.size() && rest[end] != ' ') ++end;
+  return isValidity(rest.substr(kValidity, end - kValidity));
 }
 
 }  // namespace vantrel

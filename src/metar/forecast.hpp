@@ -13,6 +13,6 @@ inline constexpr std::string_view kForecastNotRead =
 // True when `report` is a forecast: its first group is TAF (any case), or it has no type word and
 // its issue time (ddhhmmZ) after the station is followed by a validity period (ddhh/ddhh, or the
 // old ddhhhh; days 01 to 31, hours 00 to 24).
-bool isForecast(std::string_view report) noexcept;
+[[gnu::hot]] bool isForecast(std::string_view report) noexcept;
 
 }  // namespace vantrel

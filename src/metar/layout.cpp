@@ -4,7 +4,7 @@ namespace vantrel {
 
 void writeClosingLines(Writer& writer, const ClosingLines& lines) {
   auto writeIfAny = [&writer](const LineText* line) {
-    if (line != nullptr && !line->empty()) writer.write(*line);
+    if (line != nullptr && !line->empty()) writer.writeLine(*line);
   };
   writeIfAny(lines.time);
   writeIfAny(lines.wind);
@@ -13,7 +13,7 @@ void writeClosingLines(Writer& writer, const ClosingLines& lines) {
   if (lines.skyBeforeWeather) writeIfAny(lines.sky);
   if (lines.weatherFound) {
     if (lines.weather != nullptr) {
-      writer.write(*lines.weather);
+      writer.writeLine(*lines.weather);
     } else {
       writer.write("");
     }

@@ -100,7 +100,7 @@ struct TextScan {
   bool needsJsonEscape = false;  // a control byte, '"' or '\\'
   bool lineBreak = false;        // '\n' or '\r'
 };
-TextScan scanText(std::string_view text) noexcept;
+[[gnu::hot]] TextScan scanText(std::string_view text) noexcept;
 
 // A bit for each of the 64 bytes at `p` that is a space (bit i for byte i); bytes at or past
 // `end` count as spaces.

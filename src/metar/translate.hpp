@@ -38,8 +38,9 @@ class Translator {
   // inside a group ("\n" or "\r") is copied into a sentence as U+FFFD, so that every output line
   // stays one line. Bytes that are not valid UTF-8 do no harm: a character then starts at the
   // first byte of a group and at every byte that is not a continuation byte (10xxxxxx).
-  const Translation& translate(std::string_view report, Reading reading = Reading::kClassic,
-                               Explain explain = Explain::kNo);
+  [[gnu::hot]] const Translation& translate(std::string_view report,
+                                            Reading reading = Reading::kClassic,
+                                            Explain explain = Explain::kNo);
 
  private:
   struct Readers;

@@ -103,7 +103,8 @@ class Writer {
  public:
   // Starts a translation of `report`, which `scan` describes, into `out`; explaining, it also
   // keeps each sentence with its groups (Translation::pieces).
-  void begin(std::string_view report, const TextScan& scan, Translation& out, bool explain = false);
+  [[gnu::hot]] void begin(std::string_view report, const TextScan& scan, Translation& out,
+                          bool explain = false);
   bool explaining() const noexcept { return explain_; }
   // Ends the translation: explaining, the pieces in report order, the unread groups among them.
   void end();

@@ -136,47 +136,21 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
   TrendKind lastKind = TrendKind::kBecoming;
   bool weatherFound = false;
   while (i < groups_.size() && !isRemarks(groups_[i])) {
-    const Group& keyword = groups_[i];
-    TrendKind kind = TrendKind::kTemporary;
-    LineText& heading = heading_;
-    heading.clear();
-    bool probabilityTempo = false;
-    if (keyword.upperIs("BECMG")) {
-      kind = TrendKind::kBecoming;
-      heading.add(keyword) += words::kBecomingHeading;
-    } else if (keyword.upperIs("TEMPO")) {
-      heading.add(keyword) += words::kTemporaryHeading;
-    } else if (keyword.upperIs("INTER")) {
-      heading.add(keyword) += words::kIntermittentHeading;
-    } else if (isFromTime(keyword)) {
-      words::appendFromHeading(heading.add(keyword), keyword.bytes().substr(2, 2),
-                               keyword.bytes().substr(4, 2));
-    } else if (keyword.upperIs("PROB30") || keyword.upperIs("PROB40")) {
-      const bool temporary = i + 1 < groups_.size() && groups_[i + 1].upperIs("TEMPO");
-      words::appendProbabilityHeading(heading.add(keyword), keyword.slice(5, 2), temporary);
-      if (temporary) heading.credit(groups_[++i].bytes());
-      probabilityTempo = temporary;
-    } else {
-      notRead(keyword);
-      ++i;
-      continue;
-    }
-    if (explain_) [[unlikely]]
-      explainHeading(heading, keyword, probabilityTempo);
-    ++i;
+    const std::optional<TrendKind> kind = readHeading(i);
+    if (!kind) continue;
     if (sectionWritten) {
       writeClosingLines(writer, closingLinesOf(&section_, lastKind == TrendKind::kBecoming, nosig_,
                                                section_.weatherFound && !section_.weather.empty()));
       nosig_.clear();
     }
     writer.write("");
-    writer.writeLine(heading);
+    writer.writeLine(heading_);
     section_.clear();
-    becoming_ = kind == TrendKind::kBecoming;
+    becoming_ = *kind == TrendKind::kBecoming;
     readSection(i, Section::kTrend);
     weatherFound = section_.weatherFound;
     sectionWritten = true;
-    lastKind = kind;
+    lastKind = *kind;
   }
   // The body's weather is written already; a section's, only when it says something.
   writeClosingLines(
@@ -185,40 +159,73 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
 
   // Supplementary groups of the trend sections, the remarks, and what could not be read.
   if (!supplementary_.empty()) writer.writeLine(supplementary_);
-  if (i < groups_.size()) {
-    remarks_.clear();
-    remarks_.add(groups_[i]) += words::kRemarks;
-    if (explain_) [[unlikely]]
-      explainMarker(remarks_, "remarks");
-    ++i;
-    const std::span<const Group> all(groups_);
-    while (i < groups_.size()) {
-      const std::size_t before = remarks_.text().size();
-      const std::size_t n = readRemark(all, i, remarks_.text());
-      if (n == 0 && groups_[i].upperIs("NIL") && i + 1 == groups_.size() &&
-          remarks_.text().size() == words::kRemarks.size()) {
-        remarks_.add(groups_[i++]) += words::kNoRemarks;  // RMK NIL: no remarks
-        if (explain_) [[unlikely]]
-          explainMarker(remarks_, "no_remarks");
-        continue;
-      }
-      if (n == 0) {
-        remarks_.text().truncate(before);
-        notRead(groups_[i]);
-        ++i;
-        continue;
-      }
-      // The sentence is written: it began where the text stood before it.
-      remarks_.begin(groups_[i].bytes(), before);
-      if (explain_) [[unlikely]]
-        explainRemark(remarks_, all, i);
-      ++i;
-      for (std::size_t k = 1; k < n && i < groups_.size(); ++k)
-        remarks_.credit(groups_[i++].bytes());
-    }
-    writer.writeLine(remarks_);
-  }
+  if (i < groups_.size()) readRemarks(i, writer);
   writeNotTranslated(writer);
+}
+
+std::optional<FullReader::TrendKind> FullReader::readHeading(std::size_t& i) {
+  const Group& keyword = groups_[i];
+  TrendKind kind = TrendKind::kTemporary;
+  LineText& heading = heading_;
+  heading.clear();
+  bool probabilityTempo = false;
+  if (keyword.upperIs("BECMG")) {
+    kind = TrendKind::kBecoming;
+    heading.add(keyword) += words::kBecomingHeading;
+  } else if (keyword.upperIs("TEMPO")) {
+    heading.add(keyword) += words::kTemporaryHeading;
+  } else if (keyword.upperIs("INTER")) {
+    heading.add(keyword) += words::kIntermittentHeading;
+  } else if (isFromTime(keyword)) {
+    words::appendFromHeading(heading.add(keyword), keyword.bytes().substr(2, 2),
+                             keyword.bytes().substr(4, 2));
+  } else if (keyword.upperIs("PROB30") || keyword.upperIs("PROB40")) {
+    const bool temporary = i + 1 < groups_.size() && groups_[i + 1].upperIs("TEMPO");
+    words::appendProbabilityHeading(heading.add(keyword), keyword.slice(5, 2), temporary);
+    if (temporary) heading.credit(groups_[++i].bytes());
+    probabilityTempo = temporary;
+  } else {
+    notRead(keyword);
+    ++i;
+    return std::nullopt;
+  }
+  if (explain_) [[unlikely]]
+    explainHeading(heading, keyword, probabilityTempo);
+  ++i;
+  return kind;
+}
+
+void FullReader::readRemarks(std::size_t& i, Writer& writer) {
+  remarks_.clear();
+  remarks_.add(groups_[i]) += words::kRemarks;
+  if (explain_) [[unlikely]]
+    explainMarker(remarks_, "remarks");
+  ++i;
+  const std::span<const Group> all(groups_);
+  while (i < groups_.size()) {
+    const std::size_t before = remarks_.text().size();
+    const std::size_t n = readRemark(all, i, remarks_.text());
+    if (n == 0 && groups_[i].upperIs("NIL") && i + 1 == groups_.size() &&
+        remarks_.text().size() == words::kRemarks.size()) {
+      remarks_.add(groups_[i++]) += words::kNoRemarks;  // RMK NIL: no remarks
+      if (explain_) [[unlikely]]
+        explainMarker(remarks_, "no_remarks");
+      continue;
+    }
+    if (n == 0) {
+      remarks_.text().truncate(before);
+      notRead(groups_[i]);
+      ++i;
+      continue;
+    }
+    // The sentence is written: it began where the text stood before it.
+    remarks_.begin(groups_[i].bytes(), before);
+    if (explain_) [[unlikely]]
+      explainRemark(remarks_, all, i);
+    ++i;
+    for (std::size_t k = 1; k < n && i < groups_.size(); ++k) remarks_.credit(groups_[i++].bytes());
+  }
+  writer.writeLine(remarks_);
 }
 
 void FullReader::writeNotTranslated(Writer& writer) {

@@ -1,6 +1,7 @@
 #pragma once
 // The full reading: every group recognised by its form wherever it stands in its section.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,7 +24,12 @@ class FullReader {
   [[gnu::hot]] void readSection(std::size_t& i, Section section);
   void notRead(const Group& g);
   // The last line, naming the groups not read, when there are any.
-  void writeNotTranslated(Writer& writer);
+  // The heading of a trend section at groups_[i] onto heading_, and its kind; none (and the
+  // group named as not read) for a group that is no section keyword. Moves i past it.
+  [[gnu::noinline]] std::optional<TrendKind> readHeading(std::size_t& i);
+  // RMK at groups_[i] and every remark after it, as one line.
+  [[gnu::noinline]] void readRemarks(std::size_t& i, Writer& writer);
+  [[gnu::noinline]] void writeNotTranslated(Writer& writer);
 
   // Kept between reports so that their storage is reused.
   std::vector<Group> groups_;
