@@ -7,15 +7,6 @@
 namespace vantrel {
 namespace {
 
-bool isUpper(std::string_view group, std::string_view word) {
-  if (group.size() != word.size()) return false;
-  for (std::size_t i = 0; i < word.size(); ++i) {
-    const char c = group[i];
-    if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != word[i]) return false;
-  }
-  return true;
-}
-
 // ddhh: a day 01 to 31 and an hour 00 to 24.
 bool isDayHour(std::string_view s) {
   if (s.size() != 4 || !codes::allDigits(s)) return false;
@@ -38,7 +29,7 @@ bool isForecast(std::string_view report) noexcept {
   while (at < report.size() && report[at] == ' ') ++at;
   const std::string_view rest = report.substr(at);
   // TAF and a space, or TAF alone.
-  if (rest.size() >= 3 && isUpper(rest.substr(0, 3), "TAF") &&
+  if (rest.size() >= 3 && codes::is(rest.substr(0, 3), "TAF") &&
       (rest.size() == 3 || rest[3] == ' ')) {
     return true;
   }
@@ -47,7 +38,7 @@ bool isForecast(std::string_view report) noexcept {
   constexpr std::size_t kTime = 5, kValidity = 13;
   if (rest.size() < kValidity + 6 || rest[4] != ' ' || rest[kValidity - 1] != ' ' ||
       (rest[kValidity - 2] != 'Z' && rest[kValidity - 2] != 'z') ||
-      !codes::allDigits(rest.substr(kTime, 6)) || isUpper(rest.substr(0, 4), "AUTO")) {
+      !codes::allDigits(rest.substr(kTime, 6)) || codes::is(rest.substr(0, 4), "AUTO")) {
     return false;
   }
   std::size_t end = kValidity;

@@ -124,28 +124,26 @@ constexpr std::array<RemarkReader, 40> kReaders{{
 // clang-format on
 
 // The table tried in its order, as direct calls: a call through the table's pointers is a jump the
-// processor seldom foresees.
-template <std::size_t... I>
-std::size_t readIn(Groups gs, const Context& context, TextBuffer& out, Initials initial,
+// processor seldom foresees. Into a TextBuffer each reader writes its sentence, into a Decoded its
+// decoded value.
+template <class Out, std::size_t... I>
+std::size_t readIn(Groups gs, const Context& context, Out& out, Initials initial,
                    std::index_sequence<I...>) {
+  const auto tryReader = [&](const RemarkReader& reader) {
+    if constexpr (std::is_same_v<Out, Decoded>) {
+      return reader.describe(gs, context, out);
+    } else {
+      return reader.read(gs, context, out);
+    }
+  };
   std::size_t n = 0;
-  (void)((((kReaders[I].first & initial) != 0) && (n = kReaders[I].read(gs, context, out)) != 0) ||
-         ...);
-  return n;
-}
-template <std::size_t... I>
-std::size_t describeIn(Groups gs, const Context& context, Decoded& out, Initials initial,
-                       std::index_sequence<I...>) {
-  std::size_t n = 0;
-  (void)((((kReaders[I].first & initial) != 0) &&
-          (n = kReaders[I].describe(gs, context, out)) != 0) ||
-         ...);
+  (void)((((kReaders[I].first & initial) != 0) && (n = tryReader(kReaders[I])) != 0) || ...);
   return n;
 }
 
-}  // namespace
-
-std::size_t readRemark(std::span<const Group> groups, std::size_t first, TextBuffer& out) {
+// The remark that begins at groups[first], read into `out`; how many groups it took.
+template <class Out>
+std::size_t readFirst(std::span<const Group> groups, std::size_t first, Out& out) {
   if (first >= groups.size()) return 0;
   const Groups gs = groups.subspan(first);
   const Context context{groups.first(first)};
@@ -154,14 +152,15 @@ std::size_t readRemark(std::span<const Group> groups, std::size_t first, TextBuf
   return readIn(gs, context, out, initialOf(s[0]), std::make_index_sequence<kReaders.size()>());
 }
 
+}  // namespace
+
+std::size_t readRemark(std::span<const Group> groups, std::size_t first, TextBuffer& out) {
+  return readFirst(groups, first, out);
+}
+
 std::size_t describeRemark(std::span<const Group> groups, std::size_t first, Decoded& out) {
   out.clear();
-  if (first >= groups.size()) return 0;
-  const Groups gs = groups.subspan(first);
-  const Context context{groups.first(first)};
-  const std::string_view s = gs[0].bytes();
-  if (s.empty()) return 0;
-  return describeIn(gs, context, out, initialOf(s[0]), std::make_index_sequence<kReaders.size()>());
+  return readFirst(groups, first, out);
 }
 
 }  // namespace vantrel::full
