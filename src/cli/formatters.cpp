@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/gloss.hpp"
-#include "cli/json.hpp"
+#include "metar/json_text.hpp"
 #include "metar/text_buffer.hpp"
 
 namespace vantrel::cli {
@@ -101,7 +101,6 @@ constexpr std::string_view kSeparator = ", ";
   TextBuffer& buffer = sink.buffer();
   buffer += ", \"groups\": [";
   bool first = true;
-  std::string value;
   for (const Translation::Piece& piece : translation.pieces()) {
     buffer += first ? "{\"groups\": " : ", {\"groups\": ";
     first = false;
@@ -131,9 +130,7 @@ constexpr std::string_view kSeparator = ", ";
       if (piece.value.empty()) {
         buffer += "null";
       } else {
-        value.clear();
-        appendJson(value, piece.value);
-        buffer += value;
+        appendJson(buffer, piece.value);
       }
     }
     buffer += '}';

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "metar/json_text.hpp"
+
 namespace vantrel {
 namespace {
 
@@ -16,25 +18,6 @@ std::string jsonNumber(std::string_view n) {
   if (!n.empty() && n.front() == '.') out += '0';
   out += n;
   return out;
-}
-
-void appendString(std::string& out, std::string_view s) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  out += '"';
-  for (const char c : s) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20) {
-      out += "\\u00";
-      out += kHex[u >> 4U];
-      out += kHex[u & 0xFU];
-    } else {
-      out += c;
-    }
-  }
-  out += '"';
 }
 
 }  // namespace
@@ -56,12 +39,12 @@ Decoded& Decoded::text(std::string_view name, std::string_view t) {
   return *this;
 }
 
-void appendJson(std::string& out, const Decoded& decoded) {
+void appendJson(TextBuffer& out, const Decoded& decoded) {
   out += "{\"kind\": ";
-  appendString(out, decoded.kind);
+  appendJsonString(out, decoded.kind);
   for (const Field& f : decoded.fields) {
     out += ", ";
-    appendString(out, f.name);
+    appendJsonString(out, f.name);
     out += ": ";
     switch (f.type) {
       case Field::Type::kNull:
@@ -72,7 +55,7 @@ void appendJson(std::string& out, const Decoded& decoded) {
         out += f.value;
         break;
       case Field::Type::kText:
-        appendString(out, f.value);
+        appendJsonString(out, f.value);
         break;
     }
   }

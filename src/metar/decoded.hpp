@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "metar/text_buffer.hpp"
+
 namespace vantrel {
 
 struct Field {
@@ -47,6 +49,6 @@ struct Decoded {
 };
 
 // The value as a JSON object: {"kind": "wind", "direction": 310, ...}.
-void appendJson(std::string& out, const Decoded& decoded);
+void appendJson(TextBuffer& out, const Decoded& decoded);
 
 }  // namespace vantrel

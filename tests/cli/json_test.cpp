@@ -1,9 +1,9 @@
-#include "cli/json.hpp"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
+
+#include "metar/json_text.hpp"
 
 namespace vantrel::cli {
 namespace {

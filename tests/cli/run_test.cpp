@@ -12,7 +12,7 @@
 
 #include "cli/cli.hpp"
 #include "cli/command_line.hpp"
-#include "cli/json.hpp"
+#include "metar/json_text.hpp"
 #include "metar/translate.hpp"
 #include "support/files.hpp"
 #include "support/json_reader.hpp"

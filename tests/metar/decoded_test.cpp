@@ -114,9 +114,9 @@ TEST(Decoded, EveryRowGivesItsValue) {
       taken = describeInSection(groups, at, section == "body" ? Section::kBody : Section::kTrend,
                                 decoded);
     }
-    std::string json;
+    TextBuffer json;
     if (!decoded.empty()) appendJson(json, decoded);
-    EXPECT_EQ(json, columns[2]);
+    EXPECT_EQ(json.view(), columns[2]);
     if (!columns[2].empty()) {
       // The row lists the value's groups and no more, and its JSON is a JSON object.
       EXPECT_EQ(taken, end - at);

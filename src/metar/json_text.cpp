@@ -1,4 +1,4 @@
-#include "cli/json.hpp"
+#include "metar/json_text.hpp"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace vantrel::cli {
+namespace vantrel {
 namespace {
 
 // For each byte: 0 when it is copied as it is, else the letter of its short escape, or 'u' for
@@ -82,4 +82,4 @@ void appendJsonString(TextBuffer& out, std::string_view text) {
   out += '"';
 }
 
-}  // namespace vantrel::cli
+}  // namespace vantrel

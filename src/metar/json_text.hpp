@@ -1,12 +1,12 @@
 #pragma once
-// JSON string escaping for the --json output (RFC 8259).
+// JSON string escaping (RFC 8259): the command line's --json output and the decoded values.
 
 #include <string>
 #include <string_view>
 
 #include "metar/text_buffer.hpp"
 
-namespace vantrel::cli {
+namespace vantrel {
 
 // Appends `text` escaped for the inside of a JSON string, without the quotes. The quote and
 // the backslash are escaped, control characters U+0000..U+001F become \n \r \t \b \f or \u00xx
@@ -17,4 +17,4 @@ void appendJsonEscaped(TextBuffer& out, std::string_view text);
 // Appends `text` as a whole JSON string: opening quote, escaped text, closing quote.
 void appendJsonString(TextBuffer& out, std::string_view text);
 
-}  // namespace vantrel::cli
+}  // namespace vantrel
