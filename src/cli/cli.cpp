@@ -242,7 +242,9 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
 
   const WriterSettings writerSettings = {command.json ? OutputFormat::kJson : OutputFormat::kText,
                                          command.full ? Reading::kFull : Reading::kClassic,
-                                         settings.flushEveryReport, command.explain,
+                                         command.french ? Language::kFrench : Language::kEnglish,
+                                         settings.flushEveryReport,
+                                         command.explain,
                                          settings.glossWidth};
   OutputSink sink(out, err, settings.writeBlockSize);
   if (command.reports.empty()) {

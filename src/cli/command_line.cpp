@@ -10,14 +10,15 @@
 namespace vantrel::cli {
 
 const std::string_view kUsageText =
-    "Usage: vantrel-translate [--json] [--full] [--explain] [-j N] [REPORT]...\n"
+    "Usage: vantrel-translate [--json] [--full] [--lang=LANG] [--explain] [-j N] [REPORT]...\n"
     "  or:  vantrel-translate --stats [--full] [FILE]...\n"
     "Try 'vantrel-translate --help' for more information.\n";
 
 const std::string_view kHelpText =
-    R"help(Usage: vantrel-translate [--json] [--full] [--explain] [-j N] [REPORT]...
+    R"help(Usage: vantrel-translate [--json] [--full] [--lang=LANG] [--explain] [-j N] [REPORT]...
   or:  vantrel-translate --stats [--full] [FILE]...
-Translate METAR aviation weather reports into plain English, line by line.
+Translate METAR aviation weather reports into plain English (or French), line
+by line.
 
 Each REPORT argument is one report: quote it so that the shell keeps it in one
 piece and keeps its spaces. With no REPORT, reports are read from standard
@@ -49,6 +50,10 @@ without the header: the report stands just above its lines.
              groups and the common remarks, and a last line naming what could
              not be read; without it, the classic reading: each group looked
              for at its usual place in the usual order
+  --lang=LANG
+             the language of the sentences: "en", English, the default, or
+             "fr", French; both readings read the same groups in either.
+             The remarks, the JSON keys and the messages stay in English
   --explain  instead of a report's lines, a gloss: one row for each sentence,
              in report order, its group or groups on the left and the
              sentence on the right; a group that gave no text reads
@@ -115,9 +120,9 @@ struct LongOption {
 };
 
 // In the order a list of candidates names them.
-constexpr LongOption kLongOptions[] = {{"json", false},   {"full", false}, {"explain", false},
-                                       {"stats", false},  {"jobs", true},  {"help", false},
-                                       {"version", false}};
+constexpr LongOption kLongOptions[] = {{"json", false},    {"full", false},   {"lang", true},
+                                       {"explain", false}, {"stats", false},  {"jobs", true},
+                                       {"help", false},    {"version", false}};
 
 CommandLine usageError(std::string message) {
   CommandLine line;
@@ -196,6 +201,15 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
       line.json = true;
     } else if (name == "full") {
       line.full = true;
+    } else if (name == "lang") {
+      if (!hasValue) {
+        if (i + 1 == args.size()) return usageError("option '--lang' requires an argument");
+        value = args[++i];
+      }
+      if (value != "en" && value != "fr") {
+        return usageError("invalid language '" + std::string(value) + "' (en or fr)");
+      }
+      line.french = value == "fr";
     } else if (name == "explain") {
       line.explain = true;
     } else if (name == "stats") {

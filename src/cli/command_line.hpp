@@ -26,6 +26,8 @@ struct CommandLine {
   bool json = false;
   // --full: the full reading instead of the classic one.
   bool full = false;
+  // --lang=fr: the sentences in French; --lang=en, the default, in English.
+  bool french = false;
   // --explain: each sentence with the group or groups it came from.
   bool explain = false;
   // -j N / --jobs=N: threads translating standard input; 0 when not given.

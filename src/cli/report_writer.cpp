@@ -15,8 +15,9 @@ void ReportWriter::write(Origin origin, std::uint64_t number, std::string_view r
   const bool json = settings_.format == OutputFormat::kJson;
   // The translator checks the report's UTF-8 in the same pass as everything else it looks at; a
   // translation of bytes that are not UTF-8 is harmless and thrown away.
-  const Translation& translation = translator_.translate(
-      report, settings_.reading, settings_.explain ? Explain::kYes : Explain::kNo);
+  const Translation& translation =
+      translator_.translate(report, settings_.reading,
+                            settings_.explain ? Explain::kYes : Explain::kNo, settings_.language);
   if (const std::size_t invalidAt = translation.reportScan().invalidUtf8At;
       invalidAt != report.size()) {
     const std::string message = "invalid UTF-8 at byte " + std::to_string(invalidAt + 1);

@@ -18,6 +18,7 @@ enum class OutputFormat { kText, kJson };
 struct WriterSettings {
   OutputFormat format = OutputFormat::kText;
   Reading reading = Reading::kClassic;
+  Language language = Language::kEnglish;
   // Push every report's output out at once (for a terminal), instead of in large blocks.
   bool flushEveryReport = false;
   // Each sentence with its groups (and in the full reading its decoded value).

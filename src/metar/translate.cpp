@@ -2,6 +2,7 @@
 
 #include "metar/full/reader.hpp"
 #include "metar/positional/reader.hpp"
+#include "metar/wording.hpp"
 #include "metar/writer.hpp"
 
 namespace vantrel {
@@ -16,26 +17,36 @@ struct Translator::Readers {
 Translator::Translator() : readers_(std::make_unique<Readers>()) {}
 Translator::~Translator() = default;
 
-const Translation& Translator::translate(std::string_view report, Reading reading,
-                                         Explain explain) {
+const Translation& Translator::translate(std::string_view report, Reading reading, Explain explain,
+                                         Language language) {
   Readers& r = *readers_;
   const TextScan scan = scanText(report);
   r.writer.begin(report, scan, r.out, explain == Explain::kYes);
+  const bool french = language == Language::kFrench;
   switch (reading) {
     case Reading::kClassic:
-      r.positional.read(report, scan.ascii, r.writer);
+      if (french) [[unlikely]] {
+        r.positional.read<FrenchWording>(report, scan.ascii, r.writer);
+      } else {
+        r.positional.read<EnglishWording>(report, scan.ascii, r.writer);
+      }
       break;
     case Reading::kFull:
-      r.full.read(report, scan.ascii, r.writer);
+      if (french) [[unlikely]] {
+        r.full.read<FrenchWording>(report, scan.ascii, r.writer);
+      } else {
+        r.full.read<EnglishWording>(report, scan.ascii, r.writer);
+      }
       break;
   }
   r.writer.end();
   return r.out;
 }
 
-Translation translate(std::string_view report, Reading reading, Explain explain) {
+Translation translate(std::string_view report, Reading reading, Explain explain,
+                      Language language) {
   Translator translator;
-  return translator.translate(report, reading, explain);
+  return translator.translate(report, reading, explain, language);
 }
 
 }  // namespace vantrel

@@ -1,6 +1,6 @@
 #pragma once
-// Public interface of the translation library: one METAR report in, English lines out, and the
-// groups of the report that gave no text.
+// Public interface of the translation library: one METAR report in, lines in English or in
+// French out, and the groups of the report that gave no text.
 
 #include <memory>
 #include <string_view>
@@ -11,6 +11,7 @@ namespace vantrel {
 
 // The one message a reader ever gets: a report that cannot be read at all.
 inline constexpr std::string_view kNotValidMetar = "It is not a valid METAR.";
+inline constexpr std::string_view kNotValidMetarFr = "Ce n'est pas un METAR valide.";
 
 // How a report is read.
 //   kClassic: positional, in the usual METAR order, each step at the place the step before left
@@ -18,6 +19,15 @@ inline constexpr std::string_view kNotValidMetar = "It is not a valid METAR.";
 //   kFull:    every group recognised by its form wherever it stands in its section (body, trend
 //             sections, remarks), with the supplementary groups and the common remarks.
 enum class Reading { kClassic, kFull };
+
+// The language of the sentences. Both readings read the same groups in every language: the
+// unread groups are the same, only the words differ. Remarks are read in English in both.
+enum class Language { kEnglish, kFrench };
+
+// The message for a report that cannot be read at all, in `language`.
+constexpr std::string_view notValidMetar(Language language) {
+  return language == Language::kFrench ? kNotValidMetarFr : kNotValidMetar;
+}
 
 // Whether a translation also gives its pieces (Translation::pieces): which group or groups gave
 // each sentence, and in the full reading each sentence's decoded value. Without it, nothing of
@@ -40,7 +50,8 @@ class Translator {
   // first byte of a group and at every byte that is not a continuation byte (10xxxxxx).
   [[gnu::hot]] const Translation& translate(std::string_view report,
                                             Reading reading = Reading::kClassic,
-                                            Explain explain = Explain::kNo);
+                                            Explain explain = Explain::kNo,
+                                            Language language = Language::kEnglish);
 
  private:
   struct Readers;
@@ -49,6 +60,6 @@ class Translator {
 
 // One-shot form of Translator::translate.
 Translation translate(std::string_view report, Reading reading = Reading::kClassic,
-                      Explain explain = Explain::kNo);
+                      Explain explain = Explain::kNo, Language language = Language::kEnglish);
 
 }  // namespace vantrel

@@ -25,6 +25,7 @@
 #include "metar/full/groups.hpp"
 #include "metar/full/recognisers.hpp"
 #include "metar/full/remarks.hpp"
+#include "metar/wording.hpp"
 #include "support/files.hpp"
 #include "support/json_reader.hpp"
 #include "support/lines.hpp"
@@ -39,7 +40,7 @@ std::size_t describeInSection(const std::vector<Group>& groups, std::size_t at, 
   full::SectionText text;
   LineText supplementary;
   for (std::size_t i = 0; i < at;) {
-    const std::size_t n = full::readGroup(groups, i, section, text, supplementary);
+    const std::size_t n = full::readGroup<EnglishWording>(groups, i, section, text, supplementary);
     i += n == 0 ? 1 : n;
   }
   out.clear();
@@ -58,7 +59,7 @@ std::size_t describeInSection(const std::vector<Group>& groups, std::size_t at, 
   // Read as the section reads it (which may refuse a group out of its place), then described.
   full::SectionText copy = text;
   LineText ignored;
-  const std::size_t read = full::readGroup(groups, at, section, copy, ignored);
+  const std::size_t read = full::readGroup<EnglishWording>(groups, at, section, copy, ignored);
   if (read == 0) return 0;
   const std::optional<full::Upper> u = full::upper(groups[at]);
   values::GroupValue value;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "metar/full/groups.hpp"
+#include "metar/wording.hpp"
 #include "support/files.hpp"
 #include "support/json_reader.hpp"
 #include "support/lines.hpp"
@@ -36,7 +37,8 @@ TEST(Recognisers, EveryRowGivesItsTextAndTakesItsGroups) {
     full::SectionText text;
     LineText supplementary;
     const Section section = columns[1] == "trend" ? Section::kTrend : Section::kBody;
-    const std::size_t taken = full::readGroup(groups, 0, section, text, supplementary);
+    const std::size_t taken =
+        full::readGroup<EnglishWording>(groups, 0, section, text, supplementary);
     std::string written;
     for (const LineText* line : {&text.time, &text.wind, &text.visibility, &text.weather, &text.sky,
                                  &text.temperature, &supplementary}) {

@@ -4,12 +4,13 @@
 #include <variant>
 
 #include "metar/describe.hpp"
-#include "metar/vocabulary.hpp"
+#include "metar/wording.hpp"
 
 namespace vantrel::full {
 namespace {
 
 // Where each value goes, worded, and what the section learns from it.
+template <class W>
 struct Placer {
   Section section;
   SectionText& text;
@@ -28,61 +29,57 @@ struct Placer {
   }
 
   void operator()(const values::Wind& v) const {
-    words::appendWind(on(text.wind), v, section);
+    W::appendWind(on(text.wind), v, section);
     text.facts.windFound = true;
   }
   void operator()(const values::WindVariation& v) const {
-    words::appendWindVariation(on(text.wind), v, section);
+    W::appendWindVariation(on(text.wind), v, section);
   }
   void operator()(const values::Visibility& v) const {
     SectionFacts& facts = text.facts;
     if (v.kind == values::Visibility::Kind::kCavok) {
       // On the sky line of the body, on the visibility line of a trend section.
-      words::appendVisibility(on(section == Section::kBody ? text.sky : text.visibility), v);
+      W::appendVisibility(on(section == Section::kBody ? text.sky : text.visibility), v);
     } else {
-      words::appendVisibility(on(text.visibility), v);
+      W::appendVisibility(on(text.visibility), v);
     }
     if (v.kind == values::Visibility::Kind::kMetres) facts.visibilityMetres = v.metres;
     facts.visibilityFound = true;
     facts.visibilityEnd = end;
   }
   void operator()(const values::RunwayRange& v) const {
-    words::appendRunwayRange(on(text.visibility), v);
+    W::appendRunwayRange(on(text.visibility), v);
   }
   void operator()(const values::PresentWeather& v) const {
-    words::appendPresentWeather(on(text.weather), v);
+    W::appendPresentWeather(on(text.weather), v);
     text.weatherFound = text.facts.weatherFound = true;
   }
   void operator()(const values::Cloud& v) const {
-    words::appendCloud(on(text.sky), v);
+    W::appendCloud(on(text.sky), v);
     if (v.kind == values::Cloud::Kind::kLayer) text.facts.cloudFound = true;
   }
-  void operator()(const values::Directions& v) const { words::appendDirections(on(text.sky), v); }
+  void operator()(const values::Directions& v) const { W::appendDirections(on(text.sky), v); }
   void operator()(const values::Temperature& v) const {
-    words::appendTemperature(on(text.temperature), v);
+    W::appendTemperature(on(text.temperature), v);
     text.facts.temperatureFound = true;
   }
-  void operator()(const values::Pressure& v) const {
-    words::appendPressure(on(text.temperature), v);
-  }
+  void operator()(const values::Pressure& v) const { W::appendPressure(on(text.temperature), v); }
   void operator()(const values::RecentWeather& v) const {
-    words::appendRecentWeather(on(supplementary), v);
+    W::appendRecentWeather(on(supplementary), v);
   }
-  void operator()(const values::WindShear& v) const {
-    words::appendWindShear(on(supplementary), v);
-  }
+  void operator()(const values::WindShear& v) const { W::appendWindShear(on(supplementary), v); }
   void operator()(const values::RunwayState& v) const {
-    words::appendRunwayState(on(supplementary), v);
+    W::appendRunwayState(on(supplementary), v);
   }
-  void operator()(const values::Sea& v) const { words::appendSea(on(supplementary), v); }
+  void operator()(const values::Sea& v) const { W::appendSea(on(supplementary), v); }
   // A colour state of a trend section is forecast with the section's visibility.
   void operator()(const values::ColourState& v) const {
-    words::appendColourState(on(section == Section::kBody ? supplementary : text.visibility), v);
+    W::appendColourState(on(section == Section::kBody ? supplementary : text.visibility), v);
     text.facts.colourStateFound = true;
   }
-  void operator()(const values::Rainfall& v) const { words::appendRainfall(on(supplementary), v); }
+  void operator()(const values::Rainfall& v) const { W::appendRainfall(on(supplementary), v); }
   void operator()(const values::ElementNotReported&) const {
-    on(supplementary) += words::kElementNotReported;
+    on(supplementary) += W::kElementNotReported;
   }
 };
 
@@ -112,8 +109,8 @@ bool inPlace(const values::GroupValue& value, Section section, const SectionFact
 #else
 #define VANTREL_NO_JUMP_TABLES [[gnu::optimize("no-jump-tables")]]
 #endif
-template <std::size_t... I>
-VANTREL_NO_JUMP_TABLES void place(const Placer& placer, const values::GroupValue& value,
+template <class W, std::size_t... I>
+VANTREL_NO_JUMP_TABLES void place(const Placer<W>& placer, const values::GroupValue& value,
                                   std::index_sequence<I...>) {
   (void)((value.index() == I && (placer(*std::get_if<I>(&value)), true)) || ...);
 }
@@ -130,6 +127,7 @@ template <class Value>
 
 }  // namespace
 
+template <class W>
 std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section section,
                       SectionText& text, LineText& supplementary) {
   const std::optional<Upper> u = upper(groups[i]);
@@ -138,7 +136,7 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   const Context context{groups, i, u->view(), section, text.facts};
   const std::size_t n = recognise(context, value);
   if (n == 0 || !inPlace(value, section, text.facts)) return 0;
-  const Placer placer{section, text, supplementary, groups.subspan(i, n), i + n};
+  const Placer<W> placer{section, text, supplementary, groups.subspan(i, n), i + n};
   place(placer, value, std::make_index_sequence<std::variant_size_v<values::GroupValue>>());
   if (text.explain) [[unlikely]]
     explain(placer.used, value);
@@ -146,11 +144,12 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
   return n;
 }
 
+template <class W>
 std::size_t readTrendTime(std::span<const Group> groups, std::size_t i, bool becoming,
                           SectionText& text) {
   values::Turbulence turbulence;
   if (const std::size_t n = readTurbulence(groups, i, turbulence)) {
-    words::appendTurbulence(text.weather.add(groups[i]), turbulence);
+    W::appendTurbulence(text.weather.add(groups[i]), turbulence);
     for (std::size_t k = 1; k < n; ++k) text.weather.credit(groups[i + k].bytes());
     if (text.explain) [[unlikely]]
       explain(&text.weather, turbulence);
@@ -160,11 +159,20 @@ std::size_t readTrendTime(std::span<const Group> groups, std::size_t i, bool bec
   values::TrendTime time;
   const std::size_t n = readTrendTime(groups, i, time);
   if (n == 0) return 0;
-  words::appendTrendTime(text.time.add(groups[i]), time, becoming);
+  W::appendTrendTime(text.time.add(groups[i]), time, becoming);
   if (n == 2) text.time.credit(groups[i + 1].bytes());
   if (text.explain) [[unlikely]]
     explain(&text.time, time);
   return n;
 }
+
+template std::size_t readGroup<EnglishWording>(std::span<const Group>, std::size_t, Section,
+                                               SectionText&, LineText&);
+template std::size_t readGroup<FrenchWording>(std::span<const Group>, std::size_t, Section,
+                                              SectionText&, LineText&);
+template std::size_t readTrendTime<EnglishWording>(std::span<const Group>, std::size_t, bool,
+                                                   SectionText&);
+template std::size_t readTrendTime<FrenchWording>(std::span<const Group>, std::size_t, bool,
+                                                  SectionText&);
 
 }  // namespace vantrel::full

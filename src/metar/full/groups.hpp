@@ -25,12 +25,15 @@ struct SectionText : SectionLines {
 
 // Reads the group at groups[i] (and the groups that belong with it) onto the lines of `text`, or
 // onto `supplementary` for recent weather, wind shear, runway state, sea and rainfall. Returns how
-// many groups it took, 0 for a group of no known form.
+// many groups it took, 0 for a group of no known form. `W` is the wording of a language
+// (wording.hpp).
+template <class W>
 [[gnu::hot]] std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section section,
                                    SectionText& text, LineText& supplementary);
 
 // The times of a trend section onto `time`, and its turbulence onto its weather line; in a
 // BECMG section TL is when the change is complete. Returns how many groups it took.
+template <class W>
 std::size_t readTrendTime(std::span<const Group> groups, std::size_t i, bool becoming,
                           SectionText& text);
 

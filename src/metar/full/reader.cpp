@@ -11,7 +11,7 @@
 #include "metar/codes/chars.hpp"
 #include "metar/full/remarks.hpp"
 #include "metar/full/structure_values.hpp"
-#include "metar/vocabulary.hpp"
+#include "metar/wording.hpp"
 
 namespace vantrel::full {
 namespace {
@@ -55,10 +55,12 @@ std::size_t secondReportAt(const std::vector<Group>& groups) {
 
 }  // namespace
 
+template <class W>
 void FullReader::notRead(const Group& g) {
-  words::appendNotTranslated(notTranslated_, g.bytes(), notTranslated_.empty());
+  W::appendNotTranslated(notTranslated_, g.bytes(), notTranslated_.empty());
 }
 
+template <class W>
 void FullReader::read(std::string_view report, bool asciiReport, Writer& writer) {
   explain_ = writer.explaining();
   // The groups; a "=" ends the report, alone or glued to the last group.
@@ -103,15 +105,15 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
   }
 
   std::size_t i = 0;
-  if (!readHeader(writer, i)) {
+  if (!readHeader<W>(writer, i)) {
     writer.refuse();
     return;
   }
 
   // A missing report (NIL) has nothing but its header; whatever follows it is not read.
   if (reportMissing_) {
-    for (; i < groups_.size(); ++i) notRead(groups_[i]);
-    writeNotTranslated(writer);
+    for (; i < groups_.size(); ++i) notRead<W>(groups_[i]);
+    writeNotTranslated<W>(writer);
     return;
   }
 
@@ -119,7 +121,7 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
   body_.clear();
   supplementary_.clear();
   nosig_.clear();
-  readSection(i, Section::kBody);
+  readSection<W>(i, Section::kBody);
   // Only the lines that say something: a line of nothing read would only be a gap.
   for (const LineText* line :
        {&body_.wind, &body_.visibility, &body_.weather, &body_.sky, &body_.temperature}) {
@@ -136,7 +138,7 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
   TrendKind lastKind = TrendKind::kBecoming;
   bool weatherFound = false;
   while (i < groups_.size() && !isRemarks(groups_[i])) {
-    const std::optional<TrendKind> kind = readHeading(i);
+    const std::optional<TrendKind> kind = readHeading<W>(i);
     if (!kind) continue;
     if (sectionWritten) {
       writeClosingLines(writer, closingLinesOf(&section_, lastKind == TrendKind::kBecoming, nosig_,
@@ -147,7 +149,7 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
     writer.writeLine(heading_);
     section_.clear();
     becoming_ = *kind == TrendKind::kBecoming;
-    readSection(i, Section::kTrend);
+    readSection<W>(i, Section::kTrend);
     weatherFound = section_.weatherFound;
     sectionWritten = true;
     lastKind = *kind;
@@ -159,10 +161,11 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
 
   // Supplementary groups of the trend sections, the remarks, and what could not be read.
   if (!supplementary_.empty()) writer.writeLine(supplementary_);
-  if (i < groups_.size()) readRemarks(i, writer);
-  writeNotTranslated(writer);
+  if (i < groups_.size()) readRemarks<W>(i, writer);
+  writeNotTranslated<W>(writer);
 }
 
+template <class W>
 std::optional<FullReader::TrendKind> FullReader::readHeading(std::size_t& i) {
   const Group& keyword = groups_[i];
   TrendKind kind = TrendKind::kTemporary;
@@ -171,21 +174,21 @@ std::optional<FullReader::TrendKind> FullReader::readHeading(std::size_t& i) {
   bool probabilityTempo = false;
   if (keyword.upperIs("BECMG")) {
     kind = TrendKind::kBecoming;
-    heading.add(keyword) += words::kBecomingHeading;
+    heading.add(keyword) += W::kBecomingHeading;
   } else if (keyword.upperIs("TEMPO")) {
-    heading.add(keyword) += words::kTemporaryHeading;
+    heading.add(keyword) += W::kTemporaryHeading;
   } else if (keyword.upperIs("INTER")) {
-    heading.add(keyword) += words::kIntermittentHeading;
+    heading.add(keyword) += W::kIntermittentHeading;
   } else if (isFromTime(keyword)) {
-    words::appendFromHeading(heading.add(keyword), keyword.bytes().substr(2, 2),
-                             keyword.bytes().substr(4, 2));
+    W::appendFromHeading(heading.add(keyword), keyword.bytes().substr(2, 2),
+                         keyword.bytes().substr(4, 2));
   } else if (keyword.upperIs("PROB30") || keyword.upperIs("PROB40")) {
     const bool temporary = i + 1 < groups_.size() && groups_[i + 1].upperIs("TEMPO");
-    words::appendProbabilityHeading(heading.add(keyword), keyword.slice(5, 2), temporary);
+    W::appendProbabilityHeading(heading.add(keyword), keyword.slice(5, 2), temporary);
     if (temporary) heading.credit(groups_[++i].bytes());
     probabilityTempo = temporary;
   } else {
-    notRead(keyword);
+    notRead<W>(keyword);
     ++i;
     return std::nullopt;
   }
@@ -195,26 +198,27 @@ std::optional<FullReader::TrendKind> FullReader::readHeading(std::size_t& i) {
   return kind;
 }
 
+template <class W>
 void FullReader::readRemarks(std::size_t& i, Writer& writer) {
   remarks_.clear();
-  remarks_.add(groups_[i]) += words::kRemarks;
+  remarks_.add(groups_[i]) += W::kRemarks;
   if (explain_) [[unlikely]]
     explainMarker(remarks_, "remarks");
   ++i;
   const std::span<const Group> all(groups_);
   while (i < groups_.size()) {
     const std::size_t before = remarks_.text().size();
-    const std::size_t n = readRemark(all, i, remarks_.text());
+    const std::size_t n = W::readRemark(all, i, remarks_.text());
     if (n == 0 && groups_[i].upperIs("NIL") && i + 1 == groups_.size() &&
-        remarks_.text().size() == words::kRemarks.size()) {
-      remarks_.add(groups_[i++]) += words::kNoRemarks;  // RMK NIL: no remarks
+        remarks_.text().size() == W::kRemarks.size()) {
+      remarks_.add(groups_[i++]) += W::kNoRemarks;  // RMK NIL: no remarks
       if (explain_) [[unlikely]]
         explainMarker(remarks_, "no_remarks");
       continue;
     }
     if (n == 0) {
       remarks_.text().truncate(before);
-      notRead(groups_[i]);
+      notRead<W>(groups_[i]);
       ++i;
       continue;
     }
@@ -228,14 +232,16 @@ void FullReader::readRemarks(std::size_t& i, Writer& writer) {
   writer.writeLine(remarks_);
 }
 
+template <class W>
 void FullReader::writeNotTranslated(Writer& writer) {
-  for (const Group& g : secondReport_) notRead(g);
+  for (const Group& g : secondReport_) notRead<W>(g);
   if (notTranslated_.empty()) return;
-  notTranslated_ += words::kNotTranslatedEnd;
+  notTranslated_ += W::kNotTranslatedEnd;
   writer.write(notTranslated_);
 }
 
 // [METAR|SPECI] [COR|AMD] CCCC [DDHHMMZ|HHMMZ] [AUTO] [COR] [AMD] [NIL].
+template <class W>
 bool FullReader::readHeader(Writer& writer, std::size_t& i) {
   header_.clear();
   reportMissing_ = false;
@@ -259,7 +265,7 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
     } else {
       return false;
     }
-    words::appendHeaderNote(notes.add(g), kind);
+    W::appendHeaderNote(notes.add(g), kind);
     if (explain_) [[unlikely]]
       explainNote(notes, g.bytes());
     return true;
@@ -284,7 +290,7 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
     const std::string_view b = t.bytes();
     if (t.upperAt(t.size()) == 'Z' && codes::allDigits(b.substr(0, b.size() - 1))) {
       if (b.size() == 5) {
-        words::appendIssueTime(header_.add(t), b.substr(0, 2), b.substr(2, 2), type);
+        W::appendIssueTime(header_.add(t), b.substr(0, 2), b.substr(2, 2), type);
         timeRead = true;
         if (explain_) [[unlikely]] {
           explainIssueTime(header_, type == words::ReportType::kSpeci, {}, b.substr(0, 4));
@@ -292,10 +298,10 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
       } else if (b.size() == 7) {
         const std::string_view d1 = b.substr(0, 1);
         const std::string_view d2 = b.substr(1, 1);
-        const std::string_view suffix = words::daySuffix(d1, d2);
+        const std::string_view suffix = W::daySuffix(d1, d2);
         if (!suffix.empty()) {
-          words::appendIssueDayAndTime(header_.add(t), d1 == "0" ? d2 : b.substr(0, 2), suffix,
-                                       b.substr(2, 2), b.substr(4, 2), type);
+          W::appendIssueDayAndTime(header_.add(t), d1 == "0" ? d2 : b.substr(0, 2), suffix,
+                                   b.substr(2, 2), b.substr(4, 2), type);
           timeRead = true;
           if (explain_) [[unlikely]] {
             explainIssueTime(header_, type == words::ReportType::kSpeci, b.substr(0, 2),
@@ -309,9 +315,9 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
     }
   }
   if (timeRead) {
-    words::appendStation(header_.add(station), station.bytes());
+    W::appendStation(header_.add(station), station.bytes());
   } else {
-    words::appendHeaderWithoutTime(header_.add(station), type, station.bytes());
+    W::appendHeaderWithoutTime(header_.add(station), type, station.bytes());
   }
   if (explain_) [[unlikely]]
     explainStation(header_, station.bytes());
@@ -321,6 +327,7 @@ bool FullReader::readHeader(Writer& writer, std::size_t& i) {
   return true;
 }
 
+template <class W>
 void FullReader::readSection(std::size_t& i, Section section) {
   SectionText& text = section == Section::kBody ? body_ : section_;
   text.explain = explain_;
@@ -329,7 +336,7 @@ void FullReader::readSection(std::size_t& i, Section section) {
     const Group& g = groups_[i];
     if (isRemarks(g) || isTrendKeyword(g) || (section == Section::kBody && isFromTime(g))) return;
     if (section == Section::kTrend) {
-      if (const std::size_t n = readTrendTime(all, i, becoming_, text)) {
+      if (const std::size_t n = readTrendTime<W>(all, i, becoming_, text)) {
         i += n;
         continue;
       }
@@ -338,7 +345,7 @@ void FullReader::readSection(std::size_t& i, Section section) {
     // read with the body.
     if (section == Section::kBody &&
         (g.upperIs("NOSIG") || g.upperIs("N0SIG") || g.upperIs("NOSIC"))) {
-      nosig_.add(g) += words::kNosig;
+      nosig_.add(g) += W::kNosig;
       if (explain_) [[unlikely]]
         explainMarker(nosig_, "no_significant_change");
       ++i;
@@ -347,23 +354,27 @@ void FullReader::readSection(std::size_t& i, Section section) {
     // Q1008NOSIG: the pressure and NOSIG glued together.
     if (section == Section::kBody && g.size() == 10 && g.upperEndsWith("NOSIG")) {
       const Group pressure(g.bytes().substr(0, 5));
-      if (readGroup(std::span<const Group>(&pressure, 1), 0, section, text, supplementary_) == 1) {
+      if (readGroup<W>(std::span<const Group>(&pressure, 1), 0, section, text, supplementary_) ==
+          1) {
         text.temperature.credit(g.bytes());
-        nosig_.add(g) += words::kNosig;
+        nosig_.add(g) += W::kNosig;
         if (explain_) [[unlikely]]
           explainMarker(nosig_, "no_significant_change");
         ++i;
         continue;
       }
     }
-    const std::size_t n = readGroup(all, i, section, text, supplementary_);
+    const std::size_t n = readGroup<W>(all, i, section, text, supplementary_);
     if (n == 0) {
-      notRead(g);
+      notRead<W>(g);
       ++i;
     } else {
       i += n;
     }
   }
 }
+
+template void FullReader::read<EnglishWording>(std::string_view, bool, Writer&);
+template void FullReader::read<FrenchWording>(std::string_view, bool, Writer&);
 
 }  // namespace vantrel::full

@@ -12,20 +12,21 @@
 
 namespace vantrel::positional {
 
+template <class W>
 void PositionalReader::read(std::string_view report, bool asciiReport, Writer& writer) {
   GroupCursor cursor(report, asciiReport);
-  if (!readHeader(cursor, header_)) {
+  if (!readHeader<W>(cursor, header_)) {
     writer.refuse();
     return;
   }
   if (!header_.empty()) writer.write(header_);
 
-  readBody(cursor, writer, body_);
+  readBody<W>(cursor, writer, body_);
 
   // The trend: NOSIG, then at most one BECMG section, then at most one TEMPO section.
   nosig_.clear();
   if (cursor.group().upperIs("NOSIG")) {
-    nosig_.replace(cursor.group()) += words::kNosig;
+    nosig_.replace(cursor.group()) += W::kNosig;
     cursor.advance();
   }
   const SectionLines* last = nullptr;
@@ -34,7 +35,7 @@ void PositionalReader::read(std::string_view report, bool asciiReport, Writer& w
   // and emptied: a report with weather and no section ends in an empty line.
   bool weatherFound = body_.weatherFound;
   if (cursor.group().upperSliceIs(1, "BECMG")) {
-    readSection(cursor, TrendKind::kBecoming, writer, becoming_);
+    readSection<W>(cursor, TrendKind::kBecoming, writer, becoming_);
     last = &becoming_;
     weatherFound = becoming_.weatherFound;
   }
@@ -46,7 +47,7 @@ void PositionalReader::read(std::string_view report, bool asciiReport, Writer& w
           writer, closingLinesOf(last, lastKind == TrendKind::kBecoming, nosig_, weatherFound));
       nosig_.clear();
     }
-    readSection(cursor, TrendKind::kTemporary, writer, temporary_);
+    readSection<W>(cursor, TrendKind::kTemporary, writer, temporary_);
     last = &temporary_;
     lastKind = TrendKind::kTemporary;
     weatherFound = temporary_.weatherFound;
@@ -55,14 +56,15 @@ void PositionalReader::read(std::string_view report, bool asciiReport, Writer& w
                     closingLinesOf(last, lastKind == TrendKind::kBecoming, nosig_, weatherFound));
 }
 
+template <class W>
 void PositionalReader::readBody(GroupCursor& cursor, Writer& writer, SectionLines& body) {
   // The wind group, then a 7-character group (the variation dddVddd) completes the wind line.
   body.wind.clear();
-  readWind(cursor.group(), body.wind, Section::kBody);
+  readWind<W>(cursor.group(), body.wind, Section::kBody);
   cursor.advance();
   bool windLineWritten = false;
   if (cursor.group().size() == 7) {
-    appendVariation(cursor.group(), body.wind, Section::kBody);
+    appendVariation<W>(cursor.group(), body.wind, Section::kBody);
     writer.write(body.wind);
     cursor.advance();
     windLineWritten = true;
@@ -77,27 +79,27 @@ void PositionalReader::readBody(GroupCursor& cursor, Writer& writer, SectionLine
   }
   body.visibility.clear();
   body.sky.clear();  // CAVOK goes to the sky line
-  readVisibility(visibility, body.visibility, body.sky, Section::kBody);
+  readVisibility<W>(visibility, body.visibility, body.sky, Section::kBody);
   cursor.advance();
 
   // At most an 8-character runway group, then a 9-character one.
   if (cursor.group().size() == 8) {
-    appendRunway(cursor.group(), body.visibility);
+    appendRunway<W>(cursor.group(), body.visibility);
     cursor.advance();
   }
   if (cursor.group().size() == 9) {
-    appendRunway(cursor.group(), body.visibility);
+    appendRunway<W>(cursor.group(), body.visibility);
     cursor.advance();
   }
 
   // The sky line so far (empty, or the CAVOK sentence) opens the weather line.
-  const WeatherResult weather = TranslateWeather(cursor, body.weather, body.sky);
+  const WeatherResult weather = TranslateWeather<W>(cursor, body.weather, body.sky);
   body.weatherFound = weather.found;
   cursor = weather.cursor;
 
-  readSky(cursor, body.sky);
-  readTemperature(cursor, body.temperature);
-  readPressure(cursor, body.temperature);
+  readSky<W>(cursor, body.sky);
+  readTemperature<W>(cursor, body.temperature);
+  readPressure<W>(cursor, body.temperature);
 
   writer.write(body.visibility);
   if (body.weatherFound) writer.write(body.weather);
@@ -108,39 +110,42 @@ void PositionalReader::readBody(GroupCursor& cursor, Writer& writer, SectionLine
 // A section reads, in this order and each at most once: a wind or variation group, a visibility
 // or CAVOK group, one runway visual range group, the weather groups, the sky groups, a
 // temperature group and a pressure group. A group that no step reads ends the section.
+template <class W>
 void PositionalReader::readSection(GroupCursor& cursor, TrendKind kind, Writer& writer,
                                    SectionLines& section) {
   writer.write("");
   const Group keyword = cursor.group();
   cursor.advance();
-  writer.write(kind == TrendKind::kBecoming ? words::kBecomingHeading : words::kTemporaryHeading,
-               &keyword);
+  writer.write(kind == TrendKind::kBecoming ? W::kBecomingHeading : W::kTemporaryHeading, &keyword);
 
   // Wind: a wind group, or a variation group (dddVddd) in the same place.
   section.wind.clear();
   const Group& wind = cursor.group();
-  bool consumed = readWind(wind, section.wind, Section::kTrend);
+  bool consumed = readWind<W>(wind, section.wind, Section::kTrend);
   if (wind.size() == 7) {
-    appendVariation(wind, section.wind, Section::kTrend);
+    appendVariation<W>(wind, section.wind, Section::kTrend);
     consumed = true;
   }
   if (consumed) cursor.advance();
 
   section.visibility.clear();
-  if (readVisibility(cursor.group(), section.visibility, section.visibility, Section::kTrend)) {
+  if (readVisibility<W>(cursor.group(), section.visibility, section.visibility, Section::kTrend)) {
     cursor.advance();
   }
-  if (appendRunway(cursor.group(), section.visibility)) cursor.advance();
+  if (appendRunway<W>(cursor.group(), section.visibility)) cursor.advance();
 
   // Nothing opens a section's weather line.
-  const WeatherResult weather = TranslateWeather(cursor, section.weather, noText_);
+  const WeatherResult weather = TranslateWeather<W>(cursor, section.weather, noText_);
   section.weatherFound = weather.found;
   cursor = weather.cursor;
 
   section.sky.clear();
-  readSky(cursor, section.sky);
-  readTemperature(cursor, section.temperature);
-  readPressure(cursor, section.temperature);
+  readSky<W>(cursor, section.sky);
+  readTemperature<W>(cursor, section.temperature);
+  readPressure<W>(cursor, section.temperature);
 }
+
+template void PositionalReader::read<EnglishWording>(std::string_view, bool, Writer&);
+template void PositionalReader::read<FrenchWording>(std::string_view, bool, Writer&);
 
 }  // namespace vantrel::positional

@@ -11,13 +11,16 @@ namespace vantrel::positional {
 
 class PositionalReader {
  public:
-  // `asciiReport`: the report is plain ASCII.
+  // `asciiReport`: the report is plain ASCII. `W` is the wording of a language (wording.hpp).
+  template <class W>
   void read(std::string_view report, bool asciiReport, Writer& writer);
 
  private:
   enum class TrendKind { kBecoming, kTemporary };
 
+  template <class W>
   void readBody(GroupCursor& cursor, Writer& writer, SectionLines& body);
+  template <class W>
   void readSection(GroupCursor& cursor, TrendKind kind, Writer& writer, SectionLines& section);
 
   // Kept between reports so that their storage is reused.

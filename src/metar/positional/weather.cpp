@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "metar/codes/weather.hpp"
-#include "metar/vocabulary.hpp"
+#include "metar/wording.hpp"
 
 namespace vantrel::positional {
 namespace {
@@ -28,13 +28,15 @@ std::optional<Code> codeAt(const Group& g, std::size_t pos,
 }
 
 // PP at `pos`: one of the 21 phenomena of the sentence tables, or no sentence.
+template <class W>
 std::string_view phenomenonSentence(const Group& g, std::size_t pos, Intensity intensity) {
   const auto p =
       codeAt<codes::Phenomenon>(g, pos, codes::kPhenomenonCodes, codes::kClassicPhenomena);
-  return p ? words::classicWeatherSentence(*p, intensity) : std::string_view();
+  return p ? W::classicWeatherSentence(*p, intensity) : std::string_view();
 }
 
 // DDPP at `pos`: one of the 7 descriptors, and a phenomenon that goes with it.
+template <class W>
 std::string_view descriptorSentence(const Group& g, std::size_t pos, Intensity intensity) {
   const auto d =
       codeAt<codes::Descriptor>(g, pos, codes::kDescriptorCodes, codes::kClassicDescriptors);
@@ -42,11 +44,12 @@ std::string_view descriptorSentence(const Group& g, std::size_t pos, Intensity i
   const std::size_t count =
       *d == codes::Descriptor::kSH ? codes::kShowerPhenomena : codes::kClassicPhenomena;
   const auto p = codeAt<codes::Phenomenon>(g, pos + 2, codes::kPhenomenonCodes, count);
-  return p ? words::classicWeatherSentence(*d, *p, intensity) : std::string_view();
+  return p ? W::classicWeatherSentence(*d, *p, intensity) : std::string_view();
 }
 
 }  // namespace
 
+template <class W>
 WeatherResult TranslateWeather(GroupCursor cursor, LineText& weather, const LineText& initial) {
   WeatherResult result;
   weather.assign(initial);
@@ -60,22 +63,27 @@ WeatherResult TranslateWeather(GroupCursor cursor, LineText& weather, const Line
 
   for (int pass = 0; pass < kPasses; ++pass) {
     // A: PP.
-    if (cursor.group().size() == 2) take(phenomenonSentence(cursor.group(), 1, Intensity::kNone));
+    if (cursor.group().size() == 2)
+      take(phenomenonSentence<W>(cursor.group(), 1, Intensity::kNone));
     // B: -PP, then +PP on whatever group is current then, whatever its length.
     if (cursor.group().size() == 3) {
-      if (signIs('-')) take(phenomenonSentence(cursor.group(), 2, Intensity::kLight));
-      if (signIs('+')) take(phenomenonSentence(cursor.group(), 2, Intensity::kHeavy));
+      if (signIs('-')) take(phenomenonSentence<W>(cursor.group(), 2, Intensity::kLight));
+      if (signIs('+')) take(phenomenonSentence<W>(cursor.group(), 2, Intensity::kHeavy));
     }
     // C: DDPP.
-    if (cursor.group().size() == 4) take(descriptorSentence(cursor.group(), 1, Intensity::kNone));
+    if (cursor.group().size() == 4)
+      take(descriptorSentence<W>(cursor.group(), 1, Intensity::kNone));
     // D: -DDPP, then +DDPP as in B.
     if (cursor.group().size() == 5) {
-      if (signIs('-')) take(descriptorSentence(cursor.group(), 2, Intensity::kLight));
-      if (signIs('+')) take(descriptorSentence(cursor.group(), 2, Intensity::kHeavy));
+      if (signIs('-')) take(descriptorSentence<W>(cursor.group(), 2, Intensity::kLight));
+      if (signIs('+')) take(descriptorSentence<W>(cursor.group(), 2, Intensity::kHeavy));
     }
   }
   result.cursor = cursor;
   return result;
 }
+
+template WeatherResult TranslateWeather<EnglishWording>(GroupCursor, LineText&, const LineText&);
+template WeatherResult TranslateWeather<FrenchWording>(GroupCursor, LineText&, const LineText&);
 
 }  // namespace vantrel::positional

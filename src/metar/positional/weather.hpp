@@ -18,6 +18,7 @@ struct WeatherResult {
 //   A  PP            B  -PP then +PP    C  DDPP           D  -DDPP then +DDPP
 // A group that no step takes stops the decoder. The weather line becomes `initial` (the text that
 // opens it) followed by one sentence per group that has one, each ending in one space.
+template <class W>
 WeatherResult TranslateWeather(GroupCursor cursor, LineText& weather, const LineText& initial);
 
 }  // namespace vantrel::positional

@@ -1,0 +1,60 @@
+#pragma once
+// The French phrase of a present-weather code, built the same way for the classic reading's
+// sentence tables (when compiling) and for the full reading (when translating): "faible pluie",
+// "orage avec forte grêle", "fortes averses de neige", "brouillard givrant", "bancs de
+// brouillard". The intensity agrees with the noun it qualifies: the leading descriptor's
+// ("averses", "bancs", "chasse"), else the first phenomenon's; with a thunderstorm it qualifies
+// the precipitation, as the code means.
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+#include "metar/codes/weather.hpp"
+#include "metar/weather_words_fr.hpp"
+
+namespace vantrel::words::fr {
+
+// `Out` is anything that `+=` a std::string_view.
+template <class Out>
+constexpr void appendWeatherPhrase(Out& out, codes::Descriptor d,
+                                   std::span<const codes::Phenomenon> phenomena,
+                                   codes::Intensity intensity) {
+  const Adjective* forms = intensity == codes::Intensity::kLight   ? &kLightForms
+                           : intensity == codes::Intensity::kHeavy ? &kHeavyForms
+                                                                   : nullptr;
+  auto qualify = [&](Agreement a) {
+    if (forms != nullptr) {
+      out += forms->of(a).view();
+      out += std::string_view(" ");
+    }
+  };
+  const bool described = d != codes::Descriptor::kNone;
+  if (described && phenomena.empty()) {
+    qualify(wordsOf(d).agreement);
+    out += wordsOf(d).alone.view();
+    return;
+  }
+  const Agreement first = wordsOf(phenomena[0]).agreement;
+  const bool leading = described && !wordsOf(d).before.empty();
+  if (d == codes::Descriptor::kTS) {
+    out += wordsOf(d).before.view();
+    qualify(first);
+  } else if (leading) {
+    qualify(wordsOf(d).agreement);
+    out += wordsOf(d).before.view();
+  } else {
+    qualify(first);
+  }
+  for (std::size_t i = 0; i < phenomena.size(); ++i) {
+    if (i != 0) out += std::string_view(i + 1 == phenomena.size() ? " et " : ", ");
+    out += wordsOf(phenomena[i]).noun.view();
+  }
+  if (described && !leading) {
+    out += std::string_view(" ");
+    out += d == codes::Descriptor::kFZ ? freezingWord(phenomena[0], first).view()
+                                       : wordsOf(d).after.of(first).view();
+  }
+}
+
+}  // namespace vantrel::words::fr
