@@ -59,7 +59,8 @@ constexpr std::size_t kBlockReports = 256;
 // Reports translated between two spells with the lock held: bounds the memory of one call.
 constexpr std::size_t kSpellReports = 16384;
 
-void translateBlock(Translator& translator, Block& block, Reading reading, bool explain) {
+void translateBlock(Translator& translator, Block& block, Reading reading, Language language,
+                    bool explain) {
   block.counts.clear();
   block.text.clear();
   block.unread.clear();
@@ -71,7 +72,7 @@ void translateBlock(Translator& translator, Block& block, Reading reading, bool 
       continue;
     }
     const Translation& translation =
-        translator.translate(report, reading, explain ? Explain::kYes : Explain::kNo);
+        translator.translate(report, reading, explain ? Explain::kYes : Explain::kNo, language);
     if (translation.refused()) {
       counts.outcome = Outcome::kRefused;
       continue;
@@ -104,15 +105,15 @@ Translator& ownTranslator() {
 }
 
 // Translates every block, in `jobs` threads counting the caller's. Called without the lock.
-void translateBlocks(std::vector<Block>& blocks, std::size_t count, Reading reading, bool explain,
-                     unsigned jobs) {
+void translateBlocks(std::vector<Block>& blocks, std::size_t count, Reading reading,
+                     Language language, bool explain, unsigned jobs) {
   std::atomic<std::size_t> next{0};
   std::exception_ptr failure;
   std::mutex failureMutex;
   auto work = [&](Translator& translator) {
     try {
       for (std::size_t i = next++; i < count; i = next++) {
-        translateBlock(translator, blocks[i], reading, explain);
+        translateBlock(translator, blocks[i], reading, language, explain);
       }
     } catch (...) {
       const std::lock_guard lock(failureMutex);
@@ -273,10 +274,11 @@ std::string_view reportOf(PyObject* object, std::size_t index) {
 // reports: a list of str that no one else holds (the reports are read without the lock, so no
 // other thread may drop one meanwhile); first: the index of its first report in the caller's
 // input, for messages.
-py::list translateMany(const py::list& reports, bool full, bool explain, unsigned jobs,
+py::list translateMany(const py::list& reports, bool full, bool french, bool explain, unsigned jobs,
                        std::size_t first) {
   const std::size_t size = reports.size();
   const Reading reading = full ? Reading::kFull : Reading::kClassic;
+  const Language language = french ? Language::kFrench : Language::kEnglish;
   py::object results = newList(size);
   std::vector<Block> blocks;
   for (std::size_t spell = 0; spell < size; spell += kSpellReports) {
@@ -293,7 +295,7 @@ py::list translateMany(const py::list& reports, bool full, bool explain, unsigne
     }
     {
       const py::gil_scoped_release unlocked;
-      translateBlocks(blocks, count, reading, explain, jobs);
+      translateBlocks(blocks, count, reading, language, explain, jobs);
     }
     for (std::size_t b = 0; b < count; ++b) {
       collect(blocks[b], full, explain, results.ptr(), spell + b * kBlockReports);
@@ -304,16 +306,17 @@ py::list translateMany(const py::list& reports, bool full, bool explain, unsigne
   return py::reinterpret_steal<py::list>(results.release());
 }
 
-py::object translateOne(const py::object& report, bool full, bool explain) {
+py::object translateOne(const py::object& report, bool full, bool french, bool explain) {
   Block block;
   block.reports.push_back(reportOf(report.ptr(), 0));
   const Reading reading = full ? Reading::kFull : Reading::kClassic;
+  const Language language = french ? Language::kFrench : Language::kEnglish;
   // A long report is translated with the lock released, so that other threads go on meanwhile.
   if (block.reports.front().size() >= (std::size_t{1} << 16)) {
     const py::gil_scoped_release unlocked;
-    translateBlock(ownTranslator(), block, reading, explain);
+    translateBlock(ownTranslator(), block, reading, language, explain);
   } else {
-    translateBlock(ownTranslator(), block, reading, explain);
+    translateBlock(ownTranslator(), block, reading, language, explain);
   }
   py::object results = newList(1);
   collect(block, full, explain, results.ptr(), 0);
@@ -321,7 +324,7 @@ py::object translateOne(const py::object& report, bool full, bool explain) {
 }
 
 PyStructSequence_Field kFields[] = {
-    {"lines", "a tuple of the English lines, in order (an empty line is a line)"},
+    {"lines", "a tuple of the lines, in order (an empty line is a line)"},
     {"unread", "a tuple of the groups, as typed and in report order, that gave no text"},
     {"refused", "True when the report was not read at all (see message)"},
     {"message", "why it was refused, or None"},
@@ -356,7 +359,8 @@ PYBIND11_MODULE(_vantrel, m) {
   m.attr("NOT_VALID_METAR") = s.notValid;
   m.attr("FORECAST_NOT_READ") = s.forecast;
   m.attr("__version__") = VANTREL_VERSION;
-  m.def("translate_one", &translateOne, py::arg("report"), py::arg("full"), py::arg("explain"));
-  m.def("translate_many", &translateMany, py::arg("reports"), py::arg("full"), py::arg("explain"),
-        py::arg("jobs"), py::arg("first"));
+  m.def("translate_one", &translateOne, py::arg("report"), py::arg("full"), py::arg("french"),
+        py::arg("explain"));
+  m.def("translate_many", &translateMany, py::arg("reports"), py::arg("full"), py::arg("french"),
+        py::arg("explain"), py::arg("jobs"), py::arg("first"));
 }

@@ -44,11 +44,12 @@ def _full(reading):
     return reading == "full"
 
 
-def _check_lang(lang):
+def _french(lang):
     if not isinstance(lang, str):
-        raise TypeError(f"lang must be a str such as 'en', not a {type(lang).__name__}")
-    if lang != "en":
-        raise ValueError(f"lang {lang!r} is not available: only 'en' is (French is not available yet)")
+        raise TypeError(f"lang must be 'en' or 'fr', not a {type(lang).__name__}")
+    if lang not in ("en", "fr"):
+        raise ValueError(f"lang must be 'en' or 'fr', not {lang!r}")
+    return lang == "fr"
 
 
 def _jobs(jobs):
@@ -73,10 +74,11 @@ def _iterable(reports, name):
 
 def translate(report: str, reading: str = "classic", lang: str = "en",
               explain: bool = False) -> Translation:
-    """    Translates one METAR report into English lines.
+    """    Translates one METAR report into English (or French) lines.
 
     reading  "classic" (the usual METAR order) or "full" (every group by its form, remarks too).
-    lang     "en"; no other language is available yet.
+    lang     "en" (English) or "fr" (French): the same groups are read in both; the remarks
+             and the messages stay in English.
     explain  also give t.pieces: one dict a sentence, {"groups", "at", "line", "text"} and in the
              full reading "value", the decoded value as a dict (or None); an unread group is a
              piece with line and text None. "at" counts bytes of the report in UTF-8, as the
@@ -89,8 +91,8 @@ def translate(report: str, reading: str = "classic", lang: str = "en",
         hint = " (decode it first)" if isinstance(report, (bytes, bytearray)) else ""
         raise TypeError(f"report must be a str, not a {type(report).__name__}{hint}")
     full = _full(reading)
-    _check_lang(lang)
-    return _vantrel.translate_one(report, full, bool(explain))
+    french = _french(lang)
+    return _vantrel.translate_one(report, full, french, bool(explain))
 
 
 def translate_many(reports: Iterable[str], reading: str = "classic", lang: str = "en",
@@ -103,12 +105,12 @@ def translate_many(reports: Iterable[str], reading: str = "classic", lang: str =
     Raises TypeError naming the first report that is not a str.
     """
     full = _full(reading)
-    _check_lang(lang)
+    french = _french(lang)
     jobs = _jobs(jobs)
     # A list of our own: the reports are read without the lock, while another thread could
     # change the caller's list.
     reports = list(_iterable(reports, "translate_many"))
-    return _vantrel.translate_many(reports, full, bool(explain), jobs, 0)
+    return _vantrel.translate_many(reports, full, french, bool(explain), jobs, 0)
 
 
 def translate_iter(reports: Iterable[str], reading: str = "classic", lang: str = "en",
@@ -125,20 +127,20 @@ def translate_iter(reports: Iterable[str], reading: str = "classic", lang: str =
     The arguments are checked at once; a report that is not a str raises TypeError when reached.
     """
     full = _full(reading)
-    _check_lang(lang)
+    french = _french(lang)
     jobs = _jobs(jobs)
     if isinstance(chunk, bool) or not isinstance(chunk, int):
         raise TypeError(f"chunk must be an int, not a {type(chunk).__name__}")
     if chunk < 1:
         raise ValueError(f"chunk must be 1 or more, not {chunk}")
-    return _chunks(_iterable(reports, "translate_iter"), full, bool(explain), jobs, chunk)
+    return _chunks(_iterable(reports, "translate_iter"), full, french, bool(explain), jobs, chunk)
 
 
-def _chunks(reports, full, explain, jobs, chunk):
+def _chunks(reports, full, french, explain, jobs, chunk):
     first = 0
     while True:
         batch = list(itertools.islice(reports, chunk))
         if not batch:
             return
-        yield from _vantrel.translate_many(batch, full, explain, jobs, first)
+        yield from _vantrel.translate_many(batch, full, french, explain, jobs, first)
         first += len(batch)

@@ -29,19 +29,19 @@ class Translation(tuple[tuple[str, ...], tuple[str, ...], bool, str | None, list
 Reading = Literal["classic", "full"]
 
 def translate(
-    report: str, reading: Reading = "classic", lang: Literal["en"] = "en", explain: bool = False
+    report: str, reading: Reading = "classic", lang: Literal["en", "fr"] = "en", explain: bool = False
 ) -> Translation: ...
 def translate_many(
     reports: Iterable[str],
     reading: Reading = "classic",
-    lang: Literal["en"] = "en",
+    lang: Literal["en", "fr"] = "en",
     explain: bool = False,
     jobs: int | None = None,
 ) -> list[Translation]: ...
 def translate_iter(
     reports: Iterable[str],
     reading: Reading = "classic",
-    lang: Literal["en"] = "en",
+    lang: Literal["en", "fr"] = "en",
     explain: bool = False,
     jobs: int | None = None,
     chunk: int = 8192,

@@ -23,6 +23,8 @@ def main(argv=None):
     )
     parser.add_argument("reports", nargs="*", metavar="REPORT", help="a METAR report")
     parser.add_argument("--full", action="store_true", help="the full reading (remarks too)")
+    parser.add_argument("--lang", choices=("en", "fr"), default="en",
+                        help="the language of the sentences: en (English) or fr (French)")
     parser.add_argument("--json", action="store_true",
                         help="one JSON object a report: report, lines, unread (or error)")
     parser.add_argument("--explain", action="store_true",
@@ -60,7 +62,8 @@ def _paired(reports, args):
             pending.append(report)
             yield report
 
-    for t in vantrel.translate_iter(kept(), reading=reading, explain=args.explain, jobs=args.jobs):
+    for t in vantrel.translate_iter(kept(), reading=reading, lang=args.lang,
+                                   explain=args.explain, jobs=args.jobs):
         yield pending.popleft(), t
 
 
