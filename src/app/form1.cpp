@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QTextBlock>
 #include <QToolTip>
+#include <QTranslator>
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -35,8 +36,10 @@ namespace {
 // Where every control sits, designed at 96 pixels per inch: left, top, width, height in the
 // window's client area (in GroupBox2's for the two radio buttons), and the tab order among the
 // controls of the same parent (-1: not a tab stop). The row under the memo, the report's groups
-// and the choice of reading, is the window's only addition to its first layout: it moves nothing,
-// and the groups' two lines make the window 14 pixels taller.
+// and the choices of language and of reading, is the window's only addition to its first layout:
+// it moves nothing, and the groups' two lines make the window 14 pixels taller. The language
+// buttons stand in that row, not in their group box at the top left, where the group would cover
+// the red warning; the group box stays, empty and hidden.
 struct Placement {
   std::string_view name;
   int left, top, width, height;
@@ -51,12 +54,12 @@ constexpr std::array<Placement, 13> kPlacements{{
     {"edmetar", 2, 50, 675, 21, 2},
     {"BtTrans", 1, 79, 675, 25, 0},
     {"Memo1", 3, 113, 675, 185, 1},
-    {"GroupBox2", 5, 7, 146, 39, 3},
-    {"RadioButton3", 14, 16, 83, 17, 0},
-    {"RadioButton4", 81, 16, 60, 17, 1},
-    {"LbUnread", 5, 303, 551, 28, 5},
-    {"CbFull", 562, 301, 116, 17, 4},
-    {"BtReadAll", 562, 318, 116, 14, 6},
+    {"GroupBox2", 5, 7, 146, 39, -1},
+    {"RadioButton3", 490, 301, 68, 16, 3},
+    {"RadioButton4", 490, 317, 68, 16, 4},
+    {"LbUnread", 5, 303, 481, 28, 6},
+    {"CbFull", 562, 301, 116, 17, 5},
+    {"BtReadAll", 562, 318, 116, 14, 7},
 }};
 
 constexpr int kClientWidth = 680;
@@ -93,6 +96,12 @@ QFont designedFont() {
 // than the designed one, the control's font is condensed just enough for its whole text to show
 // in `room` pixels.
 void fitTextToWidth(QWidget& control, const QString& text, int room) {
+  // A text of the other language starts again from the font as designed.
+  if (control.font().stretch() != QFont::AnyStretch) {
+    QFont designed = control.font();
+    designed.setStretch(QFont::AnyStretch);
+    control.setFont(designed);
+  }
   const int advance = QFontMetrics(control.font()).horizontalAdvance(text);
   if (advance <= room) return;
   QFont font = control.font();
@@ -175,8 +184,10 @@ QString unreadText(std::span<const std::string_view> groups) {
     joined += ' ';
     joined.append(begin, end);
   }
-  QString text = groups.size() == 1 ? QStringLiteral("1 group not read:")
-                                    : QStringLiteral("%1 groups not read:").arg(groups.size());
+  QString text = groups.size() == 1
+                     ? QCoreApplication::translate("vantrel::TForm1", "1 group not read:")
+                     : QCoreApplication::translate("vantrel::TForm1", "%1 groups not read:")
+                           .arg(groups.size());
   text += qtString(joined);
   std::replace_if(text.begin(), text.end(), breaksMemoLine, QChar::ReplacementCharacter);
   return text;
@@ -204,16 +215,19 @@ QString reportFromField(const QString& text) {
 }
 
 // Whether the classic reading took a visibility in a unit it does not know for metres
-// ("Visibility is 10SM metres."): the full reading reads it.
-bool visibilityMisread(const Translation& translation) {
-  constexpr std::string_view kVisibility = "Visibility is ";
+// ("Visibility is 10SM metres.", "Visibilité de 10SM mètres."): the full reading reads it.
+bool visibilityMisread(const Translation& translation, Language language) {
+  const bool french = language == Language::kFrench;
+  const std::string_view kVisibility = french ? "Visibilité de " : "Visibility is ";
+  const std::string_view kMetres = french ? "\u00A0mètres." : " metres.";
   for (std::size_t i = 0; i < translation.size(); ++i) {
     const std::string_view line = translation.line(i);
     if (!line.starts_with(kVisibility)) continue;
-    const std::string_view value =
-        line.substr(kVisibility.size(), line.find(' ', kVisibility.size()) - kVisibility.size());
+    const std::size_t end = std::min(line.find(' ', kVisibility.size()),
+                                     french ? line.find(kMetres, kVisibility.size()) : line.npos);
+    const std::string_view value = line.substr(kVisibility.size(), end - kVisibility.size());
     if (value.find_first_not_of("0123456789") != std::string_view::npos &&
-        line.substr(kVisibility.size() + value.size()).starts_with(" metres.")) {
+        line.substr(kVisibility.size() + value.size()).starts_with(kMetres)) {
       return true;
     }
   }
@@ -225,6 +239,19 @@ QSettings userSettings() {
   return QSettings(QString::fromLatin1(kApplicationTitle), QString::fromLatin1(kApplicationTitle));
 }
 constexpr char kFullReadingKey[] = "reading/full";
+// The language chosen last time: "fr" or "en".
+constexpr char kLanguageKey[] = "language";
+// The window's texts in French, made by lrelease from vantrel_fr.ts.
+constexpr char kFrenchTexts[] = ":/i18n/vantrel_fr.qm";
+
+// The library's two messages, for the message box in the window's language: listed here, in the
+// translation source's context, so that lupdate finds them.
+constexpr std::array<const char*, 2> kMessages = {
+    QT_TRANSLATE_NOOP("vantrel::TForm1", "It is not a valid METAR."),
+    QT_TRANSLATE_NOOP("vantrel::TForm1", "It is a forecast (TAF): forecasts are not read yet."),
+};
+static_assert(std::string_view(kMessages[0]) == kNotValidMetar);
+static_assert(std::string_view(kMessages[1]) == kForecastNotRead);
 
 // Return or the keypad's Enter, any modifiers. A held key repeats press and release; only the
 // real release counts.
@@ -258,7 +285,8 @@ TForm1::TForm1(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       messageBox_(showMessageBox),
-      mail_(openMail) {
+      mail_(openMail),
+      french_(std::make_unique<QTranslator>()) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kApplicationTitle));
   setWindowIcon(QIcon(QString::fromLatin1(kIconPath)));
@@ -269,6 +297,10 @@ TForm1::TForm1(QWidget* parent)
 
   createControls();
   placeControls();
+  const bool french =
+      userSettings().value(QString::fromLatin1(kLanguageKey)).toString() == QStringLiteral("fr");
+  (french ? RadioButton4 : RadioButton3)->setChecked(true);
+  LanguageClick();
   CbFull->setChecked(userSettings().value(QString::fromLatin1(kFullReadingKey), false).toBool());
   // The first keystroke goes into the report field.
   edmetar->setFocus();
@@ -285,8 +317,8 @@ TForm1::~TForm1() {
 }
 
 void TForm1::createControls() {
-  Label1 = new QLabel(QStringLiteral("Vantrel: METAR in plain English."), this);
-  Label2 = new QLabel(QStringLiteral("Free software for learning and curiosity."), this);
+  Label1 = new QLabel(this);
+  Label2 = new QLabel(this);
 
   Label3 = new QLabel(QString::fromLatin1(kContactAddress), this);
   Label3->setFont(designedFont());
@@ -296,7 +328,7 @@ void TForm1::createControls() {
   Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
   Label3->installEventFilter(this);
 
-  Label4 = new QLabel(QStringLiteral("!!!NOT SUITED TO REAL AVIATION!!!"), this);
+  Label4 = new QLabel(this);
   QFont warning = designedFont();
   warning.setBold(true);
   warning.setUnderline(true);
@@ -317,7 +349,7 @@ void TForm1::createControls() {
   edmetar->setFont(reportFont);
   edmetar->installEventFilter(this);
 
-  BtTrans = new QPushButton(QStringLiteral("Translate!"), this);
+  BtTrans = new QPushButton(this);
   connect(BtTrans, &QPushButton::clicked, this, &TForm1::BtTransClick);
 
   Memo1 = new QPlainTextEdit(this);
@@ -336,46 +368,35 @@ void TForm1::createControls() {
     if (Memo1->hasFocus()) showGroupsAt(Memo1->textCursor().position());
   });
 
-  // The language choice stays hidden: English is the only rendering.
-  GroupBox2 = new QGroupBox(QStringLiteral("Languages"), this);
-  RadioButton3 = new QRadioButton(QStringLiteral("English"), GroupBox2);
-  RadioButton3->setChecked(true);
-  RadioButton4 = new QRadioButton(QStringLiteral("Français"), GroupBox2);
+  // The language: English or French, for the sentences and the window's own texts alike. Each
+  // language's name is written in that language, in both.
+  GroupBox2 = new QGroupBox(this);
   GroupBox2->hide();
+  RadioButton3 = new QRadioButton(QStringLiteral("English"), this);
+  RadioButton4 = new QRadioButton(QStringLiteral("Français"), this);
+  RadioButton3->setToolTip(QStringLiteral("The sentences and the window in English."));
+  RadioButton4->setToolTip(QStringLiteral("Les phrases et la fenêtre en français."));
+  connect(RadioButton4, &QRadioButton::toggled, this, &TForm1::LanguageClick);
 
   // Under the memo: the report's groups, the unread ones in red, hidden while no translation is
   // shown; and the choice of the full reading, unticked so that the window starts with the
   // classic one.
   LbUnread = new GroupRow(this);
-  LbUnread->setAccessibleDescription(
-      QStringLiteral("The groups of the report, as typed. The arrow keys go from group to group "
-                     "and show the sentence each gave; the name lists the groups the translation "
-                     "leaves out."));
   LbUnread->hide();
   connect(LbUnread, &GroupRow::currentChanged, this, &TForm1::showSentencesOf);
 
-  CbFull = new QCheckBox(QStringLiteral("Read every group"), this);
-  CbFull->setAccessibleDescription(
-      QStringLiteral("Reads every group wherever it stands, with the remarks, instead of the "
-                     "groups in their usual order only."));
-  CbFull->setToolTip(
-      QStringLiteral("Read every group wherever it stands, with the supplementary groups and the "
-                     "remarks, instead of the groups in their usual order only. The choice is "
-                     "kept for the next time."));
+  CbFull = new QCheckBox(this);
   connect(CbFull, &QCheckBox::toggled, this, &TForm1::CbFullClick);
 
   // Shown when the classic reading left groups unread or took a visibility for metres that is
   // not: one click reads every group.
-  BtReadAll = new QPushButton(QStringLiteral("Read them all"), this);
+  BtReadAll = new QPushButton(this);
   BtReadAll->setFlat(true);
   BtReadAll->setCursor(Qt::PointingHandCursor);
   setTextColor(*BtReadAll, Qt::blue);
   QPalette link = BtReadAll->palette();
   link.setColor(QPalette::ButtonText, Qt::blue);
   BtReadAll->setPalette(link);
-  BtReadAll->setToolTip(
-      QStringLiteral("The groups in red were not read in their usual order: "
-                     "read every group wherever it stands."));
   BtReadAll->hide();
   connect(BtReadAll, &QPushButton::clicked, this, [this] { CbFull->setChecked(true); });
 
@@ -411,7 +432,29 @@ void TForm1::placeControls() {
   std::sort(stops.begin(), stops.end(),
             [&](const QWidget* a, const QWidget* b) { return tabKey(a) < tabKey(b); });
   for (std::size_t i = 1; i < stops.size(); ++i) setTabOrder(stops[i - 1], stops[i]);
+}
 
+void TForm1::retranslate() {
+  Label1->setText(tr("Vantrel: METAR in plain English."));
+  Label2->setText(tr("Free software for learning and curiosity."));
+  Label4->setText(tr("!!!NOT SUITED TO REAL AVIATION!!!"));
+  BtTrans->setText(tr("Translate!"));
+  GroupBox2->setTitle(tr("Languages"));
+  LbUnread->setAccessibleDescription(
+      tr("The groups of the report, as typed. The arrow keys go from group to group and show the "
+         "sentence each gave; the name lists the groups the translation leaves out."));
+  CbFull->setText(tr("Read every group"));
+  CbFull->setAccessibleDescription(
+      tr("Reads every group wherever it stands, with the remarks, "
+         "instead of the groups in their usual order only."));
+  CbFull->setToolTip(
+      tr("Read every group wherever it stands, with the supplementary groups and the remarks, "
+         "instead of the groups in their usual order only. The choice is kept for the next "
+         "time."));
+  BtReadAll->setText(tr("Read them all"));
+  BtReadAll->setToolTip(
+      tr("The groups in red were not read in their usual order: read every "
+         "group wherever it stands."));
   for (QLabel* label : {Label1, Label2, Label3, Label4}) {
     fitTextToWidth(*label, label->text(), label->width());
   }
@@ -421,9 +464,11 @@ void TForm1::placeControls() {
                  CbFull->width() - (CbFull->sizeHint().width() - textWidth));
 }
 
+Language TForm1::language() const {
+  return RadioButton4->isChecked() ? Language::kFrench : Language::kEnglish;
+}
+
 void TForm1::BtTransClick() {
-  // The French rendering is not part of this program; English is always checked.
-  if (!RadioButton3->isChecked()) return;
   Memo1->clear();
   clearGroups();
   // The field shows what is translated.
@@ -432,9 +477,9 @@ void TForm1::BtTransClick() {
   const QByteArray report = field.toUtf8();
   const std::string_view typed(report.constData(), static_cast<std::size_t>(report.size()));
   const Translation& translation = translator_.translate(
-      typed, CbFull->isChecked() ? Reading::kFull : Reading::kClassic, Explain::kYes);
+      typed, CbFull->isChecked() ? Reading::kFull : Reading::kClassic, Explain::kYes, language());
   if (isForecast(typed) || translation.refused()) {
-    messageBox_(qtString(isForecast(typed) ? kForecastNotRead : kNotValidMetar));
+    messageBox_(tr(isForecast(typed) ? kMessages[1] : kMessages[0]));
     skipEnterRelease_ = true;
     return;
   }
@@ -446,7 +491,7 @@ void TForm1::BtTransClick() {
   LbUnread->setToolTip(LbUnread->accessibleName());
   LbUnread->show();
   BtReadAll->setVisible(!CbFull->isChecked() &&
-                        (!unread.empty() || visibilityMisread(translation)));
+                        (!unread.empty() || visibilityMisread(translation, language())));
 }
 
 void TForm1::placeSentences(const Translation& translation) {
@@ -495,7 +540,7 @@ void TForm1::showSentencesOf(int item) {
       marks << mark;
       texts << sentences_[static_cast<std::size_t>(p)];
     }
-    if (texts.isEmpty()) texts << QStringLiteral("Not translated.");
+    if (texts.isEmpty()) texts << tr("Not translated.");
   }
   Memo1->setExtraSelections(marks);
   if (!marks.isEmpty()) {
@@ -528,6 +573,23 @@ void TForm1::showGroupsAt(int position) {
 
 void TForm1::CbFullClick() {
   userSettings().setValue(QString::fromLatin1(kFullReadingKey), CbFull->isChecked());
+  if (edmetar->text().trimmed().isEmpty()) {
+    Memo1->clear();
+    clearGroups();
+    return;
+  }
+  BtTransClick();
+}
+
+void TForm1::LanguageClick() {
+  const bool french = RadioButton4->isChecked();
+  userSettings().setValue(QString::fromLatin1(kLanguageKey),
+                          french ? QStringLiteral("fr") : QStringLiteral("en"));
+  QCoreApplication::removeTranslator(french_.get());
+  if (french && (!french_->isEmpty() || french_->load(QString::fromLatin1(kFrenchTexts)))) {
+    QCoreApplication::installTranslator(french_.get());
+  }
+  retranslate();
   if (edmetar->text().trimmed().isEmpty()) {
     Memo1->clear();
     clearGroups();

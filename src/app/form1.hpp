@@ -1,6 +1,7 @@
 #pragma once
 // The main window: a report field, the Translate button, the output memo and a few labels, and
-// under the memo the report's groups, the unread ones in red, beside the choice of reading.
+// under the memo the report's groups, the unread ones in red, beside the choices of language and
+// of reading.
 // Pointing at a group shows its sentence in the memo; pointing at a sentence, its groups.
 // The translation itself is the library's; the window reads the field and shows the lines.
 
@@ -8,6 +9,7 @@
 #include <QUrl>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -23,6 +25,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QTranslator;
 
 namespace vantrel {
 
@@ -64,6 +67,9 @@ class TForm1 : public QWidget {
   // Releasing Enter (Return or the keypad's Enter, any modifiers) in the report field clicks
   // "Translate!"; other keys do nothing.
   void edmetarKeyUp(const QKeyEvent& event);
+  // Choosing English or Français translates the field again in that language and shows the
+  // window's own texts in it; the choice is kept for the next time, like the reading's.
+  void LanguageClick();
   // The contact label asks for a new e-mail message to kContactAddress.
   void Label3Click();
 
@@ -73,6 +79,9 @@ class TForm1 : public QWidget {
  private:
   void createControls();
   void placeControls();
+  // The window's own texts in the language chosen, each fitted to its control.
+  void retranslate();
+  Language language() const;
   void showUnread(std::span<const std::string_view> groups);
   void clearGroups();
   // Where each piece's sentence stands in the memo, from the translation just shown.
@@ -106,6 +115,8 @@ class TForm1 : public QWidget {
   // Set when the message box closes: the Enter that dismissed it is released after the box is
   // gone, back in the report field, and must not translate (and show the box) again.
   bool skipEnterRelease_ = false;
+  // The window's texts in French, installed in the application while French is chosen.
+  std::unique_ptr<QTranslator> french_;
 };
 
 }  // namespace vantrel

@@ -49,7 +49,7 @@ inline constexpr Fragment kNoVisibility =
     "ATTENTION\u00A0: visibilité nulle (moins de 50\u00A0mètres). ";
 inline constexpr Fragment kVisibilityTenKilometres = "Visibilité de 10\u00A0kilomètres ou plus. ";
 inline constexpr Fragment kCavok =
-    "Visibilité de plus de 10\u00A0km, ni brouillard ni nuages au-dessous de 5000\u00A0pieds "
+    "Visibilité de 10\u00A0km ou plus, ni brouillard ni nuages au-dessous de 5000\u00A0pieds "
     "sol. ";
 void appendVisibilityMetres(TextBuffer& out, std::string_view metres);
 void appendRunwayVisualRange(TextBuffer& out, std::string_view runway, std::string_view value);

@@ -40,11 +40,12 @@ const QString kAutoUnread = QStringLiteral("6 groups not read: AUTO 24012KT NCD 
 const QString kOdd =
     QStringLiteral("METAR EGLL 071250Z AUTO 24012KT 9999 NCD 12/08 Q1015 XQ7 NOSIG");
 
-QStringList libraryLines(const QString& report, bool full = false) {
+QStringList libraryLines(const QString& report, bool full = false,
+                         vantrel::Language language = vantrel::Language::kEnglish) {
   const QByteArray utf8 = report.toUtf8();
-  const vantrel::Translation translation =
-      vantrel::translate(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
-                         full ? vantrel::Reading::kFull : vantrel::Reading::kClassic);
+  const vantrel::Translation translation = vantrel::translate(
+      std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+      full ? vantrel::Reading::kFull : vantrel::Reading::kClassic, vantrel::Explain::kNo, language);
   QStringList lines;
   for (std::size_t i = 0; i < translation.size(); ++i) {
     const std::string_view line = translation.line(i);
@@ -296,13 +297,25 @@ class Form1Test : public QObject {
     QCOMPARE(memoLines(), libraryLines(QStringLiteral("METAR")));
   }
 
-  void onlyEnglishTranslates() {
-    control<QRadioButton>("RadioButton4")->setChecked(true);
-    QVERIFY(!control<QRadioButton>("RadioButton3")->isChecked());
+  // Français translates the field again in French, the window's texts and the message box
+  // follow, and the choice is kept for the next window; English brings everything back.
+  void frenchTranslatesAndIsRemembered() {
     clickTranslate(kWorkedExample);
-    clickTranslate(QString());
-    QVERIFY(memoLines().isEmpty());
-    QVERIFY(messages_.isEmpty());
+    QTest::mouseClick(control<QRadioButton>("RadioButton4"), Qt::LeftButton);
+    QVERIFY(!control<QRadioButton>("RadioButton3")->isChecked());
+    QCOMPARE(memoLines(), libraryLines(kWorkedExample, false, vantrel::Language::kFrench));
+    QCOMPARE(btTrans()->text(), QStringLiteral("Traduire\u00A0!"));
+    QCOMPARE(cbFull()->text(), QStringLiteral("Lire tous les groupes"));
+    clickTranslate(QStringLiteral("ABCDEFG"));
+    QCOMPARE(messages_, QStringList{QStringLiteral("Ce n'est pas un METAR valide.")});
+    {
+      const vantrel::TForm1 next;
+      QVERIFY(next.findChild<QRadioButton*>(QStringLiteral("RadioButton4"))->isChecked());
+    }
+    QTest::mouseClick(control<QRadioButton>("RadioButton3"), Qt::LeftButton);
+    QCOMPARE(btTrans()->text(), QStringLiteral("Translate!"));
+    clickTranslate(kWorkedExample);
+    QCOMPARE(memoLines(), libraryLines(kWorkedExample));
   }
 
   // Far past QLineEdit's default limit of 32767 characters.
@@ -472,13 +485,11 @@ class Form1Test : public QObject {
     QTest::newRow("GroupBox2") << "GroupBox2"
                                << "QGroupBox" << form << QRect(5, 7, 146, 39);
     QTest::newRow("RadioButton3") << "RadioButton3"
-                                  << "QRadioButton"
-                                  << "GroupBox2" << QRect(14, 16, 83, 17);
+                                  << "QRadioButton" << form << QRect(490, 301, 68, 16);
     QTest::newRow("RadioButton4") << "RadioButton4"
-                                  << "QRadioButton"
-                                  << "GroupBox2" << QRect(81, 16, 60, 17);
+                                  << "QRadioButton" << form << QRect(490, 317, 68, 16);
     QTest::newRow("LbUnread") << "LbUnread"
-                              << "vantrel::GroupRow" << form << QRect(5, 303, 551, 28);
+                              << "vantrel::GroupRow" << form << QRect(5, 303, 481, 28);
     QTest::newRow("CbFull") << "CbFull"
                             << "QCheckBox" << form << QRect(562, 301, 116, 17);
   }
@@ -508,10 +519,10 @@ class Form1Test : public QObject {
     } while (w != start);
     QCOMPARE(chain, tabStops);
 
-    // What a user sees: the caret starts in the report field, and Tab skips the hidden language
-    // choice and the row of groups while it is hidden.
+    // What a user sees: the caret starts in the report field, Tab visits the language chosen and
+    // skips the row of groups while it is hidden.
     QCOMPARE(QApplication::focusWidget(), edmetar());
-    for (const char* next : {"CbFull", "BtTrans", "Memo1", "edmetar"}) {
+    for (const char* next : {"RadioButton3", "CbFull", "BtTrans", "Memo1", "edmetar"}) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
     }

@@ -1,12 +1,17 @@
 // Renders the window after a translation into a PNG, the picture shown in the README, with the
-// pointer on one group (R27L/1200 by default) so that its sentence shows highlighted:
+// pointer on one group (R27L/1200 by default) so that its sentence shows highlighted; with --fr,
+// the window in French:
 //   vantrel_screenshot docs/window.png ["REPORT" [GROUP]]
+//   vantrel_screenshot --fr docs/window-fr.png ["REPORT" [GROUP]]
 // Run it under a real or virtual X display (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
@@ -16,9 +21,14 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   vantrel::setUpApplication();
-  const QStringList args = QApplication::arguments();
+  QStringList args = QApplication::arguments();
+  const bool french = args.size() >= 2 && args[1] == QStringLiteral("--fr");
+  if (french) args.removeAt(1);
+  // The user's own choices are neither read nor changed.
+  const QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   if (args.size() < 2 || args.size() > 4) {
-    std::fprintf(stderr, "usage: vantrel_screenshot OUT.png [REPORT [GROUP]]\n");
+    std::fprintf(stderr, "usage: vantrel_screenshot [--fr] OUT.png [REPORT [GROUP]]\n");
     return 2;
   }
   const QString report = args.size() >= 3 ? args[2]
@@ -31,6 +41,7 @@ int main(int argc, char* argv[]) {
   });
   form.show();
   if (!QTest::qWaitForWindowExposed(&form)) return 1;
+  if (french) form.findChild<QRadioButton*>(QStringLiteral("RadioButton4"))->click();
   auto* edit = form.findChild<QLineEdit*>(QStringLiteral("edmetar"));
   edit->setFocus();
   // As pasted: line breaks and all.
