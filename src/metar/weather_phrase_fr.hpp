@@ -15,6 +15,10 @@
 
 namespace vantrel::words::fr {
 
+constexpr bool startsWithVowel(std::string_view noun) {
+  return !noun.empty() && std::string_view("aeiou").find(noun[0]) != std::string_view::npos;
+}
+
 // `Out` is anything that `+=` a std::string_view.
 template <class Out>
 constexpr void appendWeatherPhrase(Out& out, codes::Descriptor d,
@@ -36,13 +40,25 @@ constexpr void appendWeatherPhrase(Out& out, codes::Descriptor d,
     return;
   }
   const Agreement first = wordsOf(phenomena[0]).agreement;
+  const bool drifting = d == codes::Descriptor::kDR || d == codes::Descriptor::kBL;
+  if (drifting && phenomena.size() == 1 && !driftingNoun(phenomena[0]).empty()) {
+    qualify(Agreement::kFeminine);
+    out += driftingNoun(phenomena[0]).view();
+    out += std::string_view(d == codes::Descriptor::kDR ? " basse" : " élevée");
+    return;
+  }
   const bool leading = described && !wordsOf(d).before.empty();
+  std::string_view before = leading ? wordsOf(d).before.view() : std::string_view();
+  // "bancs d'embruns": "de" elided before a vowel.
+  const bool elided = before.ends_with("de ") && startsWithVowel(wordsOf(phenomena[0]).noun);
+  if (elided) before.remove_suffix(3);
   if (d == codes::Descriptor::kTS) {
-    out += wordsOf(d).before.view();
+    out += before;
     qualify(first);
   } else if (leading) {
     qualify(wordsOf(d).agreement);
-    out += wordsOf(d).before.view();
+    out += before;
+    if (elided) out += std::string_view("d'");
   } else {
     qualify(first);
   }

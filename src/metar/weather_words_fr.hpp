@@ -87,6 +87,15 @@ constexpr const DescriptorWords& wordsOf(codes::Descriptor d) {
   return kDescriptorWords[static_cast<std::size_t>(d)];
 }
 
+// Drifting and blowing snow, sand and dust have their own nouns: "chasse-neige basse",
+// "chasse-sable élevée". Empty for the other phenomena.
+constexpr Fragment driftingNoun(codes::Phenomenon p) {
+  if (p == codes::Phenomenon::kSN) return "chasse-neige";
+  if (p == codes::Phenomenon::kSA) return "chasse-sable";
+  if (p == codes::Phenomenon::kDU) return "chasse-poussière";
+  return {};
+}
+
 // Freezing rain and drizzle are "verglaçantes", freezing fog "givrant": the adjective of FZ with
 // these phenomena, which the general "se congelant" does not say.
 constexpr Fragment freezingWord(codes::Phenomenon p, Agreement a) {

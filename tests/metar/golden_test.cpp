@@ -2,8 +2,9 @@
 // library and by the vantrel-translate program (--json), compared exactly with its expected lines
 // or refusal, and with its unread groups when the row names them. A row is
 //   {"report": "...", "lines": ["...", ...], "unread": ["...", ...]}  or  {"report": "...",
-//   "error": "..."}, "unread" optional, with an optional "note" and "reading": "full" for the
-// full reading. A failure names the file, the line number and the report.
+//   "error": "..."}, "unread" optional, with an optional "note", "reading": "full" for the
+// full reading and "lang": "fr" for French. A failure names the file, the line number and the
+// report.
 
 #include <algorithm>
 #include <filesystem>
@@ -32,6 +33,7 @@ struct Record {
   std::optional<std::string> error;
   std::optional<Strings> unread;
   Reading reading = Reading::kClassic;
+  Language language = Language::kEnglish;
 };
 
 std::optional<Strings> stringArray(const test::JsonValue& value) {
@@ -46,7 +48,7 @@ std::optional<Strings> stringArray(const test::JsonValue& value) {
 
 // The record `text` holds: one JSON object with a "report" string and either a "lines" array of
 // strings or an "error" string, optionally "unread" (an array of strings, beside "lines"),
-// "note" (a string) and "reading" ("full"), each key once. Anything else is not a record.
+// "note" (a string), "reading" ("full") and "lang" ("fr"), each key once. Anything else is not a record.
 std::optional<Record> readRecord(std::string_view text) {
   using test::JsonValue;
   const std::optional<JsonValue> value = test::JsonReader::parse(text);
@@ -70,6 +72,8 @@ std::optional<Record> readRecord(std::string_view text) {
       record.error = member.text;
     } else if (key == "reading" && member.text == "full") {
       record.reading = Reading::kFull;
+    } else if (key == "lang" && member.text == "fr") {
+      record.language = Language::kFrench;
     } else if (key != "note") {
       return std::nullopt;
     }
@@ -182,8 +186,8 @@ class FailureLog {
 };
 
 Record translated(const Record& row) {
-  const Translation result = translate(row.report, row.reading);
-  Record record{row.report, std::nullopt, std::nullopt, std::nullopt, row.reading};
+  const Translation result = translate(row.report, row.reading, Explain::kNo, row.language);
+  Record record{row.report, std::nullopt, std::nullopt, std::nullopt, row.reading, row.language};
   if (result.refused()) {
     record.error = std::string(kNotValidMetar);
   } else {
@@ -201,16 +205,17 @@ TEST_P(GoldenFileTest, Library) {
   for (const GoldenCase& c : cases) log.check(c, translated(c.record));
 }
 
-// The rows of one reading, sent to `vantrel-translate --json` (with --full for the full reading)
-// as one input line each, and its objects compared with them.
+// The rows of one reading and language, sent to `vantrel-translate --json` (with --full for the
+// full reading, --lang=fr for French) as one input line each, and its objects compared with them.
 [[maybe_unused]] void checkProgram(const std::string& file, const std::vector<GoldenCase>& cases,
-                                   Reading reading) {
+                                   Reading reading, Language language) {
   // Every report is one input line; a report holding a line end could not be one.
   std::vector<const GoldenCase*> sent;
   std::string input;
   for (const GoldenCase& c : cases) {
     const std::string& report = c.record.report;
-    if (c.record.reading != reading || report.find('\n') != std::string::npos ||
+    if (c.record.reading != reading || c.record.language != language ||
+        report.find('\n') != std::string::npos ||
         report.ends_with('\r')) {
       continue;
     }
@@ -221,6 +226,7 @@ TEST_P(GoldenFileTest, Library) {
   if (sent.empty()) return;
   std::vector<std::string> args = {"--json"};
   if (reading == Reading::kFull) args.emplace_back("--full");
+  if (language == Language::kFrench) args.emplace_back("--lang=fr");
   const test::Outcome got = test::runProgram(VANTREL_TRANSLATE_BIN, args, input);
   ASSERT_NE(got.status, -1) << "could not run " << VANTREL_TRANSLATE_BIN;
 
@@ -242,6 +248,7 @@ TEST_P(GoldenFileTest, Library) {
         continue;
       }
       actual = std::move(*parsed);
+      actual.language = language;
     }
     log.check(*sent[i], actual);
   }
@@ -253,8 +260,11 @@ TEST_P(GoldenFileTest, Program) {
 #else
   const std::vector<GoldenCase> cases = loadCases(GetParam());
   for (const Reading reading : {Reading::kClassic, Reading::kFull}) {
-    SCOPED_TRACE(reading == Reading::kFull ? "--full" : "classic");
-    checkProgram(GetParam(), cases, reading);
+    for (const Language language : {Language::kEnglish, Language::kFrench}) {
+      SCOPED_TRACE(reading == Reading::kFull ? "--full" : "classic");
+      SCOPED_TRACE(language == Language::kFrench ? "--lang=fr" : "English");
+      checkProgram(GetParam(), cases, reading, language);
+    }
   }
 #endif
 }
