@@ -15,27 +15,58 @@
 #include "metar/vocabulary_fr.hpp"
 
 // The wording functions, then the constant texts, that the readers use, each as X(ns, name).
-#define VANTREL_WORDING_FUNCTIONS(X, ns)                                                           \
-  X(ns, appendIssueTime)                                                                           \
-  X(ns, appendIssueDayAndTime)                                                                     \
-  X(ns, daySuffix) X(ns, appendStation) X(ns, appendWind) X(ns, appendVariableWind)                \
-      X(ns, appendVariation) X(ns, appendVisibilityMetres) X(ns, appendRunwayVisualRange)          \
-          X(ns, appendCloudLayer) X(ns, appendVerticalVisibility) X(ns, appendTemperature)         \
-              X(ns, appendQnh) X(ns, classicWeatherSentence) X(ns, appendHeaderWithoutTime)        \
-                  X(ns, appendHeaderNote) X(ns, appendWindVariation) X(ns, appendVisibility)       \
-                      X(ns, appendRunwayRange) X(ns, appendPresentWeather) X(ns, appendCloud)      \
-                          X(ns, appendDirections) X(ns, appendPressure) X(ns, appendRecentWeather) \
-                              X(ns, appendWindShear) X(ns, appendRunwayState) X(ns, appendSea)     \
-                                  X(ns, appendColourState) X(ns, appendRainfall)                   \
-                                      X(ns, appendTrendTime) X(ns, appendTurbulence)               \
-                                          X(ns, appendProbabilityHeading) X(ns, appendFromHeading) \
-                                              X(ns, appendNotTranslated)
-#define VANTREL_WORDING_TEXTS(X, ns)                                                               \
-  X(ns, kCalm)                                                                                     \
-  X(ns, kNoVisibility)                                                                             \
-  X(ns, kVisibilityTenKilometres) X(ns, kCavok) X(ns, kSkyClear) X(ns, kVerticalVisibilityUnknown) \
-      X(ns, kNosig) X(ns, kBecomingHeading) X(ns, kTemporaryHeading) X(ns, kIntermittentHeading)   \
-          X(ns, kNoRemarks) X(ns, kElementNotReported) X(ns, kRemarks) X(ns, kNotTranslatedEnd)
+// clang-format off
+#define VANTREL_WORDING_FUNCTIONS(X, ns) \
+  X(ns, appendIssueTime) \
+  X(ns, appendIssueDayAndTime) \
+  X(ns, daySuffix) \
+  X(ns, appendStation) \
+  X(ns, appendWind) \
+  X(ns, appendVariableWind) \
+  X(ns, appendVariation) \
+  X(ns, appendVisibilityMetres) \
+  X(ns, appendRunwayVisualRange) \
+  X(ns, appendCloudLayer) \
+  X(ns, appendVerticalVisibility) \
+  X(ns, appendTemperature) \
+  X(ns, appendQnh) \
+  X(ns, classicWeatherSentence) \
+  X(ns, appendHeaderWithoutTime) \
+  X(ns, appendHeaderNote) \
+  X(ns, appendWindVariation) \
+  X(ns, appendVisibility) \
+  X(ns, appendRunwayRange) \
+  X(ns, appendPresentWeather) \
+  X(ns, appendCloud) \
+  X(ns, appendDirections) \
+  X(ns, appendPressure) \
+  X(ns, appendRecentWeather) \
+  X(ns, appendWindShear) \
+  X(ns, appendRunwayState) \
+  X(ns, appendSea) \
+  X(ns, appendColourState) \
+  X(ns, appendRainfall) \
+  X(ns, appendTrendTime) \
+  X(ns, appendTurbulence) \
+  X(ns, appendProbabilityHeading) \
+  X(ns, appendFromHeading) \
+  X(ns, appendNotTranslated)
+#define VANTREL_WORDING_TEXTS(X, ns) \
+  X(ns, kCalm) \
+  X(ns, kNoVisibility) \
+  X(ns, kVisibilityTenKilometres) \
+  X(ns, kCavok) \
+  X(ns, kSkyClear) \
+  X(ns, kVerticalVisibilityUnknown) \
+  X(ns, kNosig) \
+  X(ns, kBecomingHeading) \
+  X(ns, kTemporaryHeading) \
+  X(ns, kIntermittentHeading) \
+  X(ns, kNoRemarks) \
+  X(ns, kElementNotReported) \
+  X(ns, kRemarks) \
+  X(ns, kNotTranslatedEnd)
+// clang-format on
 
 #define VANTREL_WORDING_FORWARD(ns, name)                             \
   template <class... Args>                                            \

@@ -50,7 +50,7 @@ class LineText {
     values_.emplace_back(sentences_.empty() ? 0 : sentences_.size() - 1, std::move(value));
   }
   // Appends the text and the groups of `other`.
-  void append(const LineText& other) {
+  [[gnu::always_inline]] void append(const LineText& other) {
     const auto shiftText = static_cast<std::uint32_t>(text_.size());
     const auto shiftSources = static_cast<std::uint32_t>(sources_.size());
     const std::size_t firstSentence = sentences_.size();

@@ -48,7 +48,8 @@ std::optional<Strings> stringArray(const test::JsonValue& value) {
 
 // The record `text` holds: one JSON object with a "report" string and either a "lines" array of
 // strings or an "error" string, optionally "unread" (an array of strings, beside "lines"),
-// "note" (a string), "reading" ("full") and "lang" ("fr"), each key once. Anything else is not a record.
+// "note" (a string), "reading" ("full") and "lang" ("fr"), each key once. Anything else is not a
+// record.
 std::optional<Record> readRecord(std::string_view text) {
   using test::JsonValue;
   const std::optional<JsonValue> value = test::JsonReader::parse(text);
@@ -215,8 +216,7 @@ TEST_P(GoldenFileTest, Library) {
   for (const GoldenCase& c : cases) {
     const std::string& report = c.record.report;
     if (c.record.reading != reading || c.record.language != language ||
-        report.find('\n') != std::string::npos ||
-        report.ends_with('\r')) {
+        report.find('\n') != std::string::npos || report.ends_with('\r')) {
       continue;
     }
     sent.push_back(&c);

@@ -58,7 +58,10 @@ TEST(Readings, AgreeWhereBothReadEveryGroup) {
     const std::string text = test::readFile(entry.path()).value_or("");
     for (const std::string_view row : test::splitLines(text)) {
       const std::optional<test::JsonValue> record = test::JsonReader::parse(row);
-      if (!record || !record->members.contains("report")) continue;
+      // The French rows repeat reports of the English ones, and the document's examples.
+      if (!record || !record->members.contains("report") || record->members.contains("lang")) {
+        continue;
+      }
       const std::string& report = record->members.at("report").text;
       const Translation& c = classic.translate(report);
       const Translation& f = full.translate(report, Reading::kFull);

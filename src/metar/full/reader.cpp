@@ -20,7 +20,8 @@ namespace {
   return g.upperIs("RMK") || g.upperIs("RMKS");
 }
 
-bool isTrendKeyword(const Group& g) {
+// Kept inline: each language's reader has its own copy of the loop that asks it.
+[[gnu::always_inline]] inline bool isTrendKeyword(const Group& g) {
   switch (g.upperAt(1)) {
     case 'B':
       return g.upperIs("BECMG");
