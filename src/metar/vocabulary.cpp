@@ -1,6 +1,7 @@
 #include "metar/vocabulary.hpp"
 
 #include "metar/fragments.hpp"
+#include "metar/sentence_shapes.hpp"
 #include "metar/text.hpp"
 
 namespace vantrel::words {
@@ -102,20 +103,7 @@ void appendVerticalVisibility(TextBuffer& out, std::string_view height) {
 }
 
 void appendHeight(TextBuffer& out, std::string_view hhh) {
-  // Characters, not bytes: a height may hold any character the report does.
-  const std::size_t second = hhh.empty() ? 0 : byteOffsetOfCharacter(hhh, 1);
-  const std::size_t third = byteOffsetOfCharacter(hhh, 2);
-  const std::string_view h1 = hhh.substr(0, second);
-  const std::string_view h2 = hhh.substr(second, third - second);
-  const std::string_view h3 = hhh.substr(third);
-  if (h1 != "0") {
-    appendText(out, h1, h2, kThousands, h3);
-  } else if (h2 != "0") {
-    appendText(out, h2, h3);
-  } else {
-    out += h3;
-  }
-  out += kHundredsOfFeet;
+  appendHundredsOfFeet(out, hhh, kThousands, kHundredsOfFeet);
 }
 
 void appendTemperature(TextBuffer& out, bool temperatureBelowZero, std::string_view temperature,

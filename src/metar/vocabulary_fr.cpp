@@ -1,6 +1,7 @@
 #include "metar/vocabulary_fr.hpp"
 
 #include "metar/fragments_fr.hpp"
+#include "metar/sentence_shapes.hpp"
 #include "metar/text.hpp"
 #include "metar/weather_vocabulary_fr.hpp"
 
@@ -93,19 +94,7 @@ void appendVerticalVisibility(TextBuffer& out, std::string_view height) {
 }
 
 void appendHeight(TextBuffer& out, std::string_view hhh) {
-  const std::size_t second = hhh.empty() ? 0 : byteOffsetOfCharacter(hhh, 1);
-  const std::size_t third = byteOffsetOfCharacter(hhh, 2);
-  const std::string_view h1 = hhh.substr(0, second);
-  const std::string_view h2 = hhh.substr(second, third - second);
-  const std::string_view h3 = hhh.substr(third);
-  if (h1 != "0") {
-    appendText(out, h1, h2, kThousands, h3);
-  } else if (h2 != "0") {
-    appendText(out, h2, h3);
-  } else {
-    out += h3;
-  }
-  out += kHundredsOfFeet;
+  appendHundredsOfFeet(out, hhh, kThousands, kHundredsOfFeet);
 }
 
 // Both styles read alike in French: the degree sign after a no-break space.

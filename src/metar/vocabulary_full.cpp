@@ -3,6 +3,7 @@
 
 #include "metar/compass_words.hpp"
 #include "metar/fragments.hpp"
+#include "metar/sentence_shapes.hpp"
 #include "metar/text.hpp"
 #include "metar/vocabulary.hpp"
 #include "metar/weather_words.hpp"
@@ -32,9 +33,6 @@ constexpr Fragment kStatuteMiles = " statute miles";
 constexpr Fragment kVariesFrom = " varies from ";
 constexpr Fragment kTo = " to ";
 constexpr Fragment kNotReported = "not reported";
-constexpr Fragment kIncreasing = ", increasing";
-constexpr Fragment kDecreasing = ", decreasing";
-constexpr Fragment kNoDistinctChange = ", with no distinct change";
 
 constexpr Fragment kThereIs = "There is ";
 constexpr Fragment kThereIsA = "There is a ";
@@ -78,48 +76,63 @@ constexpr Fragment kUntilTime = " until ";
 
 constexpr Fragment kWindShearOnRunway = "Wind shear on runway ";
 constexpr Fragment kWindShearAllRunways = "Wind shear on all runways. ";
-constexpr Fragment kRunway = "Runway ";
-constexpr Fragment kAllRunways = "All runways";
-constexpr Fragment kColon = ": ";
-constexpr Fragment kCleared = "contamination cleared";
-constexpr std::array<Fragment, 10> kDeposits = {"clear and dry",
-                                                "damp",
-                                                "wet or water patches",
-                                                "rime or frost covered",
-                                                "dry snow",
-                                                "wet snow",
-                                                "slush",
-                                                "ice",
-                                                "compacted or rolled snow",
-                                                "frozen ruts or ridges"};
-constexpr Fragment kDepositNotReported = "deposit not reported";
-constexpr Fragment kCovered = " covered";
-constexpr Fragment kExtent1 = ", 10 % or less";
-constexpr Fragment kExtent2 = ", 11 to 25 %";
-constexpr Fragment kExtent5 = ", 26 to 50 %";
-constexpr Fragment kExtent9 = ", 51 to 100 %";
-constexpr Fragment kDepthIs = ", depth ";
-constexpr Fragment kMillimetres = " mm";
-constexpr Fragment kDepthLessThan1 = ", depth less than 1 mm";
-constexpr Fragment kDepthCentimetres = " cm";
-constexpr Fragment kDepthNotMeasurable = ", depth not significant or not measurable";
-constexpr Fragment kRunwayNotOperational = ", runway not operational";
-constexpr Fragment kFriction = ", friction coefficient 0.";
-constexpr std::array<Fragment, 5> kBraking = {
-    ", braking action poor", ", braking action medium to poor", ", braking action medium",
-    ", braking action medium to good", ", braking action good"};
-constexpr Fragment kBrakingUnreliable = ", braking action unreliable";
-constexpr Fragment kBrakingNotReported = ", braking action not reported";
-constexpr Fragment kSeaTemperatureIs = "Sea surface temperature is ";
-constexpr Fragment kSeaTemperatureNotReported = "Sea surface temperature is not reported";
-constexpr Fragment kDegrees = "\u00B0Celsius";
-constexpr Fragment kStateOfTheSea = ", state of the sea is ";
-constexpr std::array<Fragment, 10> kSeaStates = {
-    "calm (glassy)", "calm (rippled)", "smooth", "slight",    "moderate",
-    "rough",         "very rough",     "high",   "very high", "phenomenal"};
-constexpr Fragment kSeaStateNotReported = ", state of the sea not reported";
-constexpr Fragment kWaveHeight = ", significant wave height ";
-constexpr Fragment kDecimetres = " decimetres";
+// The words of the sentences of sentence_shapes.hpp.
+constexpr RunwayRangeWords kRunwayRangeWords = {
+    .visualRange = kRunwayVisualRange,
+    .is = kIs,
+    .notReported = kNotReported,
+    .variesFrom = kVariesFrom,
+    .to = kTo,
+    .bounds = {.lessThan = kLessThan, .moreThan = kMoreThan},
+    .feet = kFeet,
+    .metres = kMetres,
+    .increasing = ", increasing",
+    .decreasing = ", decreasing",
+    .noDistinctChange = ", with no distinct change",
+    .stop = kStop,
+};
+constexpr RunwayStateWords kRunwayStateWords = {
+    .aerodromeClosedBySnow = "The aerodrome is closed by snow. ",
+    .runway = "Runway ",
+    .allRunways = "All runways",
+    .runwayOfLastReport = "Runway state repeated from the last report",
+    .rightHandSide = "R",
+    .colon = ": ",
+    .closedBySnow = "closed by snow",
+    .cleared = "contamination cleared",
+    .deposits = {"clear and dry", "damp", "wet or water patches", "rime or frost covered",
+                 "dry snow", "wet snow", "slush", "ice", "compacted or rolled snow",
+                 "frozen ruts or ridges"},
+    .depositNotReported = "deposit not reported",
+    .extents = {", 10 % or less", ", 11 to 25 %", ", 26 to 50 %", ", 51 to 100 %"},
+    .covered = " covered",
+    .depthIs = ", depth ",
+    .millimetres = " mm",
+    .centimetres = " cm",
+    .depthLessThan1 = ", depth less than 1 mm",
+    .depthNotMeasurable = ", depth not significant or not measurable",
+    .runwayNotOperational = ", runway not operational",
+    .friction = ", friction coefficient 0.",
+    .braking = {", braking action poor", ", braking action medium to poor",
+                ", braking action medium", ", braking action medium to good",
+                ", braking action good"},
+    .brakingUnreliable = ", braking action unreliable",
+    .brakingNotReported = ", braking action not reported",
+    .stop = ". ",
+};
+constexpr SeaWords kSeaWords = {
+    .temperatureIs = "Sea surface temperature is ",
+    .temperatureNotReported = "Sea surface temperature is not reported",
+    .minus = "-",
+    .degrees = "\u00B0Celsius",
+    .waveHeight = ", significant wave height ",
+    .decimetres = " decimetres",
+    .stateOfTheSea = ", state of the sea is ",
+    .states = {"calm (glassy)", "calm (rippled)", "smooth", "slight", "moderate", "rough",
+               "very rough", "high", "very high", "phenomenal"},
+    .stateNotReported = ", state of the sea not reported",
+    .stop = ". ",
+};
 constexpr Fragment kNotTranslated = "Not translated: ";
 // In the order of codes::kColourCodes.
 constexpr std::array<Fragment, 8> kColourNames = {"blue",     "white",    "green", "yellow",
@@ -150,7 +163,6 @@ constexpr Sentence kClearBelow12000 =
     "No clouds below 12,000 feet were detected by the automated station. ";
 constexpr Sentence kQnhNotReported = "QNH is not reported. ";
 constexpr Sentence kAltimeterNotReported = "Altimeter setting is not reported. ";
-constexpr Sentence kAerodromeClosedBySnow = "The aerodrome is closed by snow. ";
 constexpr Sentence kRecentWeatherNotReported = "Recent weather is not reported. ";
 // CAVOK (ICAO Annex 3): visibility 10 km or more, no cloud below 1500 m (5000 ft) or the highest
 // minimum sector altitude, no cumulonimbus or towering cumulus, no significant weather.
@@ -163,9 +175,6 @@ constexpr Sentence kNoCloudAtAll = "The sky is clear: no cloud at all. ";
 constexpr Sentence kSkyObscured =
     "The sky is obscured and the vertical visibility is not available. ";
 constexpr Fragment kVariationNotReported = " The variation of the wind direction is not reported.";
-constexpr Fragment kRunwayOfLastReport = "Runway state repeated from the last report";
-constexpr Fragment kClosedBySnow = "closed by snow";
-constexpr std::array<Fragment, 3> kSides = {"L", "C", "R"};
 
 void appendSpeed(TextBuffer& out, values::Speed speed) {
   if (speed.above) out += kMoreThan;
@@ -232,54 +241,57 @@ void appendWeatherCode(TextBuffer& out, const codes::WeatherCode& code) {
 // The sentence of the classic tables for a code they hold (one phenomenon, no VC, not +FC), or
 // nothing.
 std::string_view classicSentenceOf(const codes::WeatherCode& code) {
-  if (code.vicinity || code.count != 1) return {};
+  if (!codes::inClassicTables(code)) return {};
   const codes::Phenomenon p = code.phenomena[0];
-  const auto pi = static_cast<std::size_t>(p);
   // Patches of fog and shallow fog leave the visibility as it is: the classic sentences say it is
   // half a mile or less.
   if (p == codes::Phenomenon::kFG &&
       (code.has(codes::Descriptor::kBC) || code.has(codes::Descriptor::kMI))) {
     return {};
   }
-  if (code.descriptor == codes::Descriptor::kNone) {
-    if (code.intensity == codes::Intensity::kHeavy && p == codes::Phenomenon::kFC) return {};
-    return pi < codes::kClassicPhenomena ? classicWeatherSentence(p, code.intensity)
-                                         : std::string_view();
-  }
-  const std::size_t count =
-      code.has(codes::Descriptor::kSH) ? codes::kShowerPhenomena : codes::kClassicPhenomena;
-  if (static_cast<std::size_t>(code.descriptor) >= codes::kClassicDescriptors || pi >= count) {
-    return {};
-  }
-  return classicWeatherSentence(code.descriptor, p, code.intensity);
+  return code.descriptor == codes::Descriptor::kNone
+             ? classicWeatherSentence(p, code.intensity)
+             : classicWeatherSentence(code.descriptor, p, code.intensity);
 }
 
-// "Runway 27L", "All runways", "Runway of the last report", and the right-hand runway of the
-// old eight figures (82: "Runway 32R").
-void appendRunwayName(TextBuffer& out, const codes::Runway& runway) {
-  switch (runway.kind) {
-    case codes::Runway::Kind::kAll:
-      out += kAllRunways;
-      return;
-    case codes::Runway::Kind::kRepeated:
-      out += kRunwayOfLastReport;
-      return;
-    case codes::Runway::Kind::kOne:
-      break;
-  }
-  out += kRunway;
-  if (runway.rightHand == 0) {
-    out += runway.designator;
-    return;
-  }
-  const char digits[2] = {static_cast<char>('0' + runway.rightHand / 10),
-                          static_cast<char>('0' + runway.rightHand % 10)};
-  appendText(out, std::string_view(digits, 2), kSides[2]);
-}
-
-void appendDegrees(TextBuffer& out, const values::Degrees& d) {
-  appendText(out, d.belowZero ? kMinus : "", d.digits);
-}
+constexpr CloudWords kCloudWords = {
+    .skyClear = kNoCloudAtAll,
+    .clearBelow12000 = kClearBelow12000,
+    .noSignificant = kNoSignificantCloud,
+    .noneDetected = kNoCloudDetected,
+    .layerTypes = kLayerTypes,
+    .skyObscured = kSkyObscured,
+    .notReported = kCloudNotReported,
+    .cover = kCloudCover,
+    .unreportedAmount = kCloudOfUnreportedAmount,
+    .heightNotReported = kHeightNotReported,
+    .at = kAt,
+    .types = kCloudTypes,
+    .stop = kStop,
+    .layer = &appendCloudLayer,
+    .verticalVisibility = &appendVerticalVisibility,
+    .height = &appendHeight,
+};
+constexpr DirectionsWords kDirectionsWords = {
+    .clouds = kCloudNames,
+    .andWord = kAnd,
+    .comma = kComma,
+    .overAerodrome = kOverTheAerodrome,
+    .inTheDistance = kInTheDistance,
+    .toThe = kToThe,
+    .stop = kStop,
+    .weather = &appendWeatherPhrase,
+    .direction = &nameOf,
+};
+constexpr TemperatureWords kTemperatureWords = {
+    .airIs = kTemperatureIs,
+    .airNotReported = kTemperatureNotReported,
+    .dewPointIs = kDewPointIs,
+    .dewPointNotReported = kDewPointNotReported,
+    .minus = kMinus,
+    .degrees = kDegreesCelsius,
+    .both = &appendTemperature,
+};
 
 }  // namespace
 
@@ -386,23 +398,7 @@ void appendRunwayRange(TextBuffer& out, const values::RunwayRange& range) {
     appendRunwayVisualRange(out, range.runway, range.low);
     return;
   }
-  out += kRunwayVisualRange;
-  out += range.runway;
-  if (range.low.empty()) {
-    appendText(out, kIs, kNotReported, kStop);
-    return;
-  }
-  if (range.high.empty()) {
-    appendText(out, kIs, bounded(range.lowBound), range.low);
-  } else {
-    appendText(out, kVariesFrom, bounded(range.lowBound), range.low, kTo, bounded(range.highBound),
-               range.high);
-  }
-  out += range.feet ? kFeet : kMetres;
-  if (range.tendency == 'U') out += kIncreasing;
-  if (range.tendency == 'D') out += kDecreasing;
-  if (range.tendency == 'N') out += kNoDistinctChange;
-  out += kStop;
+  appendRunwayRange(out, range, kRunwayRangeWords);
 }
 
 void appendPresentWeather(TextBuffer& out, const values::PresentWeather& w) {
@@ -429,96 +425,15 @@ void appendPresentWeather(TextBuffer& out, const values::PresentWeather& w) {
 }
 
 void appendCloud(TextBuffer& out, const values::Cloud& c) {
-  using Kind = values::Cloud::Kind;
-  switch (c.kind) {
-    case Kind::kSkyClear:
-      out += kNoCloudAtAll;
-      return;
-    case Kind::kClearBelow12000:
-      out += kClearBelow12000;
-      return;
-    case Kind::kNoSignificant:
-      out += kNoSignificantCloud;
-      return;
-    case Kind::kNoneDetected:
-      out += kNoCloudDetected;
-      return;
-    case Kind::kTypeOfLayer:
-      out += kLayerTypes[static_cast<std::size_t>(c.type)];
-      return;
-    case Kind::kVerticalVisibility:
-      if (c.height.empty()) {
-        out += kSkyObscured;
-      } else {
-        appendVerticalVisibility(out, c.height);
-      }
-      return;
-    case Kind::kNotReported:
-      out += kCloudNotReported;
-      return;
-    case Kind::kLayer:
-      break;
-  }
-  if (c.amountGiven && !c.height.empty() && c.type == codes::CloudType::kNone) {
-    appendCloudLayer(out, c.amount, c.height);
-    return;
-  }
-  out += c.amountGiven ? kCloudCover[static_cast<std::size_t>(c.amount)] : kCloudOfUnreportedAmount;
-  if (c.height.empty()) {
-    out += kHeightNotReported;
-  } else {
-    out += kAt;
-    appendHeight(out, c.height);
-    out.truncate(out.size() - 2);  // the height's own ". "
-  }
-  appendText(out, kCloudTypes[static_cast<std::size_t>(c.type)], kStop);
+  appendCloud(out, c, kCloudWords);
 }
 
 void appendDirections(TextBuffer& out, const values::Directions& d) {
-  const std::size_t start = out.size();
-  for (std::size_t i = 0; i < d.subjectCount; ++i) {
-    if (i != 0) out += kAnd;
-    if (d.subjects[i].isWeather) {
-      appendWeatherPhrase(out, d.subjects[i].weather);
-    } else {
-      out += kCloudNames[static_cast<std::size_t>(d.subjects[i].cloud)];
-    }
-  }
-  out[start] = asciiUpper(out[start]);
-  if (d.count == 0 && d.overField) {
-    appendText(out, kOverTheAerodrome, kStop);
-    return;
-  }
-  if (d.distant) out += kInTheDistance;
-  out += kToThe;
-  for (std::size_t i = 0; i < d.count; ++i) {
-    if (i != 0) out += i + 1 == d.count ? kAnd : kComma;
-    out += nameOf(d.directions[i]);
-  }
-  out += kStop;
+  appendDirections(out, d, kDirectionsWords);
 }
 
 void appendTemperature(TextBuffer& out, const values::Temperature& t) {
-  if (!t.air.digits.empty() && !t.dewPoint.digits.empty()) {
-    const bool bothBelow = t.air.belowZero && t.dewPoint.belowZero;
-    appendTemperature(out, t.air.belowZero, t.air.digits, t.dewPoint.belowZero, t.dewPoint.digits,
-                      bothBelow ? DegreeStyle::kSpaced : DegreeStyle::kJoined);
-    return;
-  }
-  if (t.air.digits.empty()) {
-    out += kTemperatureNotReported;
-  } else {
-    out += kTemperatureIs;
-    appendDegrees(out, t.air);
-    out += kDegreesCelsius;
-  }
-  if (t.dewPoint.digits.empty()) {
-    out += kDewPointNotReported;
-  } else {
-    out += kDewPointIs;
-    appendDegrees(out, t.dewPoint);
-    out += kDegreesCelsius;
-  }
+  appendTemperature(out, t, kTemperatureWords);
 }
 
 void appendPressure(TextBuffer& out, const values::Pressure& p) {
@@ -559,85 +474,11 @@ void appendWindShear(TextBuffer& out, const values::WindShear& shear) {
 }
 
 void appendRunwayState(TextBuffer& out, const values::RunwayState& state) {
-  if (state.aerodromeClosedBySnow) {
-    out += kAerodromeClosedBySnow;
-    return;
-  }
-  appendRunwayName(out, state.runway);
-  out += kColon;
-  if (state.closedBySnow) {
-    appendText(out, kClosedBySnow, kStop);
-    return;
-  }
-  if (state.cleared) {
-    out += kCleared;
-  } else {
-    if (state.deposit >= '0' && state.deposit <= '9') {
-      out += kDeposits[static_cast<std::size_t>(state.deposit - '0')];
-    } else {
-      out += kDepositNotReported;
-    }
-    switch (state.extent) {
-      case '1':
-        appendText(out, kExtent1, kCovered);
-        break;
-      case '2':
-        appendText(out, kExtent2, kCovered);
-        break;
-      case '5':
-        appendText(out, kExtent5, kCovered);
-        break;
-      case '9':
-        appendText(out, kExtent9, kCovered);
-        break;
-      default:
-        break;
-    }
-    const std::string_view d = state.depth;
-    if (d == "00") {
-      out += kDepthLessThan1;
-    } else if (d == "99") {
-      out += kRunwayNotOperational;
-    } else if (d == "//") {
-      out += kDepthNotMeasurable;
-    } else if (d >= "92" && d <= "98") {
-      // 92 to 98 stand for 10 to 40 cm in steps of 5 cm.
-      constexpr std::array<Fragment, 7> kCentimetres = {"10", "15", "20", "25", "30", "35", "40"};
-      appendText(out, kDepthIs, kCentimetres[static_cast<std::size_t>(d[1] - '2')],
-                 kDepthCentimetres);
-    } else if (d != "91") {
-      appendText(out, kDepthIs, d, kMillimetres);
-    }
-  }
-  const std::string_view b = state.braking;
-  if (b == "//") {
-    out += kBrakingNotReported;
-  } else if (b == "99") {
-    out += kBrakingUnreliable;
-  } else if (b >= "91" && b <= "95") {
-    out += kBraking[static_cast<std::size_t>(b[1] - '1')];
-  } else {
-    appendText(out, kFriction, b);
-  }
-  out += kStop;
+  appendRunwayState(out, state, kRunwayStateWords);
 }
 
 void appendSea(TextBuffer& out, const values::Sea& sea) {
-  if (sea.temperature.digits.empty()) {
-    out += kSeaTemperatureNotReported;
-  } else {
-    out += kSeaTemperatureIs;
-    appendDegrees(out, sea.temperature);
-    out += kDegrees;
-  }
-  if (!sea.waveHeight.empty()) {
-    appendText(out, kWaveHeight, sea.waveHeight, kDecimetres);
-  } else if (sea.state >= '0' && sea.state <= '9') {
-    appendText(out, kStateOfTheSea, kSeaStates[static_cast<std::size_t>(sea.state - '0')]);
-  } else {
-    out += kSeaStateNotReported;
-  }
-  out += kStop;
+  appendSea(out, sea, kSeaWords);
 }
 
 void appendColourState(TextBuffer& out, const values::ColourState& colour) {

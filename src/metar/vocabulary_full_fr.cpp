@@ -4,6 +4,7 @@
 
 #include "metar/compass_words_fr.hpp"
 #include "metar/fragments_fr.hpp"
+#include "metar/sentence_shapes.hpp"
 #include "metar/text.hpp"
 #include "metar/vocabulary_fr.hpp"
 #include "metar/weather_phrase_fr.hpp"
@@ -30,12 +31,7 @@ constexpr Fragment kTowards = " vers ";
 constexpr Fragment kStatuteMile = "\u00A0mille terrestre";
 constexpr Fragment kStatuteMiles = "\u00A0milles terrestres";
 
-constexpr Fragment kVariesFrom = "variable de ";
 constexpr Fragment kTo = " à ";
-constexpr Fragment kNotReported = "non communiquée";
-constexpr Fragment kIncreasing = ", en augmentation";
-constexpr Fragment kDecreasing = ", en diminution";
-constexpr Fragment kNoDistinctChange = ", sans changement notable";
 
 constexpr Fragment kRecent = "Temps récent\u00A0: ";
 constexpr Fragment kInTheVicinity = " au voisinage";
@@ -72,44 +68,63 @@ constexpr Fragment kUntilTime = " jusqu'à ";
 
 constexpr Fragment kWindShearOnRunway = "Cisaillement du vent sur la piste ";
 constexpr Fragment kWindShearAllRunways = "Cisaillement du vent sur toutes les pistes. ";
-constexpr Fragment kRunway = "Piste ";
-constexpr Fragment kAllRunways = "Toutes les pistes";
-constexpr Fragment kCleared = "contamination éliminée";
-// WMO code table 0919.
-constexpr std::array<Fragment, 10> kDeposits = {
-    "dégagée et sèche",         "humide",      "mouillée ou flaques d'eau",
-    "givre ou gelée blanche",   "neige sèche", "neige mouillée",
-    "neige fondante",           "glace",       "neige compactée ou roulée",
-    "ornières ou crêtes gelées"};
-constexpr Fragment kDepositNotReported = "dépôt non communiqué";
-// WMO code table 0519.
-constexpr Fragment kExtent1 = ", recouverte à 10\u00A0% ou moins";
-constexpr Fragment kExtent2 = ", recouverte de 11 à 25\u00A0%";
-constexpr Fragment kExtent5 = ", recouverte de 26 à 50\u00A0%";
-constexpr Fragment kExtent9 = ", recouverte de 51 à 100\u00A0%";
-constexpr Fragment kDepthIs = ", épaisseur ";
-constexpr Fragment kMillimetres = "\u00A0mm";
-constexpr Fragment kDepthLessThan1 = ", épaisseur inférieure à 1\u00A0mm";
-constexpr Fragment kDepthCentimetres = "\u00A0cm";
-constexpr Fragment kDepthNotMeasurable = ", épaisseur non significative ou non mesurable";
-constexpr Fragment kRunwayNotOperational = ", piste hors service";
-constexpr Fragment kFriction = ", coefficient de frottement 0,";
-// WMO code table 0366.
-constexpr std::array<Fragment, 5> kBraking = {", freinage mauvais", ", freinage médiocre à mauvais",
-                                              ", freinage médiocre", ", freinage médiocre à bon",
-                                              ", freinage bon"};
-constexpr Fragment kBrakingUnreliable = ", freinage non fiable";
-constexpr Fragment kBrakingNotReported = ", freinage non communiqué";
-constexpr Fragment kSeaTemperatureIs = "Température de surface de la mer\u00A0: ";
-constexpr Fragment kSeaTemperatureNotReported = "Température de surface de la mer non communiquée";
-constexpr Fragment kStateOfTheSea = ", état de la mer\u00A0: ";
-// WMO code table 3700.
-constexpr std::array<Fragment, 10> kSeaStates = {
-    "calme (sans rides)", "calme (ridée)", "belle",       "peu agitée", "agitée", "forte",
-    "très forte",         "grosse",        "très grosse", "énorme"};
-constexpr Fragment kSeaStateNotReported = ", état de la mer non communiqué";
-constexpr Fragment kWaveHeight = ", hauteur significative des vagues ";
-constexpr Fragment kDecimetres = "\u00A0décimètres";
+// The words of the sentences of sentence_shapes.hpp: WMO code tables 0919, 0519, 0366, 3700.
+constexpr RunwayRangeWords kRunwayRangeWords = {
+    .visualRange = kRunwayVisualRange,
+    .is = kColon,
+    .notReported = "non communiquée",
+    .variesFrom = "\u00A0: variable de ",
+    .to = " à ",
+    .bounds = {.lessThan = kLessThan, .moreThan = kMoreThan},
+    .feet = kFeet,
+    .metres = kMetres,
+    .increasing = ", en augmentation",
+    .decreasing = ", en diminution",
+    .noDistinctChange = ", sans changement notable",
+    .stop = kStop,
+};
+constexpr RunwayStateWords kRunwayStateWords = {
+    .aerodromeClosedBySnow = "Aérodrome fermé pour cause de neige. ",
+    .runway = "Piste ",
+    .allRunways = "Toutes les pistes",
+    .runwayOfLastReport = "État de piste répété du message précédent",
+    .rightHandSide = "R",
+    .colon = kColon,
+    .closedBySnow = "fermée pour cause de neige",
+    .cleared = "contamination éliminée",
+    .deposits = {"dégagée et sèche", "humide", "mouillée ou flaques d'eau",
+                 "givre ou gelée blanche", "neige sèche", "neige mouillée", "neige fondante",
+                 "glace", "neige compactée ou roulée", "ornières ou crêtes gelées"},
+    .depositNotReported = "dépôt non communiqué",
+    .extents = {", recouverte à 10\u00A0% ou moins", ", recouverte de 11 à 25\u00A0%",
+                ", recouverte de 26 à 50\u00A0%", ", recouverte de 51 à 100\u00A0%"},
+    .covered = "",
+    .depthIs = ", épaisseur ",
+    .millimetres = "\u00A0mm",
+    .centimetres = "\u00A0cm",
+    .depthLessThan1 = ", épaisseur inférieure à 1\u00A0mm",
+    .depthNotMeasurable = ", épaisseur non significative ou non mesurable",
+    .runwayNotOperational = ", piste hors service",
+    .friction = ", coefficient de frottement 0,",
+    .braking = {", freinage mauvais", ", freinage médiocre à mauvais", ", freinage médiocre",
+                ", freinage médiocre à bon", ", freinage bon"},
+    .brakingUnreliable = ", freinage non fiable",
+    .brakingNotReported = ", freinage non communiqué",
+    .stop = kStop,
+};
+constexpr SeaWords kSeaWords = {
+    .temperatureIs = "Température de surface de la mer\u00A0: ",
+    .temperatureNotReported = "Température de surface de la mer non communiquée",
+    .minus = kMinus,
+    .degrees = kDegrees,
+    .waveHeight = ", hauteur significative des vagues ",
+    .decimetres = "\u00A0décimètres",
+    .stateOfTheSea = ", état de la mer\u00A0: ",
+    .states = {"calme (sans rides)", "calme (ridée)", "belle", "peu agitée", "agitée", "forte",
+               "très forte", "grosse", "très grosse", "énorme"},
+    .stateNotReported = ", état de la mer non communiqué",
+    .stop = kStop,
+};
 constexpr Fragment kNotTranslated = "Non traduit\u00A0: ";
 // In the order of codes::kColourCodes.
 constexpr std::array<Fragment, 8> kColourNames = {"bleu",    "blanc",   "vert",  "jaune",
@@ -141,7 +156,6 @@ constexpr Sentence kClearBelow12000 =
     "Aucun nuage au-dessous de 12\u00A0000\u00A0pieds détecté par la station automatique. ";
 constexpr Sentence kQnhNotReported = "QNH non communiqué. ";
 constexpr Sentence kAltimeterNotReported = "Calage altimétrique non communiqué. ";
-constexpr Sentence kAerodromeClosedBySnow = "Aérodrome fermé pour cause de neige. ";
 constexpr Sentence kRecentWeatherNotReported = "Temps récent non communiqué. ";
 constexpr Sentence kCeilingAndVisibilityOk =
     "Plafond et visibilité OK (CAVOK)\u00A0: visibilité de 10\u00A0kilomètres ou plus, aucun "
@@ -150,9 +164,6 @@ constexpr Sentence kCeilingAndVisibilityOk =
 constexpr Sentence kNoCloudAtAll = "Ciel clair\u00A0: aucun nuage. ";
 constexpr Sentence kSkyObscured = "Ciel invisible, visibilité verticale non disponible. ";
 constexpr Fragment kVariationNotReported = " Variation de la direction du vent non communiquée.";
-constexpr Fragment kRunwayOfLastReport = "État de piste répété du message précédent";
-constexpr Fragment kClosedBySnow = "fermée pour cause de neige";
-constexpr std::array<Fragment, 3> kSides = {"L", "C", "R"};
 
 void appendSpeed(TextBuffer& out, values::Speed speed) {
   if (speed.above) out += kMoreThan;
@@ -193,53 +204,62 @@ void appendWeatherCode(TextBuffer& out, const codes::WeatherCode& code) {
   out += kStop;
 }
 
-// The sentence of the classic tables for a code they hold, or nothing: the same codes as in
-// English.
+// The sentence of the classic tables for a code they hold, or nothing.
 std::string_view classicSentenceOf(const codes::WeatherCode& code) {
-  if (code.vicinity || code.count != 1) return {};
+  if (!codes::inClassicTables(code)) return {};
   const codes::Phenomenon p = code.phenomena[0];
-  const auto pi = static_cast<std::size_t>(p);
-  if (code.descriptor == codes::Descriptor::kNone) {
-    if (code.intensity == codes::Intensity::kHeavy && p == codes::Phenomenon::kFC) return {};
-    return pi < codes::kClassicPhenomena ? classicWeatherSentence(p, code.intensity)
-                                         : std::string_view();
-  }
-  const std::size_t count =
-      code.has(codes::Descriptor::kSH) ? codes::kShowerPhenomena : codes::kClassicPhenomena;
-  if (static_cast<std::size_t>(code.descriptor) >= codes::kClassicDescriptors || pi >= count) {
-    return {};
-  }
-  return classicWeatherSentence(code.descriptor, p, code.intensity);
-}
-
-void appendRunwayName(TextBuffer& out, const codes::Runway& runway) {
-  switch (runway.kind) {
-    case codes::Runway::Kind::kAll:
-      out += kAllRunways;
-      return;
-    case codes::Runway::Kind::kRepeated:
-      out += kRunwayOfLastReport;
-      return;
-    case codes::Runway::Kind::kOne:
-      break;
-  }
-  out += kRunway;
-  if (runway.rightHand == 0) {
-    out += runway.designator;
-    return;
-  }
-  const char digits[2] = {static_cast<char>('0' + runway.rightHand / 10),
-                          static_cast<char>('0' + runway.rightHand % 10)};
-  appendText(out, std::string_view(digits, 2), kSides[2]);
-}
-
-void appendDegrees(TextBuffer& out, const values::Degrees& d) {
-  appendText(out, d.belowZero ? kMinus : "", d.digits);
+  return code.descriptor == codes::Descriptor::kNone
+             ? classicWeatherSentence(p, code.intensity)
+             : classicWeatherSentence(code.descriptor, p, code.intensity);
 }
 
 void appendTime(TextBuffer& out, std::string_view hour, std::string_view minute) {
   appendText(out, hour, kHours, minute);
 }
+
+// "au nord", "à l'est".
+Fragment atDirection(codes::Compass c) {
+  return namesOf(c).at;
+}
+
+constexpr CloudWords kCloudWords = {
+    .skyClear = kNoCloudAtAll,
+    .clearBelow12000 = kClearBelow12000,
+    .noSignificant = kNoSignificantCloud,
+    .noneDetected = kNoCloudDetected,
+    .layerTypes = kLayerTypes,
+    .skyObscured = kSkyObscured,
+    .notReported = kCloudNotReported,
+    .cover = kCloudCover,
+    .unreportedAmount = kCloudOfUnreportedAmount,
+    .heightNotReported = kHeightNotReported,
+    .at = kAt,
+    .types = kCloudTypes,
+    .stop = kStop,
+    .layer = &appendCloudLayer,
+    .verticalVisibility = &appendVerticalVisibility,
+    .height = &appendHeight,
+};
+constexpr DirectionsWords kDirectionsWords = {
+    .clouds = kCloudNames,
+    .andWord = kAnd,
+    .comma = kComma,
+    .overAerodrome = kOverTheAerodrome,
+    .inTheDistance = kInTheDistance,
+    .toThe = kSpace,
+    .stop = kStop,
+    .weather = &fr::appendWeatherPhrase,
+    .direction = &atDirection,
+};
+constexpr TemperatureWords kTemperatureWords = {
+    .airIs = kTemperatureIs,
+    .airNotReported = kTemperatureNotReported,
+    .dewPointIs = kDewPointIs,
+    .dewPointNotReported = kDewPointNotReported,
+    .minus = kMinus,
+    .degrees = kDegreesCelsius,
+    .both = &fr::appendTemperature,
+};
 
 }  // namespace
 
@@ -346,22 +366,7 @@ void appendRunwayRange(TextBuffer& out, const values::RunwayRange& range) {
     appendRunwayVisualRange(out, range.runway, range.low);
     return;
   }
-  appendText(out, kRunwayVisualRange, range.runway, kColon);
-  if (range.low.empty()) {
-    appendText(out, kNotReported, kStop);
-    return;
-  }
-  if (range.high.empty()) {
-    appendText(out, bounded(range.lowBound), range.low);
-  } else {
-    appendText(out, kVariesFrom, bounded(range.lowBound), range.low, kTo, bounded(range.highBound),
-               range.high);
-  }
-  out += range.feet ? kFeet : kMetres;
-  if (range.tendency == 'U') out += kIncreasing;
-  if (range.tendency == 'D') out += kDecreasing;
-  if (range.tendency == 'N') out += kNoDistinctChange;
-  out += kStop;
+  appendRunwayRange(out, range, kRunwayRangeWords);
 }
 
 void appendPresentWeather(TextBuffer& out, const values::PresentWeather& w) {
@@ -387,94 +392,15 @@ void appendPresentWeather(TextBuffer& out, const values::PresentWeather& w) {
 }
 
 void appendCloud(TextBuffer& out, const values::Cloud& c) {
-  using Kind = values::Cloud::Kind;
-  switch (c.kind) {
-    case Kind::kSkyClear:
-      out += kNoCloudAtAll;
-      return;
-    case Kind::kClearBelow12000:
-      out += kClearBelow12000;
-      return;
-    case Kind::kNoSignificant:
-      out += kNoSignificantCloud;
-      return;
-    case Kind::kNoneDetected:
-      out += kNoCloudDetected;
-      return;
-    case Kind::kTypeOfLayer:
-      out += kLayerTypes[static_cast<std::size_t>(c.type)];
-      return;
-    case Kind::kVerticalVisibility:
-      if (c.height.empty()) {
-        out += kSkyObscured;
-      } else {
-        appendVerticalVisibility(out, c.height);
-      }
-      return;
-    case Kind::kNotReported:
-      out += kCloudNotReported;
-      return;
-    case Kind::kLayer:
-      break;
-  }
-  if (c.amountGiven && !c.height.empty() && c.type == codes::CloudType::kNone) {
-    appendCloudLayer(out, c.amount, c.height);
-    return;
-  }
-  out += c.amountGiven ? kCloudCover[static_cast<std::size_t>(c.amount)] : kCloudOfUnreportedAmount;
-  if (c.height.empty()) {
-    out += kHeightNotReported;
-  } else {
-    out += kAt;
-    appendHeight(out, c.height);
-    out.truncate(out.size() - 2);  // the height's own ". "
-  }
-  appendText(out, kCloudTypes[static_cast<std::size_t>(c.type)], kStop);
+  appendCloud(out, c, kCloudWords);
 }
 
 void appendDirections(TextBuffer& out, const values::Directions& d) {
-  const std::size_t start = out.size();
-  for (std::size_t i = 0; i < d.subjectCount; ++i) {
-    if (i != 0) out += kAnd;
-    if (d.subjects[i].isWeather) {
-      appendWeatherPhrase(out, d.subjects[i].weather);
-    } else {
-      out += kCloudNames[static_cast<std::size_t>(d.subjects[i].cloud)];
-    }
-  }
-  out[start] = asciiUpper(out[start]);
-  if (d.count == 0 && d.overField) {
-    appendText(out, kOverTheAerodrome, kStop);
-    return;
-  }
-  if (d.distant) out += kInTheDistance;
-  for (std::size_t i = 0; i < d.count; ++i) {
-    out += i == 0 ? kSpace : i + 1 == d.count ? kAnd : kComma;
-    out += namesOf(d.directions[i]).at;
-  }
-  out += kStop;
+  appendDirections(out, d, kDirectionsWords);
 }
 
 void appendTemperature(TextBuffer& out, const values::Temperature& t) {
-  if (!t.air.digits.empty() && !t.dewPoint.digits.empty()) {
-    fr::appendTemperature(out, t.air.belowZero, t.air.digits, t.dewPoint.belowZero,
-                          t.dewPoint.digits, DegreeStyle::kJoined);
-    return;
-  }
-  if (t.air.digits.empty()) {
-    out += kTemperatureNotReported;
-  } else {
-    out += kTemperatureIs;
-    appendDegrees(out, t.air);
-    out += kDegreesCelsius;
-  }
-  if (t.dewPoint.digits.empty()) {
-    out += kDewPointNotReported;
-  } else {
-    out += kDewPointIs;
-    appendDegrees(out, t.dewPoint);
-    out += kDegreesCelsius;
-  }
+  appendTemperature(out, t, kTemperatureWords);
 }
 
 void appendPressure(TextBuffer& out, const values::Pressure& p) {
@@ -515,84 +441,11 @@ void appendWindShear(TextBuffer& out, const values::WindShear& shear) {
 }
 
 void appendRunwayState(TextBuffer& out, const values::RunwayState& state) {
-  if (state.aerodromeClosedBySnow) {
-    out += kAerodromeClosedBySnow;
-    return;
-  }
-  appendRunwayName(out, state.runway);
-  out += kColon;
-  if (state.closedBySnow) {
-    appendText(out, kClosedBySnow, kStop);
-    return;
-  }
-  if (state.cleared) {
-    out += kCleared;
-  } else {
-    if (state.deposit >= '0' && state.deposit <= '9') {
-      out += kDeposits[static_cast<std::size_t>(state.deposit - '0')];
-    } else {
-      out += kDepositNotReported;
-    }
-    switch (state.extent) {
-      case '1':
-        out += kExtent1;
-        break;
-      case '2':
-        out += kExtent2;
-        break;
-      case '5':
-        out += kExtent5;
-        break;
-      case '9':
-        out += kExtent9;
-        break;
-      default:
-        break;
-    }
-    const std::string_view d = state.depth;
-    if (d == "00") {
-      out += kDepthLessThan1;
-    } else if (d == "99") {
-      out += kRunwayNotOperational;
-    } else if (d == "//") {
-      out += kDepthNotMeasurable;
-    } else if (d >= "92" && d <= "98") {
-      constexpr std::array<Fragment, 7> kCentimetres = {"10", "15", "20", "25", "30", "35", "40"};
-      appendText(out, kDepthIs, kCentimetres[static_cast<std::size_t>(d[1] - '2')],
-                 kDepthCentimetres);
-    } else if (d != "91") {
-      appendText(out, kDepthIs, d, kMillimetres);
-    }
-  }
-  const std::string_view b = state.braking;
-  if (b == "//") {
-    out += kBrakingNotReported;
-  } else if (b == "99") {
-    out += kBrakingUnreliable;
-  } else if (b >= "91" && b <= "95") {
-    out += kBraking[static_cast<std::size_t>(b[1] - '1')];
-  } else {
-    appendText(out, kFriction, b);
-  }
-  out += kStop;
+  appendRunwayState(out, state, kRunwayStateWords);
 }
 
 void appendSea(TextBuffer& out, const values::Sea& sea) {
-  if (sea.temperature.digits.empty()) {
-    out += kSeaTemperatureNotReported;
-  } else {
-    out += kSeaTemperatureIs;
-    appendDegrees(out, sea.temperature);
-    out += kDegrees;
-  }
-  if (!sea.waveHeight.empty()) {
-    appendText(out, kWaveHeight, sea.waveHeight, kDecimetres);
-  } else if (sea.state >= '0' && sea.state <= '9') {
-    appendText(out, kStateOfTheSea, kSeaStates[static_cast<std::size_t>(sea.state - '0')]);
-  } else {
-    out += kSeaStateNotReported;
-  }
-  out += kStop;
+  appendSea(out, sea, kSeaWords);
 }
 
 void appendColourState(TextBuffer& out, const values::ColourState& colour) {

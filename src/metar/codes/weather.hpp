@@ -72,6 +72,20 @@ struct WeatherCode {
   bool has(Descriptor d) const noexcept { return descriptor == d; }
 };
 
+// Whether the classic reading's sentence tables hold `code`: one of their phenomena alone, or
+// with one of their descriptors (SH with the first 9 only), with or without an intensity, no VC,
+// and not +FC (a tornado).
+constexpr bool inClassicTables(const WeatherCode& code) noexcept {
+  if (code.vicinity || code.count != 1) return false;
+  const auto p = static_cast<std::size_t>(code.phenomena[0]);
+  if (code.descriptor == Descriptor::kNone) {
+    return p < kClassicPhenomena &&
+           !(code.intensity == Intensity::kHeavy && code.phenomena[0] == Phenomenon::kFC);
+  }
+  const std::size_t count = code.has(Descriptor::kSH) ? kShowerPhenomena : kClassicPhenomena;
+  return static_cast<std::size_t>(code.descriptor) < kClassicDescriptors && p < count;
+}
+
 // A whole group [-|+][VC][descriptor]phenomena in capitals, or nothing: at most four
 // phenomena, and a descriptor alone only when it means something alone (TS, SH). The intensity
 // and VC are read only with `withIntensity` (recent weather has neither).

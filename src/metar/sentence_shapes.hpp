@@ -1,0 +1,189 @@
+#pragma once
+// Sentences that every language builds the same way from a value: the order of their parts and
+// the choices between them are here once, and each language gives its words in a table of the
+// structs below (vocabulary_full.cpp, vocabulary_full_fr.cpp), with its own functions for the
+// parts it words itself. A language whose sentence is built otherwise words the value itself.
+// The shapes of the common groups are inline, so that each language's table is a constant where
+// it is used and its functions are called directly.
+
+#include <array>
+
+#include "metar/codes/cloud.hpp"
+#include "metar/codes/compass.hpp"
+#include "metar/codes/miles.hpp"
+#include "metar/codes/weather.hpp"
+#include "metar/fragment.hpp"
+#include "metar/text.hpp"
+#include "metar/values.hpp"
+#include "metar/vocabulary.hpp"
+
+namespace vantrel::words {
+
+// hhh, a height in hundreds of feet, as h1 h2 `thousands` h3 `hundredsOfFeet` ("1", "0", ",",
+// "0", "00 feet. "), without the leading zeros: "025" is 2500 feet. Only "0" counts as zero; any
+// other character is copied like a digit, and a character may be any the report holds.
+[[gnu::always_inline]] inline void appendHundredsOfFeet(TextBuffer& out, std::string_view hhh,
+                                                        std::string_view thousands,
+                                                        std::string_view hundredsOfFeet) {
+  const std::size_t second = hhh.empty() ? 0 : byteOffsetOfCharacter(hhh, 1);
+  const std::size_t third = byteOffsetOfCharacter(hhh, 2);
+  const std::string_view h1 = hhh.substr(0, second);
+  const std::string_view h2 = hhh.substr(second, third - second);
+  const std::string_view h3 = hhh.substr(third);
+  if (h1 != "0") {
+    appendText(out, h1, h2, thousands, h3);
+  } else if (h2 != "0") {
+    appendText(out, h2, h3);
+  } else {
+    out += h3;
+  }
+  out += hundredsOfFeet;
+}
+
+// "more than ", "less than ", or nothing for an exact value.
+struct BoundWords {
+  Fragment lessThan, moreThan;
+  std::string_view of(codes::Bound bound) const;
+};
+
+// Rdd/... of the full reading, other than a plain value in metres.
+struct RunwayRangeWords {
+  Fragment visualRange;  // before the designator
+  Fragment is;           // after it, before a value
+  Fragment notReported;  // after `is`
+  Fragment variesFrom, to;
+  BoundWords bounds;
+  Fragment feet, metres;
+  Fragment increasing, decreasing, noDistinctChange;  // U, D, N
+  Fragment stop;
+};
+void appendRunwayRange(TextBuffer& out, const values::RunwayRange& range,
+                       const RunwayRangeWords& words);
+
+// Rdd/EeddBB and its kin: the runway, its deposit, extent and depth, and its braking.
+struct RunwayStateWords {
+  Fragment aerodromeClosedBySnow;  // a whole sentence
+  Fragment runway, allRunways, runwayOfLastReport, rightHandSide;
+  Fragment colon, closedBySnow, cleared;
+  std::array<Fragment, 10> deposits;  // WMO code table 0919
+  Fragment depositNotReported;
+  std::array<Fragment, 4> extents;  // 1, 2, 5, 9 (code table 0519)
+  Fragment covered;
+  Fragment depthIs, millimetres, centimetres, depthLessThan1, depthNotMeasurable;
+  Fragment runwayNotOperational;
+  Fragment friction;                // before the two digits of 0.dd
+  std::array<Fragment, 5> braking;  // 91 to 95 (code table 0366)
+  Fragment brakingUnreliable, brakingNotReported;
+  Fragment stop;
+};
+void appendRunwayState(TextBuffer& out, const values::RunwayState& state,
+                       const RunwayStateWords& words);
+
+// W[M]TT/Sn, W[M]TT/Hhhh.
+struct SeaWords {
+  Fragment temperatureIs, temperatureNotReported, minus, degrees;
+  Fragment waveHeight, decimetres;
+  Fragment stateOfTheSea;
+  std::array<Fragment, 10> states;  // WMO code table 3700
+  Fragment stateNotReported;
+  Fragment stop;
+};
+void appendSea(TextBuffer& out, const values::Sea& sea, const SeaWords& words);
+
+// The sky groups of the full reading. The layer in the classic form (an amount and a height)
+// and the vertical visibility take the classic sentences.
+struct CloudWords {
+  Fragment skyClear, clearBelow12000, noSignificant, noneDetected;  // SKC CLR NSC NCD
+  std::array<Fragment, 4> layerTypes;  // a lone CB or TCU after a layer, by CloudType
+  Fragment skyObscured, notReported;   // VV///, //////
+  std::array<Fragment, 4> cover;       // by CloudAmount
+  Fragment unreportedAmount, heightNotReported, at;
+  std::array<Fragment, 4> types;  // after a layer, by CloudType
+  Fragment stop;
+  void (*layer)(TextBuffer&, codes::CloudAmount, std::string_view);
+  void (*verticalVisibility)(TextBuffer&, std::string_view);
+  void (*height)(TextBuffer&, std::string_view);  // ends in the full stop and its space
+};
+[[gnu::always_inline]] inline void appendCloud(TextBuffer& out, const values::Cloud& c,
+                                               const CloudWords& w) {
+  using Kind = values::Cloud::Kind;
+  switch (c.kind) {
+    case Kind::kSkyClear:
+      out += w.skyClear;
+      return;
+    case Kind::kClearBelow12000:
+      out += w.clearBelow12000;
+      return;
+    case Kind::kNoSignificant:
+      out += w.noSignificant;
+      return;
+    case Kind::kNoneDetected:
+      out += w.noneDetected;
+      return;
+    case Kind::kTypeOfLayer:
+      out += w.layerTypes[static_cast<std::size_t>(c.type)];
+      return;
+    case Kind::kVerticalVisibility:
+      if (c.height.empty()) {
+        out += w.skyObscured;
+      } else {
+        w.verticalVisibility(out, c.height);
+      }
+      return;
+    case Kind::kNotReported:
+      out += w.notReported;
+      return;
+    case Kind::kLayer:
+      break;
+  }
+  if (c.amountGiven && !c.height.empty() && c.type == codes::CloudType::kNone) {
+    w.layer(out, c.amount, c.height);
+    return;
+  }
+  out += c.amountGiven ? w.cover[static_cast<std::size_t>(c.amount)] : w.unreportedAmount;
+  if (c.height.empty()) {
+    out += w.heightNotReported;
+  } else {
+    out += w.at;
+    w.height(out, c.height);
+    out.truncate(out.size() - 2);  // the height's own ". "
+  }
+  appendText(out, w.types[static_cast<std::size_t>(c.type)], w.stop);
+}
+
+// CB TO SE S AND SW, RA DSNT N, CB OTF.
+struct DirectionsWords {
+  std::array<Fragment, 4> clouds;  // by CloudType
+  Fragment andWord, comma, overAerodrome, inTheDistance, toThe, stop;
+  void (*weather)(TextBuffer&, const codes::WeatherCode&);  // the phrase, in lower case
+  Fragment (*direction)(codes::Compass);                    // after `toThe`
+};
+void appendDirections(TextBuffer& out, const values::Directions& d, const DirectionsWords& w);
+
+// [M]TT/[M]DD with parts not reported. Both values given take the classic sentence.
+struct TemperatureWords {
+  Fragment airIs, airNotReported, dewPointIs, dewPointNotReported, minus, degrees;
+  void (*both)(TextBuffer&, bool, std::string_view, bool, std::string_view, DegreeStyle);
+};
+[[gnu::always_inline]] inline void appendTemperature(TextBuffer& out, const values::Temperature& t,
+                                                     const TemperatureWords& w) {
+  if (!t.air.digits.empty() && !t.dewPoint.digits.empty()) {
+    const bool bothBelow = t.air.belowZero && t.dewPoint.belowZero;
+    w.both(out, t.air.belowZero, t.air.digits, t.dewPoint.belowZero, t.dewPoint.digits,
+           bothBelow ? DegreeStyle::kSpaced : DegreeStyle::kJoined);
+    return;
+  }
+  if (t.air.digits.empty()) {
+    out += w.airNotReported;
+  } else {
+    appendText(out, w.airIs, t.air.belowZero ? w.minus : Fragment(), t.air.digits, w.degrees);
+  }
+  if (t.dewPoint.digits.empty()) {
+    out += w.dewPointNotReported;
+  } else {
+    appendText(out, w.dewPointIs, t.dewPoint.belowZero ? w.minus : Fragment(), t.dewPoint.digits,
+               w.degrees);
+  }
+}
+
+}  // namespace vantrel::words
