@@ -25,6 +25,8 @@
 //     and the source of a sentence;
 // and for both readings, explained: the same lines, and pieces that cover the report (every
 // group in a piece, each line made of its sentences; tests/support/pieces_cover.hpp).
+// and in French, for both readings: the same refusal, as many lines and the same unread groups
+// as in English, no line break, and pieces that cover the report.
 // A violated property aborts with a message, which libFuzzer and the replay runner both report.
 
 #include <cstddef>
@@ -157,8 +159,31 @@ void checkPieces(std::string_view report) {
   }
 }
 
+void checkFrench(std::string_view report) {
+  vantrel::Translator english, french, explained;
+  for (const vantrel::Reading reading : {vantrel::Reading::kClassic, vantrel::Reading::kFull}) {
+    const vantrel::Translation& e = english.translate(report, reading);
+    const vantrel::Translation& f =
+        french.translate(report, reading, vantrel::Explain::kNo, vantrel::Language::kFrench);
+    const std::vector<std::string_view> unreadEnglish(e.unread().begin(), e.unread().end());
+    const std::vector<std::string_view> unreadFrench(f.unread().begin(), f.unread().end());
+    require(f.refused() == e.refused() && f.size() == e.size() && unreadFrench == unreadEnglish,
+            "French reads other groups than English", report);
+    for (const std::string& line : linesOf(f)) {
+      require(line.find_first_of("\r\n") == std::string::npos,
+              "a French output line holds a line break", report);
+    }
+    const std::string fault = vantrel::test::piecesFault(
+        report,
+        explained.translate(report, reading, vantrel::Explain::kYes, vantrel::Language::kFrench),
+        f);
+    require(fault.empty(), fault.c_str(), report);
+  }
+}
+
 void checkReport(std::string_view report, const std::vector<std::string>& fullLines) {
   checkPieces(report);
+  checkFrench(report);
   const vantrel::Translation first = vantrel::translate(report);
   const std::vector<std::string> lines = linesOf(first);
   checkUnread(report, first);
