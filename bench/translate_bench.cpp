@@ -64,16 +64,31 @@ void setCorpusCounters(benchmark::State& state) {
       static_cast<double>(c.outputBytes) / static_cast<double>(c.reports.size());
 }
 
-// The way a long run of reports should be translated: one Translator, buffers reused.
-void translateCorpusReused(benchmark::State& state) {
+// The way a long run of reports should be translated: one Translator, buffers reused; in each
+// language and reading.
+void translateCorpusIn(benchmark::State& state, vantrel::Reading reading,
+                       vantrel::Language language) {
   vantrel::Translator translator;
   for (auto _ : state) {
     for (const std::string_view report : corpus().reports) {
-      const vantrel::Translation& t = translator.translate(report);
+      const vantrel::Translation& t =
+          translator.translate(report, reading, vantrel::Explain::kNo, language);
       benchmark::DoNotOptimize(t.size());
     }
   }
   setCorpusCounters(state);
+}
+void translateCorpusReused(benchmark::State& state) {
+  translateCorpusIn(state, vantrel::Reading::kClassic, vantrel::Language::kEnglish);
+}
+void translateCorpusFrench(benchmark::State& state) {
+  translateCorpusIn(state, vantrel::Reading::kClassic, vantrel::Language::kFrench);
+}
+void translateCorpusFull(benchmark::State& state) {
+  translateCorpusIn(state, vantrel::Reading::kFull, vantrel::Language::kEnglish);
+}
+void translateCorpusFullFrench(benchmark::State& state) {
+  translateCorpusIn(state, vantrel::Reading::kFull, vantrel::Language::kFrench);
 }
 
 // The one-shot function, which allocates a fresh Translation for every report.
@@ -143,6 +158,12 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("translate/corpus/reused", translateCorpusReused)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("translate/corpus/oneshot", translateCorpusOneShot)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("translate/corpus/reused/fr", translateCorpusFrench)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("translate/corpus/full", translateCorpusFull)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("translate/corpus/full/fr", translateCorpusFullFrench)
         ->Unit(benchmark::kMillisecond);
   } else {
     std::fprintf(stderr,
