@@ -65,11 +65,13 @@ constexpr void appendWeatherPhrase(Out& out, codes::Descriptor d,
   for (std::size_t i = 0; i < phenomena.size(); ++i) {
     if (i != 0) out += std::string_view(i + 1 == phenomena.size() ? " et " : ", ");
     out += wordsOf(phenomena[i]).noun.view();
-  }
-  if (described && !leading) {
-    out += std::string_view(" ");
-    out += d == codes::Descriptor::kFZ ? freezingWord(phenomena[0], first).view()
-                                       : wordsOf(d).after.of(first).view();
+    // A descriptor that is an adjective follows the first phenomenon, which it qualifies:
+    // "bruine verglaçante et neige".
+    if (i == 0 && described && !leading) {
+      out += std::string_view(" ");
+      out += d == codes::Descriptor::kFZ ? freezingWord(phenomena[0], first).view()
+                                         : wordsOf(d).after.of(first).view();
+    }
   }
 }
 

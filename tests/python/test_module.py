@@ -54,6 +54,14 @@ def test_calls(call, error, words):
             call()
 
 
+def test_french_reads_the_same_groups():
+    for reading in ("classic", "full"):
+        english = vantrel.translate(EXAMPLE + " XYZ", reading=reading)
+        french = vantrel.translate(EXAMPLE + " XYZ", reading=reading, lang="fr")
+        assert french.unread == english.unread and len(french.lines) == len(english.lines)
+        assert french.lines[0].startswith("Message METAR")
+
+
 def test_refusals_and_line_ends():
     assert vantrel.translate("TAF EGLL 051100Z 0512/0618 24015KT")[2:4] == (True, vantrel.FORECAST_NOT_READ)
     assert vantrel.translate("")[2:4] == (True, "It is not a valid METAR.")
