@@ -9,9 +9,9 @@
 
 namespace vantrel {
 
-// The one message a reader ever gets: a report that cannot be read at all.
+// The one message a reader ever gets: a report that cannot be read at all. The window says it in
+// its own language (src/app/vantrel_fr.ts); the command line and the Python module in English.
 inline constexpr std::string_view kNotValidMetar = "It is not a valid METAR.";
-inline constexpr std::string_view kNotValidMetarFr = "Ce n'est pas un METAR valide.";
 
 // How a report is read.
 //   kClassic: positional, in the usual METAR order, each step at the place the step before left
@@ -23,11 +23,6 @@ enum class Reading { kClassic, kFull };
 // The language of the sentences. Both readings read the same groups in every language: the
 // unread groups are the same, only the words differ. Remarks are read in English in both.
 enum class Language { kEnglish, kFrench };
-
-// The message for a report that cannot be read at all, in `language`.
-constexpr std::string_view notValidMetar(Language language) {
-  return language == Language::kFrench ? kNotValidMetarFr : kNotValidMetar;
-}
 
 // Whether a translation also gives its pieces (Translation::pieces): which group or groups gave
 // each sentence, and in the full reading each sentence's decoded value. Without it, nothing of
