@@ -170,14 +170,18 @@ inline constexpr std::array<Fragment, 17> kCompassNames{{
 }};
 // Places that follow a phenomenon (DSNT, VC, OHD, ALQDS and the like).
 inline constexpr Fragment kAndWord = " et";
-inline constexpr Fragment kDistant = " au loin";
 inline constexpr Fragment kInTheVicinity = " au voisinage";
-inline constexpr Fragment kOverhead = " à la verticale";
-inline constexpr Fragment kAllQuadrants = " dans tous les quadrants";
-inline constexpr Fragment kOverTheAerodrome = " au-dessus de l’aérodrome";
-inline constexpr Fragment kOverTheRunway = " au-dessus de la piste";
-inline constexpr Fragment kInTheApproach = " dans l’aire d’approche";
-inline constexpr Fragment kInTheClimbOut = " dans l’aire de montée initiale";
+// In the order of remarks::PlaceKind, up to the places of a direction.
+inline constexpr std::array<Fragment, 8> kPlaces{{
+    " au loin",                         // DSNT
+    kInTheVicinity,                     // VC
+    " à la verticale",                  // OHD
+    " dans tous les quadrants",         // ALQDS
+    " au-dessus de l’aérodrome",        // OVER THE FIELD
+    " au-dessus de la piste",           // OVER RWY
+    " dans l’aire d’approche",          // IN APCH
+    " dans l’aire de montée initiale",  // IN CLIMB OUT
+}};
 inline constexpr Fragment kKilometresAt = " à ";
 inline constexpr Fragment kKilometres = "\u00A0kilomètres";
 inline constexpr Fragment kKilometre = "\u00A0kilomètre";
@@ -231,31 +235,35 @@ inline constexpr Fragment kMinimum24h = ", la minimale de ";
 
 inline constexpr Fragment kInches = "\u00A0pouces";
 inline constexpr Fragment kInch = "\u00A0pouce";
-inline constexpr AmountWords kHourlyPrecipitation{
-    "La hauteur de précipitations de la dernière heure est de ",
-    "Traces de précipitations au cours de la dernière heure. ",
-    "La hauteur de précipitations de la dernière heure n’a pas pu être déterminée. "};
-inline constexpr AmountWords kPeriodPrecipitation{
-    "La hauteur de précipitations des 3 ou 6 dernières heures est de ",
-    "Traces de précipitations au cours des 3 ou 6 dernières heures. ",
-    "La hauteur de précipitations des 3 ou 6 dernières heures n’a pas pu être déterminée. "};
-inline constexpr AmountWords kDailyPrecipitation{
-    "La hauteur de précipitations des 24 dernières heures est de ", "",
-    "La hauteur de précipitations des 24 dernières heures n’a pas pu être déterminée. "};
-inline constexpr AmountWords kSnowfall6h{
-    "La hauteur de neige fraîche des 6 dernières heures est de ",
-    "Traces de neige au cours des 6 dernières heures. ",
-    "La hauteur de neige fraîche des 6 dernières heures n’est pas transmise. "};
-inline constexpr AmountWords kSnowWater{
-    "L’équivalent en eau de la neige au sol est de ", "",
-    "L’équivalent en eau de la neige au sol n’est pas transmis. "};
-inline constexpr std::array<AmountWords, 3> kIceAccretion{{
+// In the order of remarks::AmountKind.
+inline constexpr std::array<AmountWords, 8> kAmounts{{
+    // Pnnnn
+    {"La hauteur de précipitations de la dernière heure est de ",
+     "Traces de précipitations au cours de la dernière heure. ",
+     "La hauteur de précipitations de la dernière heure n’a pas pu être déterminée. "},
+    // 6RRRR
+    {"La hauteur de précipitations des 3 ou 6 dernières heures est de ",
+     "Traces de précipitations au cours des 3 ou 6 dernières heures. ",
+     "La hauteur de précipitations des 3 ou 6 dernières heures n’a pas pu être déterminée. "},
+    // 7RRRR
+    {"La hauteur de précipitations des 24 dernières heures est de ", "",
+     "La hauteur de précipitations des 24 dernières heures n’a pas pu être déterminée. "},
+    // 931sss
+    {"La hauteur de neige fraîche des 6 dernières heures est de ",
+     "Traces de neige au cours des 6 dernières heures. ",
+     "La hauteur de neige fraîche des 6 dernières heures n’est pas transmise. "},
+    // 933RRR
+    {"L’équivalent en eau de la neige au sol est de ", "",
+     "L’équivalent en eau de la neige au sol n’est pas transmis. "},
+    // I1nnn
     {"L’accumulation de glace de la dernière heure est de ",
      "Traces d’accumulation de glace au cours de la dernière heure. ",
      "L’accumulation de glace de la dernière heure n’est pas transmise. "},
+    // I3nnn
     {"L’accumulation de glace des 3 dernières heures est de ",
      "Traces d’accumulation de glace au cours des 3 dernières heures. ",
      "L’accumulation de glace des 3 dernières heures n’est pas transmise. "},
+    // I6nnn
     {"L’accumulation de glace des 6 dernières heures est de ",
      "Traces d’accumulation de glace au cours des 6 dernières heures. ",
      "L’accumulation de glace des 6 dernières heures n’est pas transmise. "},
@@ -267,8 +275,7 @@ inline constexpr Fragment kInTheLastHour = " au cours de la dernière heure, ";
 inline constexpr Fragment kOnTheGround = " au sol. ";
 inline constexpr Fragment kHailstones = "Les plus gros grêlons mesurent ";
 inline constexpr Fragment kAcross = " de diamètre. ";
-inline constexpr Fragment kPrecipitationLastHour =
-    "La hauteur de précipitations de la dernière heure est de ";
+inline constexpr Fragment kPrecipitationLastHour = kAmounts[0].amount;
 inline constexpr Fragment kMillimetres = "\u00A0millimètres";
 inline constexpr Fragment kMillimetre = "\u00A0millimètre";
 inline constexpr Fragment kSunshine = "La durée d’ensoleillement de la veille est de ";

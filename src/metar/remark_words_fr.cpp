@@ -219,29 +219,8 @@ void appendDirection(TextBuffer& out, const rv::Direction& d, const Elision& lea
 }
 
 Fragment placeWords(rv::PlaceKind kind) {
-  switch (kind) {
-    case rv::PlaceKind::kDistant:
-      return kDistant;
-    case rv::PlaceKind::kVicinity:
-      return kInTheVicinity;
-    case rv::PlaceKind::kOverhead:
-      return kOverhead;
-    case rv::PlaceKind::kAllQuadrants:
-      return kAllQuadrants;
-    case rv::PlaceKind::kOverTheField:
-      return kOverTheAerodrome;
-    case rv::PlaceKind::kOverTheRunway:
-      return kOverTheRunway;
-    case rv::PlaceKind::kInTheApproach:
-      return kInTheApproach;
-    case rv::PlaceKind::kInTheClimbOut:
-      return kInTheClimbOut;
-    case rv::PlaceKind::kDirection:
-    case rv::PlaceKind::kThrough:
-    case rv::PlaceKind::kKilometres:
-      break;
-  }
-  return {};
+  static_assert(kPlaces.size() == static_cast<std::size_t>(rv::PlaceKind::kDirection));
+  return kPlaces[static_cast<std::size_t>(kind)];
 }
 
 void appendPlaces(TextBuffer& out, const rv::Places& places) {
@@ -349,28 +328,6 @@ void appendSight(TextBuffer& out, const rv::Sight& s) {
   }
 }
 
-const remark_words::AmountWords& amountWords(rv::AmountKind kind) {
-  switch (kind) {
-    case rv::AmountKind::kHourlyPrecipitation:
-      return kHourlyPrecipitation;
-    case rv::AmountKind::kPeriodPrecipitation:
-      return kPeriodPrecipitation;
-    case rv::AmountKind::kDailyPrecipitation:
-      return kDailyPrecipitation;
-    case rv::AmountKind::kSnowfall6h:
-      return kSnowfall6h;
-    case rv::AmountKind::kSnowWater:
-      return kSnowWater;
-    case rv::AmountKind::kIce1h:
-      return kIceAccretion[0];
-    case rv::AmountKind::kIce3h:
-      return kIceAccretion[1];
-    case rv::AmountKind::kIce6h:
-      break;
-  }
-  return kIceAccretion[2];
-}
-
 // The wind of a place after its subject: " souffle du 350° à 2 nœuds", " est calme".
 void appendWind(TextBuffer& out, const rv::WindValue& w) {
   using Kind = rv::WindValue::Kind;
@@ -420,7 +377,8 @@ void append(TextBuffer& out, const rv::Temperature& v) {
 }
 
 void append(TextBuffer& out, const rv::Amount& v) {
-  const remark_words::AmountWords& words = amountWords(v.kind);
+  static_assert(kAmounts.size() == static_cast<std::size_t>(rv::AmountKind::kIce6h) + 1);
+  const remark_words::AmountWords& words = kAmounts[static_cast<std::size_t>(v.kind)];
   if (v.missing) {
     out += words.missing;
   } else if (v.zero && !words.trace.empty()) {
