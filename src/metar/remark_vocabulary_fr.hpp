@@ -406,6 +406,8 @@ inline constexpr std::array<PhenomenonWords, 23> kPhenomena{{
     {"granules de glace", false, true, ""},
     {"tourbillons de poussière ou de sable", false, true, ""},
 }};
+// +FC, a funnel cloud that reaches the ground or the sea.
+inline constexpr Fragment kTornado = "tornade ou trombe";
 // An adjective in its four forms: masculine and feminine, singular and plural.
 using Agreeing = std::array<Fragment, 4>;
 inline constexpr Agreeing kLight{"faible ", "faible ", "faibles ", "faibles "};

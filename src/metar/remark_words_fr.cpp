@@ -295,7 +295,11 @@ void appendQualified(TextBuffer& out, codes::Descriptor d, const PhenomenonWords
 // "brouillard givrant", "chasse-neige élevée", "bancs de brouillard".
 void appendWeatherName(TextBuffer& out, const codes::WeatherCode& w) {
   using codes::Descriptor;
-  if (w.count == 0) {  // TS, SH alone
+  const bool tornado = w.intensity == codes::Intensity::kHeavy && w.count == 1 &&
+                       w.phenomena[0] == codes::Phenomenon::kFC && w.has(Descriptor::kNone);
+  if (tornado) {  // +FC: WMO code table 4678 names it so
+    out += kTornado;
+  } else if (w.count == 0) {  // TS, SH alone
     const bool showers = w.has(Descriptor::kSH);
     appendIntensity(out, w.intensity, showers, showers);
     out += showers ? kShowers : kThunderstorm;
