@@ -258,7 +258,8 @@ void appendIntensity(TextBuffer& out, codes::Intensity intensity, bool feminine,
 
 // One phenomenon with a descriptor that is an adjective after it ("pluie verglaçante",
 // "chasse-neige élevée"), or none.
-void appendQualified(TextBuffer& out, codes::Descriptor d, const PhenomenonWords& w) {
+void appendQualified(TextBuffer& out, codes::Descriptor d, codes::Phenomenon p) {
+  const PhenomenonWords& w = wordsOf(p);
   const std::size_t form = formOf(w.feminine, w.plural);
   const bool drifting = d == codes::Descriptor::kBL || d == codes::Descriptor::kDR;
   if (drifting && !w.drifting.empty()) {
@@ -268,8 +269,7 @@ void appendQualified(TextBuffer& out, codes::Descriptor d, const PhenomenonWords
   out += w.noun;
   switch (d) {
     case codes::Descriptor::kFZ:
-      out += w.noun == wordsOf(codes::Phenomenon::kFG).noun ? kFreezingFog[form].view()
-                                                            : kFreezing[form].view();
+      out += p == codes::Phenomenon::kFG ? kFreezingFog[form] : kFreezing[form];
       break;
     case codes::Descriptor::kMI:
       out += kShallow[form];
@@ -318,7 +318,7 @@ void appendWeatherName(TextBuffer& out, const codes::WeatherCode& w) {
     appendIntensity(out, w.intensity, first.feminine || drifting, first.plural && !drifting);
     for (std::size_t i = 0; i < w.count; ++i) {
       if (i > 0) out += kAnd;
-      appendQualified(out, w.descriptor, wordsOf(w.phenomena[i]));
+      appendQualified(out, w.descriptor, w.phenomena[i]);
     }
   }
   if (w.vicinity) out += kInTheVicinity;
