@@ -59,8 +59,7 @@ constexpr bool startsWithVowel(string_view word) {
   const auto c = static_cast<unsigned char>(word[0]);
   if (c == 0xC3) return word.size() > 1 && static_cast<unsigned char>(word[1]) != 0xA7;
   const char lower = static_cast<char>(c | 0x20);
-  return lower == 'a' || lower == 'e' || lower == 'i' || lower == 'o' || lower == 'u' ||
-         lower == 'y';
+  return lower == 'a' || lower == 'e' || lower == 'i' || lower == 'o' || lower == 'u';
 }
 static_assert(startsWithVowel("est") && startsWithVowel("été") && !startsWithVowel("nord"));
 
