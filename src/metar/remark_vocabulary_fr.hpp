@@ -125,10 +125,8 @@ inline constexpr Fragment kThousandsSeparator = "\u00A0";
 inline constexpr Fragment kStop = ". ";
 inline constexpr Fragment kComma = ", ";
 inline constexpr Fragment kSpace = " ";
-inline constexpr Fragment kNoBreakSpace = "\u00A0";
 inline constexpr Fragment kAnd = " et ";
 inline constexpr Fragment kSemicolon = "\u00A0; ";
-inline constexpr Fragment kColon = "\u00A0: ";
 
 // Times: hhmm is "à 15 h 47 UTC", mm alone "47 minutes après l’heure ronde", 00 "à l’heure
 // ronde"; each brings its own preposition.
