@@ -138,17 +138,20 @@ void appendUpper(TextBuffer& out, string_view s) {
   for (const char c : s) out += asciiUpper(c);
 }
 
-// Digits read with `decimals` of them after the comma: "0016", 2 gives "0,16".
+// Digits read with `decimals` of them after the comma: "0016", 2 gives "0,16". One append: the
+// whole part without its leading zeros (0 when there is none), the comma, the decimals.
 void appendScaled(TextBuffer& out, string_view digits, std::size_t decimals) {
-  if (decimals >= digits.size()) {
-    out += '0';
-  } else {
-    appendInteger(out, digits.substr(0, digits.size() - decimals));
-  }
-  if (decimals > 0) {
-    const std::size_t from = digits.size() - (decimals < digits.size() ? decimals : digits.size());
-    appendText(out, kDecimalComma, digits.substr(from));
-  }
+  const std::size_t whole = decimals < digits.size() ? digits.size() - decimals : 0;
+  std::size_t i = 0;
+  while (i + 1 < whole && digits[i] == '0') ++i;
+  const std::size_t size =
+      (whole == 0 ? 1 : whole - i) + (decimals > 0 ? 1 + digits.size() - whole : 0);
+  char* to = out.extend(size);
+  if (whole == 0) *to++ = '0';
+  for (; i < whole; ++i) *to++ = digits[i];
+  if (decimals == 0) return;
+  *to++ = kDecimalComma[0];
+  for (; i < digits.size(); ++i) *to++ = digits[i];
 }
 bool scaledIsSingular(string_view digits, std::size_t decimals) {
   return decimals >= digits.size() || singular(digits.substr(0, digits.size() - decimals));
