@@ -21,7 +21,8 @@ namespace vantrel::full {
                                     TextBuffer& out);
 
 // The same as readRemark, the sentence in French.
-std::size_t readRemarkInFrench(std::span<const Group> groups, std::size_t first, TextBuffer& out);
+[[gnu::hot]] std::size_t readRemarkInFrench(std::span<const Group> groups, std::size_t first,
+                                            TextBuffer& out);
 
 // The same remark as readRemark reads at groups[first], its decoded value (docs/json.md) in
 // `out` instead of its sentence: the number of groups it took, or 0 and `out` empty.
