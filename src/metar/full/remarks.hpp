@@ -20,6 +20,10 @@ namespace vantrel::full {
 [[gnu::hot]] std::size_t readRemark(std::span<const Group> groups, std::size_t first,
                                     TextBuffer& out);
 
+// The same as readRemark, the sentence in French.
+[[gnu::hot]] std::size_t readRemarkInFrench(std::span<const Group> groups, std::size_t first,
+                                            TextBuffer& out);
+
 // The same remark as readRemark reads at groups[first], its decoded value (docs/json.md) in
 // `out` instead of its sentence: the number of groups it took, or 0 and `out` empty.
 std::size_t describeRemark(std::span<const Group> groups, std::size_t first, Decoded& out);

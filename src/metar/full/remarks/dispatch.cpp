@@ -1,6 +1,7 @@
 // readRemark: the remark readers tried in order, first match wins. A reader returns a value and
-// the groups it took; its wording (remark_kinds.hpp) writes the sentence. describeRemark tries
-// them in the same order and gives the value decoded instead.
+// the groups it took; its wording (remark_kinds.hpp) writes the sentence. readRemarkInFrench
+// writes it with the French wording (remark_words_fr.hpp); describeRemark tries them in the same
+// order and gives the value decoded instead.
 
 #include <array>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "metar/decoded.hpp"
 #include "metar/full/remarks.hpp"
 #include "metar/full/remarks/remark.hpp"
+#include "metar/remark_words_fr.hpp"
 
 namespace vantrel::full {
 namespace {
@@ -18,9 +20,14 @@ namespace {
 using remarks::Context;
 using remarks::Groups;
 
+// What a reader writes the French sentence into.
+struct FrenchText {
+  TextBuffer& text;
+};
+
 // Reads with `read`, which takes the groups and, when its remark depends on the report, the
-// context, and when it finds its remark, writes the sentence, or its decoded value when `Out` is
-// Decoded.
+// context, and when it finds its remark, writes the sentence (in French into a FrenchText), or
+// its decoded value when `Out` is Decoded.
 template <auto read, class Out>
 std::size_t readAnd(Groups gs, const Context& context, Out& out) {
   const auto r = [&] {
@@ -33,6 +40,8 @@ std::size_t readAnd(Groups gs, const Context& context, Out& out) {
   if (!r) return 0;
   if constexpr (std::is_same_v<Out, Decoded>) {
     remarks::describe(r->value, out);
+  } else if constexpr (std::is_same_v<Out, FrenchText>) {
+    remarks::fr::append(out.text, r->value);
   } else {
     remarks::append(out, r->value);
   }
@@ -60,11 +69,13 @@ struct RemarkReader {
   std::string_view name;
   Initials first;  // what the remark's first group can start with
   std::size_t (*read)(Groups, const Context&, TextBuffer&);
+  std::size_t (*readInFrench)(Groups, const Context&, FrenchText&);
   std::size_t (*describe)(Groups, const Context&, Decoded&);
 };
 template <auto read>
 constexpr RemarkReader reader(std::string_view name, Initials first) {
-  return {name, first, readAnd<read, TextBuffer>, readAnd<read, Decoded>};
+  return {name, first, readAnd<read, TextBuffer>, readAnd<read, FrenchText>,
+          readAnd<read, Decoded>};
 }
 
 // clang-format off
@@ -124,14 +135,16 @@ constexpr std::array<RemarkReader, 40> kReaders{{
 // clang-format on
 
 // The table tried in its order, as direct calls: a call through the table's pointers is a jump the
-// processor seldom foresees. Into a TextBuffer each reader writes its sentence, into a Decoded its
-// decoded value.
+// processor seldom foresees. Into a TextBuffer each reader writes its sentence, into a FrenchText
+// its French sentence, into a Decoded its decoded value.
 template <class Out, std::size_t... I>
 std::size_t readIn(Groups gs, const Context& context, Out& out, Initials initial,
                    std::index_sequence<I...>) {
   const auto tryReader = [&](const RemarkReader& reader) {
     if constexpr (std::is_same_v<Out, Decoded>) {
       return reader.describe(gs, context, out);
+    } else if constexpr (std::is_same_v<Out, FrenchText>) {
+      return reader.readInFrench(gs, context, out);
     } else {
       return reader.read(gs, context, out);
     }
@@ -156,6 +169,11 @@ std::size_t readFirst(std::span<const Group> groups, std::size_t first, Out& out
 
 std::size_t readRemark(std::span<const Group> groups, std::size_t first, TextBuffer& out) {
   return readFirst(groups, first, out);
+}
+
+std::size_t readRemarkInFrench(std::span<const Group> groups, std::size_t first, TextBuffer& out) {
+  FrenchText french{out};
+  return readFirst(groups, first, french);
 }
 
 std::size_t describeRemark(std::span<const Group> groups, std::size_t first, Decoded& out) {
