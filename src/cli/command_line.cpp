@@ -53,7 +53,7 @@ without the header: the report stands just above its lines.
   --lang=LANG
              the language of the sentences: "en", English, the default, or
              "fr", French; both readings read the same groups in either.
-             The remarks, the JSON keys and the messages stay in English
+             The JSON keys and the messages stay in English
   --explain  instead of a report's lines, a gloss: one row for each sentence,
              in report order, its group or groups on the left and the
              sentence on the right; a group that gave no text reads

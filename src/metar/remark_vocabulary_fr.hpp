@@ -35,20 +35,20 @@ inline constexpr std::array<WholeRemarkWords, 27> kWholeRemarks{{
     {"AO2A", "Station automatique avec détecteur du type de précipitation, observation complétée par un observateur. "},
     {"A01A", "Station automatique sans détecteur du type de précipitation, observation complétée par un observateur. "},
     {"A02A", "Station automatique avec détecteur du type de précipitation, observation complétée par un observateur. "},
-    {"SLPNO", "La pression au niveau de la mer n’est pas disponible. "},
-    {"SLP///", "La pression au niveau de la mer n’est pas transmise. "},
+    {"SLPNO", "La pression au niveau de la mer n'est pas disponible. "},
+    {"SLP///", "La pression au niveau de la mer n'est pas transmise. "},
     {"PRESRR", "La pression monte rapidement. "},
     {"PRESFR", "La pression baisse rapidement. "},
-    {"PWINO", "Le capteur de temps présent n’est pas disponible. "},
-    {"TSNO", "Le détecteur d’orages n’est pas disponible. "},
-    {"FZRANO", "Le détecteur de pluie verglaçante n’est pas disponible. "},
-    {"PNO", "Le pluviomètre n’est pas disponible. "},
-    {"RVRNO", "La portée visuelle de piste n’est pas disponible. "},
-    {"VISNO", "Le capteur de visibilité du second emplacement n’est pas disponible. "},
-    {"CHINO", "Le télémètre à nuages du second emplacement n’est pas disponible. "},
+    {"PWINO", "Le capteur de temps présent n'est pas disponible. "},
+    {"TSNO", "Le détecteur d'orages n'est pas disponible. "},
+    {"FZRANO", "Le détecteur de pluie verglaçante n'est pas disponible. "},
+    {"PNO", "Le pluviomètre n'est pas disponible. "},
+    {"RVRNO", "La portée visuelle de piste n'est pas disponible. "},
+    {"VISNO", "Le capteur de visibilité du second emplacement n'est pas disponible. "},
+    {"CHINO", "Le télémètre à nuages du second emplacement n'est pas disponible. "},
     {"$", "La station automatique nécessite une maintenance. "},
     {"FROPA", "Passage frontal. "},
-    {"NOSPECI", "Cette station n’émet pas de message d’observation spéciale. "},
+    {"NOSPECI", "Cette station n'émet pas de message d'observation spéciale. "},
     {"FIRST", "Première observation après une interruption. "},
     {"LAST", "Dernière observation avant une interruption. "},
     {"BINOVC", "Trouées dans la couche couvrante. "},
@@ -74,7 +74,7 @@ inline constexpr Fragment kColourState = "Code couleur ";
 inline constexpr Fragment kTemporarilyColourState = "Temporairement, code couleur ";
 inline constexpr Fragment kBecomingColourState = "Code couleur devenant ";
 inline constexpr Fragment kAerodromeClosed =
-    "L’aérodrome est inutilisable pour des raisons autres que les nuages ou la visibilité. ";
+    "L'aérodrome est inutilisable pour des raisons autres que les nuages ou la visibilité. ";
 
 // clang-format off
 inline constexpr std::array<PhraseWords, 35> kPhrases{{
@@ -82,7 +82,7 @@ inline constexpr std::array<PhraseWords, 35> kPhrases{{
     {{"ALSTG/SLP", "ESTMD", ""}, "Le calage altimétrique et la pression au niveau de la mer sont estimés. "},
     {{"ALSTG", "ESTMD", ""}, "Le calage altimétrique est estimé. "},
     {{"SLP", "ESTMD", ""}, "La pression au niveau de la mer est estimée. "},
-    {{"ACFT", "MSHP", ""}, "Accident d’aéronef. "},
+    {{"ACFT", "MSHP", ""}, "Accident d'aéronef. "},
     {{"APRNT", "FROPA", ""}, "Passage frontal apparent. "},
     {{"MT", "OBSC", ""}, "Les montagnes sont masquées. "},
     {{"MON", "LIB", "NC"}, "Les montagnes sont dégagées, sans changement. "},
@@ -95,7 +95,7 @@ inline constexpr std::array<PhraseWords, 35> kPhrases{{
     {{"VAL", "INVIS", "NC"}, "Les vallées ne sont pas visibles, sans changement. "},
     {{"VAL", "INVIS", ""}, "Les vallées ne sont pas visibles. "},
     {{"BIRD", "HAZARD", ""}, "Péril aviaire. "},
-    {{"DENSITY", "ALT", "MISG"}, "L’altitude-densité est manquante. "},
+    {{"DENSITY", "ALT", "MISG"}, "L'altitude-densité est manquante. "},
     {{"CIG", "RAG", ""}, "Le plafond est déchiqueté. "},
     {{"WND", "MISG", ""}, "Les données de vent sont manquantes. "},
     {{"CLD", "MISG", ""}, "Les données de nuages sont manquantes. "},
@@ -111,7 +111,7 @@ inline constexpr std::array<PhraseWords, 35> kPhrases{{
     {{"RVR", "MISG", ""}, "Les données de portée visuelle de piste sont manquantes. "},
     {{"CIG", "MISG", ""}, "Les données de plafond sont manquantes. "},
     {{"SLP", "MISG", ""}, "Les données de pression au niveau de la mer sont manquantes. "},
-    {{"TS/LTNG", "TEMPO", "UNAVBL"}, "Les données d’orage et de foudre sont temporairement indisponibles. "},
+    {{"TS/LTNG", "TEMPO", "UNAVBL"}, "Les données d'orage et de foudre sont temporairement indisponibles. "},
     {{"LTG", "DATA", "MISG"}, "Les données de foudre sont manquantes. "},
 }};
 // clang-format on
@@ -128,44 +128,30 @@ inline constexpr Fragment kSpace = " ";
 inline constexpr Fragment kAnd = " et ";
 inline constexpr Fragment kSemicolon = "\u00A0; ";
 
-// Times: hhmm is "à 15 h 47 UTC", mm alone "47 minutes après l’heure ronde", 00 "à l’heure
+// Times: hhmm is "à 15 h 47 UTC", mm alone "47 minutes après l'heure ronde", 00 "à l'heure
 // ronde"; each brings its own preposition.
 inline constexpr Fragment kAtTime = "à ";
 inline constexpr Fragment kHours = "\u00A0h\u00A0";
 inline constexpr Fragment kUtc = "\u00A0UTC";
-inline constexpr Fragment kMinutesPast = "\u00A0minutes après l’heure ronde";
-inline constexpr Fragment kMinutePast = "\u00A0minute après l’heure ronde";
-inline constexpr Fragment kTopOfTheHour = "à l’heure ronde";
+inline constexpr Fragment kMinutesPast = "\u00A0minutes après l'heure ronde";
+inline constexpr Fragment kMinutePast = "\u00A0minute après l'heure ronde";
+inline constexpr Fragment kTopOfTheHour = "à l'heure ronde";
 
-// Words that elide before a vowel: "au nord", "à l’est"; "de cumulus", "d’altocumulus".
+// Words that elide before a vowel: "au nord", "à l'est"; "de cumulus", "d'altocumulus".
 struct Elision {
   Fragment consonant;
   Fragment vowel;
 };
-inline constexpr Elision kToThe{" au ", " à l’"};
-inline constexpr Elision kAndToThe{" et au ", " et à l’"};
-inline constexpr Elision kThrough{" jusqu’au ", " jusqu’à l’"};
-inline constexpr Elision kMoving{", se déplaçant vers le ", ", se déplaçant vers l’"};
-// In the order of codes::Compass (the first for none).
-inline constexpr std::array<Fragment, 17> kCompassNames{{
-    "",
-    "nord",
-    "nord-est",
-    "est",
-    "sud-est",
-    "sud",
-    "sud-ouest",
-    "ouest",
-    "nord-ouest",
-    "nord-nord-est",
-    "est-nord-est",
-    "est-sud-est",
-    "sud-sud-est",
-    "sud-sud-ouest",
-    "ouest-sud-ouest",
-    "ouest-nord-ouest",
-    "nord-nord-ouest",
-}};
+// What comes before a compass point, whose French name (compass_words_fr.hpp) brings its
+// article: " au nord", " jusqu'à l'est", ", se déplaçant vers le sud".
+struct PointLead {
+  Fragment words;
+  bool at;  // the point's name after "à" ("au nord"), else with its article ("le nord")
+};
+inline constexpr PointLead kToThe{" ", true};
+inline constexpr PointLead kAndToThe{" et ", true};
+inline constexpr PointLead kThrough{" jusqu'", true};
+inline constexpr PointLead kMoving{", se déplaçant vers ", false};
 // Places that follow a phenomenon (DSNT, VC, OHD, ALQDS and the like).
 inline constexpr Fragment kAndWord = " et";
 inline constexpr Fragment kInTheVicinity = " au voisinage";
@@ -175,10 +161,10 @@ inline constexpr std::array<Fragment, 8> kPlaces{{
     kInTheVicinity,                     // VC
     " à la verticale",                  // OHD
     " dans tous les quadrants",         // ALQDS
-    " au-dessus de l’aérodrome",        // OVER THE FIELD
+    " au-dessus de l'aérodrome",        // OVER THE FIELD
     " au-dessus de la piste",           // OVER RWY
-    " dans l’aire d’approche",          // IN APCH
-    " dans l’aire de montée initiale",  // IN CLIMB OUT
+    " dans l'aire d'approche",          // IN APCH
+    " dans l'aire de montée initiale",  // IN CLIMB OUT
 }};
 inline constexpr Fragment kKilometresAt = " à ";
 inline constexpr Fragment kKilometres = "\u00A0kilomètres";
@@ -189,13 +175,10 @@ inline constexpr Fragment kStationary = ", sans déplacement";
 
 inline constexpr Fragment kSeaLevelPressureIs = "La pression au niveau de la mer est de ";
 inline constexpr Fragment kHectopascals = "\u00A0hPa";
-inline constexpr Fragment kQfeIs = "La pression au niveau de l’aérodrome (QFE) est de ";
+inline constexpr Fragment kQfeIs = "La pression au niveau de l'aérodrome (QFE) est de ";
 inline constexpr Fragment kMillimetresOfMercury = "\u00A0millimètres de mercure";
 inline constexpr Fragment kOpenBracket = " (";
 inline constexpr Fragment kCloseBracket = ")";
-inline constexpr Fragment kQnhIs = "Le QNH est de ";
-inline constexpr Fragment kAltimeterIs = "Le calage altimétrique est de ";
-inline constexpr Fragment kInchesOfMercury = "\u00A0pouces de mercure. ";
 
 // Pressure tendency 5appp: the characteristic a, WMO code table 0200, then the change ppp.
 inline constexpr Fragment kTendencyIntro = "Tendance barométrique des 3 dernières heures\u00A0: ";
@@ -212,16 +195,16 @@ inline constexpr std::array<Fragment, 9> kTendency{{
 }};
 inline constexpr Fragment kHigherBy = "\u00A0; la pression est supérieure de ";
 inline constexpr Fragment kLowerBy = "\u00A0; la pression est inférieure de ";
-inline constexpr Fragment kThanThreeHoursAgo = " à celle d’il y a 3\u00A0heures. ";
+inline constexpr Fragment kThanThreeHoursAgo = " à celle d'il y a 3\u00A0heures. ";
 inline constexpr Fragment kSameAsThreeHoursAgo =
-    "\u00A0; la pression est la même qu’il y a 3\u00A0heures. ";
-inline constexpr Fragment kTendencyNotReported = "La tendance barométrique n’est pas transmise. ";
+    "\u00A0; la pression est la même qu'il y a 3\u00A0heures. ";
+inline constexpr Fragment kTendencyNotReported = "La tendance barométrique n'est pas transmise. ";
 
 // --- Temperature ----------------------------------------------------------------------------
 
 inline constexpr Fragment kTemperatureIs = "La température est de ";
 inline constexpr Fragment kDewPointIs = ", le point de rosée de ";
-inline constexpr Fragment kDewPointNotReported = ", le point de rosée n’est pas transmis";
+inline constexpr Fragment kDewPointNotReported = ", le point de rosée n'est pas transmis";
 inline constexpr Fragment kCelsius = "\u00A0°C";
 inline constexpr Fragment kMaximum6h = "La température maximale des 6 dernières heures est de ";
 inline constexpr Fragment kMinimum6h = "La température minimale des 6 dernières heures est de ";
@@ -238,36 +221,36 @@ inline constexpr std::array<AmountWords, 8> kAmounts{{
     // Pnnnn
     {"La hauteur de précipitations de la dernière heure est de ",
      "Traces de précipitations au cours de la dernière heure. ",
-     "La hauteur de précipitations de la dernière heure n’a pas pu être déterminée. "},
+     "La hauteur de précipitations de la dernière heure n'a pas pu être déterminée. "},
     // 6RRRR
     {"La hauteur de précipitations des 3 ou 6 dernières heures est de ",
      "Traces de précipitations au cours des 3 ou 6 dernières heures. ",
-     "La hauteur de précipitations des 3 ou 6 dernières heures n’a pas pu être déterminée. "},
+     "La hauteur de précipitations des 3 ou 6 dernières heures n'a pas pu être déterminée. "},
     // 7RRRR
     {"La hauteur de précipitations des 24 dernières heures est de ", "",
-     "La hauteur de précipitations des 24 dernières heures n’a pas pu être déterminée. "},
+     "La hauteur de précipitations des 24 dernières heures n'a pas pu être déterminée. "},
     // 931sss
     {"La hauteur de neige fraîche des 6 dernières heures est de ",
      "Traces de neige au cours des 6 dernières heures. ",
-     "La hauteur de neige fraîche des 6 dernières heures n’est pas transmise. "},
+     "La hauteur de neige fraîche des 6 dernières heures n'est pas transmise. "},
     // 933RRR
-    {"L’équivalent en eau de la neige au sol est de ", "",
-     "L’équivalent en eau de la neige au sol n’est pas transmis. "},
+    {"L'équivalent en eau de la neige au sol est de ", "",
+     "L'équivalent en eau de la neige au sol n'est pas transmis. "},
     // I1nnn
-    {"L’accumulation de glace de la dernière heure est de ",
-     "Traces d’accumulation de glace au cours de la dernière heure. ",
-     "L’accumulation de glace de la dernière heure n’est pas transmise. "},
+    {"L'accumulation de glace de la dernière heure est de ",
+     "Traces d'accumulation de glace au cours de la dernière heure. ",
+     "L'accumulation de glace de la dernière heure n'est pas transmise. "},
     // I3nnn
-    {"L’accumulation de glace des 3 dernières heures est de ",
-     "Traces d’accumulation de glace au cours des 3 dernières heures. ",
-     "L’accumulation de glace des 3 dernières heures n’est pas transmise. "},
+    {"L'accumulation de glace des 3 dernières heures est de ",
+     "Traces d'accumulation de glace au cours des 3 dernières heures. ",
+     "L'accumulation de glace des 3 dernières heures n'est pas transmise. "},
     // I6nnn
-    {"L’accumulation de glace des 6 dernières heures est de ",
-     "Traces d’accumulation de glace au cours des 6 dernières heures. ",
-     "L’accumulation de glace des 6 dernières heures n’est pas transmise. "},
+    {"L'accumulation de glace des 6 dernières heures est de ",
+     "Traces d'accumulation de glace au cours des 6 dernières heures. ",
+     "L'accumulation de glace des 6 dernières heures n'est pas transmise. "},
 }};
 inline constexpr Fragment kSnowDepthIs = "La hauteur de neige au sol est de ";
-inline constexpr Fragment kSnowDepthNotReported = "La hauteur de neige n’est pas transmise. ";
+inline constexpr Fragment kSnowDepthNotReported = "La hauteur de neige n'est pas transmise. ";
 inline constexpr Fragment kSnowIncreasing = "Forte augmentation de la hauteur de neige\u00A0: ";
 inline constexpr Fragment kInTheLastHour = " au cours de la dernière heure, ";
 inline constexpr Fragment kOnTheGround = " au sol. ";
@@ -276,10 +259,10 @@ inline constexpr Fragment kAcross = " de diamètre. ";
 inline constexpr Fragment kPrecipitationLastHour = kAmounts[0].amount;
 inline constexpr Fragment kMillimetres = "\u00A0millimètres";
 inline constexpr Fragment kMillimetre = "\u00A0millimètre";
-inline constexpr Fragment kSunshine = "La durée d’ensoleillement de la veille est de ";
+inline constexpr Fragment kSunshine = "La durée d'ensoleillement de la veille est de ";
 inline constexpr Fragment kMinutes = "\u00A0minutes";
 inline constexpr Fragment kMinute = "\u00A0minute";
-inline constexpr Fragment kNoSunshine = "Il n’y a pas eu d’ensoleillement la veille. ";
+inline constexpr Fragment kNoSunshine = "Il n'y a pas eu d'ensoleillement la veille. ";
 
 // --- Wind -----------------------------------------------------------------------------------
 
@@ -296,13 +279,13 @@ inline constexpr Fragment kGustingTo = ", avec des rafales à ";
 inline constexpr Fragment kBlowsFrom = " souffle du ";
 inline constexpr Fragment kIsVariableAt = " est de direction variable à ";
 inline constexpr Fragment kIsCalm = " est calme";
-inline constexpr Fragment kIsNotReported = " n’est pas transmis";
+inline constexpr Fragment kIsNotReported = " n'est pas transmis";
 inline constexpr Fragment kWindShift = "Saute de vent ";
 inline constexpr Fragment kWithFrontalPassage = ", avec passage frontal";
 inline constexpr Fragment kDirectionVaries = ", direction variable entre ";
 inline constexpr Fragment kWindForRunway = "Le vent pour la piste ";
 inline constexpr Fragment kAtTouchdownZone = " dans la zone de toucher des roues";
-inline constexpr Fragment kAtRunwayEnd = " à l’extrémité de piste";
+inline constexpr Fragment kAtRunwayEnd = " à l'extrémité de piste";
 inline constexpr Fragment kWindAtThreshold = "Le vent au seuil de la piste ";
 inline constexpr Fragment kWindAtHeight = "Le vent à ";
 inline constexpr Fragment kFeet = "\u00A0pieds";
@@ -328,10 +311,10 @@ inline constexpr Fragment kMoreThan = "plus de ";
 inline constexpr Fragment kCeiling = "Le plafond";
 inline constexpr Fragment kSkyCover = "La nébulosité";
 inline constexpr Fragment kSkyCoverAt = " à ";
-inline constexpr Fragment kDensityAltitudeIs = "L’altitude-densité est de ";
+inline constexpr Fragment kDensityAltitudeIs = "L'altitude-densité est de ";
 inline constexpr Fragment kVisibilitySensorAt = "Le capteur de visibilité de la piste ";
 inline constexpr Fragment kCloudHeightSensorAt = "Le télémètre à nuages de la piste ";
-inline constexpr Fragment kIsNotAvailable = " n’est pas disponible. ";
+inline constexpr Fragment kIsNotAvailable = " n'est pas disponible. ";
 
 // In the order of kSkyCoverCodes: the cover named, and in oktas.
 inline constexpr std::array<Fragment, 5> kSkyCovers{{
@@ -371,71 +354,12 @@ inline constexpr std::array<Fragment, 14> kSights{{
 }};
 // clang-format on
 
-// What each code of the present-weather code is called in the remarks, and how the words
-// around it agree with it. In the order of codes::Phenomenon (WMO code table 4678).
-struct PhenomenonWords {
-  Fragment noun;
-  bool feminine = false;
-  bool plural = false;
-  Fragment drifting;  // the one word for it blown by the wind (BLSN, DRSN), or empty
-};
-inline constexpr std::array<PhenomenonWords, 23> kPhenomena{{
-    {"pluie", true, false, ""},
-    {"bruine", true, false, ""},
-    {"neige", true, false, "chasse-neige"},
-    {"granules de glace", false, true, ""},
-    {"neige en grains", true, false, ""},
-    {"cristaux de glace", false, true, ""},
-    {"précipitations inconnues", true, true, ""},
-    {"grêle", true, false, ""},
-    {"grésil", false, false, ""},
-    {"grains", false, true, ""},
-    {"brouillard", false, false, ""},
-    {"brume", true, false, ""},
-    {"fumée", true, false, ""},
-    {"poussière généralisée", true, false, "chasse-poussière"},
-    {"sable", false, false, "chasse-sable"},
-    {"brume sèche", true, false, ""},
-    {"embruns", false, true, ""},
-    {"cendres volcaniques", true, true, ""},
-    {"tempête de sable", true, false, ""},
-    {"tempête de poussière", true, false, ""},
-    {"nuage en entonnoir", false, false, ""},
-    {"granules de glace", false, true, ""},
-    {"tourbillons de poussière ou de sable", false, true, ""},
-}};
 // +FC, a funnel cloud that reaches the ground or the sea.
 inline constexpr Fragment kTornado = "tornade ou trombe";
-// An adjective in its four forms: masculine and feminine, singular and plural.
-using Agreeing = std::array<Fragment, 4>;
-inline constexpr Agreeing kLight{"faible ", "faible ", "faibles ", "faibles "};
-inline constexpr Agreeing kHeavy{"fort ", "forte ", "forts ", "fortes "};
-// The descriptors: TS and SH name what comes after them, BC what it is made of; the others are
-// adjectives after each phenomenon ("pluie verglaçante", "brouillard givrant").
-inline constexpr Fragment kThunderstormWith = "orage avec ";
-inline constexpr Fragment kThunderstorm = "orage";
-inline constexpr Elision kShowersOf{"averses de ", "averses d’"};
-inline constexpr Fragment kShowers = "averses";
-inline constexpr Elision kPatchesOf{"bancs de ", "bancs d’"};
-inline constexpr Elision kAndOf{" et de ", " et d’"};
-inline constexpr Agreeing kFreezing{" verglaçant", " verglaçante", " verglaçants", " verglaçantes"};
-inline constexpr Agreeing kFreezingFog{" givrant", " givrante", " givrants", " givrantes"};
-inline constexpr Agreeing kShallow{" mince", " mince", " minces", " minces"};
-inline constexpr Agreeing kPartial{" partiel", " partielle", " partiels", " partielles"};
-inline constexpr Fragment kBlowing = " élevée";
-inline constexpr Fragment kLowDrifting = " basse";
-inline constexpr Agreeing kRaised{" soulevé par le vent", " soulevée par le vent",
-                                  " soulevés par le vent", " soulevées par le vent"};
-inline constexpr Agreeing kRaisedLow{" soulevé à faible hauteur", " soulevée à faible hauteur",
-                                     " soulevés à faible hauteur", " soulevées à faible hauteur"};
 inline constexpr Fragment kStarted = "\u00A0: début ";
 inline constexpr Fragment kStartedOther = "début ";
 inline constexpr Fragment kEnded = "\u00A0: fin ";
 inline constexpr Fragment kEndedOther = "fin ";
-inline constexpr Fragment kRecentWeather = "Temps récent\u00A0: ";
-inline constexpr Sentence kNosig =
-    "Pas de changement significatif prévu au cours des deux prochaines heures. ";
-
 // Cloud genera and the obscurations, in the order of kLayerCodes.
 // clang-format off
 inline constexpr std::array<Fragment, 27> kLayerTypes{{
@@ -471,8 +395,8 @@ inline constexpr std::array<Fragment, 27> kLayerTypes{{
 inline constexpr Fragment kLayersIntro = "Nébulosité par couche\u00A0: ";
 inline constexpr Fragment kOkta = "\u00A0octa";
 inline constexpr Fragment kOktas = "\u00A0octas";
-inline constexpr Elision kOf{" de ", " d’"};
-inline constexpr Elision kTraceOf{"Traces de ", "Traces d’"};
+inline constexpr Elision kOf{" de ", " d'"};
+inline constexpr Elision kTraceOf{"Traces de ", "Traces d'"};
 inline constexpr Fragment kCloudLayer = "Couche nuageuse\u00A0: ";
 inline constexpr Fragment kInALayer = " en couche";
 inline constexpr Fragment kAt = " à ";
@@ -503,7 +427,7 @@ inline constexpr std::array<Fragment, 11> kLowCloudTypes{{
     "cumulus de beau temps",
     "cumulus à extension verticale modérée ou forte",
     "cumulonimbus sans enclume",
-    "stratocumulus formés par l’étalement de cumulus",
+    "stratocumulus formés par l'étalement de cumulus",
     "stratocumulus ne provenant pas de cumulus",
     "stratus",
     "stratus fractus ou cumulus fractus de mauvais temps",
@@ -516,24 +440,24 @@ inline constexpr std::array<Fragment, 11> kMiddleCloudTypes{{
     "altostratus mince",
     "altostratus épais ou nimbostratus",
     "altocumulus minces à un seul niveau",
-    "bancs d’altocumulus minces, en évolution continuelle",
+    "bancs d'altocumulus minces, en évolution continuelle",
     "altocumulus minces en bandes ou envahissant le ciel",
-    "altocumulus formés par l’étalement de cumulus ou de cumulonimbus",
+    "altocumulus formés par l'étalement de cumulus ou de cumulonimbus",
     "altocumulus avec altostratus ou nimbostratus, ou altocumulus épais ou à plusieurs niveaux",
     "altocumulus castellanus ou floccus",
-    "altocumulus d’un ciel chaotique",
+    "altocumulus d'un ciel chaotique",
     "invisibles",
 }};
 inline constexpr std::array<Fragment, 11> kHighCloudTypes{{
     "aucun",
-    "filaments de cirrus, n’envahissant pas le ciel",
+    "filaments de cirrus, n'envahissant pas le ciel",
     "cirrus denses en bancs ou en gerbes",
-    "cirrus denses issus d’un cumulonimbus",
+    "cirrus denses issus d'un cumulonimbus",
     "cirrus en crochets ou en filaments envahissant le ciel",
-    "cirrostratus ou cirrus en bandes, envahissant le ciel, à moins de 45° au-dessus de l’horizon",
+    "cirrostratus ou cirrus en bandes, envahissant le ciel, à moins de 45° au-dessus de l'horizon",
     "cirrostratus ou cirrus en bandes, envahissant le ciel, à plus de 45°, sans le couvrir entièrement",
     "cirrostratus couvrant tout le ciel",
-    "cirrostratus n’envahissant pas le ciel et ne le couvrant pas entièrement",
+    "cirrostratus n'envahissant pas le ciel et ne le couvrant pas entièrement",
     "cirrocumulus seuls ou prédominants",
     "invisibles",
 }};
@@ -545,7 +469,6 @@ inline constexpr Fragment kCorrection = "Correction ";
 inline constexpr Fragment kLastStaffed = "Dernière observation effectuée par un observateur";
 inline constexpr Fragment kNext = ", prochaine observation ";
 inline constexpr Fragment kOnThe = "le ";
-inline constexpr Fragment kFirstOfTheMonth = "1er";
 inline constexpr Fragment kBirdHazardOnRunway = "Péril aviaire sur la piste ";
 inline constexpr Fragment kCloudBaseIs = "La base des nuages est à ";
 

@@ -9,10 +9,12 @@
 #include <cstddef>
 #include <string_view>
 
+#include "metar/compass_words_fr.hpp"
 #include "metar/remark_kinds.hpp"
 #include "metar/remark_vocabulary_fr.hpp"
 #include "metar/text.hpp"
 #include "metar/vocabulary.hpp"
+#include "metar/vocabulary_fr.hpp"
 
 namespace vantrel::remarks::fr {
 
@@ -31,8 +33,6 @@ static_assert(kSkyCovers.size() == rv::kSkyCoverCodes.size());
 static_assert(kSkyCoverOktas.size() == rv::kSkyCoverCodes.size());
 static_assert(kLightningFrequency.size() == rv::kLightningFrequencyCodes.size());
 static_assert(kLightningTypes.size() == rv::kLightningTypeCodes.size());
-static_assert(kCompassNames.size() == codes::kCompassCodes.size());
-static_assert(kPhenomena.size() == codes::kPhenomenonCodes.size());
 static_assert(kTendency.size() == remark_words::kTendency.size());
 static_assert(kLowCloudTypes.size() == remark_words::kLowCloudTypes.size());
 static_assert(kMiddleCloudTypes.size() == remark_words::kMiddleCloudTypes.size());
@@ -82,10 +82,6 @@ void capitaliseFrom(TextBuffer& out, std::size_t from) {
   out[from] = asciiUpper(out[from]);
 }
 
-std::size_t formOf(bool feminine, bool plural) {
-  return (feminine ? 1U : 0U) + (plural ? 2U : 0U);
-}
-
 // --- Numbers and times ----------------------------------------------------------------------
 
 // Digits without their leading zeros (one zero stays for zero).
@@ -121,10 +117,16 @@ void appendDecimal(TextBuffer& out, string_view typed) {
 }
 
 // A time of the remarks with its preposition: hhmm as "à 15 h 47 UTC", mm as "47 minutes après
-// l’heure ronde", 00 as "à l’heure ronde".
+// l'heure ronde", 00 as "à l'heure ronde".
+// hhmm without its preposition: "15 h 47 UTC".
+void appendClock(TextBuffer& out, string_view hhmm) {
+  appendText(out, hhmm.substr(0, 2), kHours, hhmm.substr(2), kUtc);
+}
+
 void appendTime(TextBuffer& out, string_view time) {
   if (time.size() == 4) {
-    appendText(out, kAtTime, time.substr(0, 2), kHours, time.substr(2), kUtc);
+    out += kAtTime;
+    appendClock(out, time);
   } else if (time == "00") {
     out += kTopOfTheHour;
   } else {
@@ -203,11 +205,12 @@ codes::Compass pointOf(string_view s) {
   const codes::Compass c = codes::compassOf(s);
   return c != codes::Compass::kNone ? c : codes::compassWordOf(s);
 }
-void appendPoint(TextBuffer& out, codes::Compass c, const Elision& before) {
-  appendElided(out, before, kCompassNames[static_cast<std::size_t>(c)]);
+void appendPoint(TextBuffer& out, codes::Compass c, const PointLead& before) {
+  const words::fr::CompassWords& name = words::fr::namesOf(c);
+  appendText(out, before.words, before.at ? name.at : name.the);
 }
-// The points of a direction, the first after `lead`, the others after "jusqu’au".
-void appendDirection(TextBuffer& out, const rv::Direction& d, const Elision& lead) {
+// The points of a direction, the first after `lead`, the others after "jusqu'au".
+void appendDirection(TextBuffer& out, const rv::Direction& d, const PointLead& lead) {
   if (d.pair != codes::Compass::kNone) {
     appendPoint(out, d.pair, lead);
     return;
@@ -228,7 +231,7 @@ Fragment placeWords(rv::PlaceKind kind) {
 void appendPlaces(TextBuffer& out, const rv::Places& places) {
   for (std::size_t i = 0; i < places.count; ++i) {
     const rv::Place& p = places.places[i];
-    const Elision& lead = p.afterDirection || p.afterAnd ? kAndToThe : kToThe;
+    const PointLead& lead = p.afterDirection || p.afterAnd ? kAndToThe : kToThe;
     const string_view joint = p.afterAnd ? kAndWord.view() : string_view{};
     if (p.kind == rv::PlaceKind::kDirection) {
       appendDirection(out, p.direction, lead);
@@ -248,80 +251,15 @@ void appendPlaces(TextBuffer& out, const rv::Places& places) {
 
 // --- Weather --------------------------------------------------------------------------------
 
-const PhenomenonWords& wordsOf(codes::Phenomenon p) {
-  return kPhenomena[static_cast<std::size_t>(p)];
-}
-
-// The intensity before the word it qualifies, agreeing with it: "forte pluie", "faibles averses".
-void appendIntensity(TextBuffer& out, codes::Intensity intensity, bool feminine, bool plural) {
-  if (intensity == codes::Intensity::kLight) out += kLight[formOf(feminine, plural)];
-  if (intensity == codes::Intensity::kHeavy) out += kHeavy[formOf(feminine, plural)];
-}
-
-// One phenomenon with a descriptor that is an adjective after it ("pluie verglaçante",
-// "chasse-neige élevée"), or none.
-void appendQualified(TextBuffer& out, codes::Descriptor d, codes::Phenomenon p) {
-  const PhenomenonWords& w = wordsOf(p);
-  const std::size_t form = formOf(w.feminine, w.plural);
-  const bool drifting = d == codes::Descriptor::kBL || d == codes::Descriptor::kDR;
-  if (drifting && !w.drifting.empty()) {
-    appendText(out, w.drifting, d == codes::Descriptor::kBL ? kBlowing : kLowDrifting);
-    return;
-  }
-  out += w.noun;
-  switch (d) {
-    case codes::Descriptor::kFZ:
-      out += p == codes::Phenomenon::kFG ? kFreezingFog[form] : kFreezing[form];
-      break;
-    case codes::Descriptor::kMI:
-      out += kShallow[form];
-      break;
-    case codes::Descriptor::kPR:
-      out += kPartial[form];
-      break;
-    case codes::Descriptor::kBL:
-      out += kRaised[form];
-      break;
-    case codes::Descriptor::kDR:
-      out += kRaisedLow[form];
-      break;
-    case codes::Descriptor::kTS:
-    case codes::Descriptor::kSH:
-    case codes::Descriptor::kBC:
-    case codes::Descriptor::kNone:
-      break;
-  }
-}
-
 // A weather name: "faible pluie", "fortes averses de pluie et de neige", "orage avec grêle",
 // "brouillard givrant", "chasse-neige élevée", "bancs de brouillard".
 void appendWeatherName(TextBuffer& out, const codes::WeatherCode& w) {
-  using codes::Descriptor;
   const bool tornado = w.intensity == codes::Intensity::kHeavy && w.count == 1 &&
-                       w.phenomena[0] == codes::Phenomenon::kFC && w.has(Descriptor::kNone);
+                       w.phenomena[0] == codes::Phenomenon::kFC && w.has(codes::Descriptor::kNone);
   if (tornado) {  // +FC: WMO code table 4678 names it so
     out += kTornado;
-  } else if (w.count == 0) {  // TS, SH alone
-    const bool showers = w.has(Descriptor::kSH);
-    appendIntensity(out, w.intensity, showers, showers);
-    out += showers ? kShowers : kThunderstorm;
-  } else if (w.has(Descriptor::kSH) || w.has(Descriptor::kBC)) {
-    const bool showers = w.has(Descriptor::kSH);
-    appendIntensity(out, w.intensity, showers, true);
-    for (std::size_t i = 0; i < w.count; ++i) {
-      const Elision& of = i > 0 ? kAndOf : (showers ? kShowersOf : kPatchesOf);
-      appendElided(out, of, wordsOf(w.phenomena[i]).noun);
-    }
   } else {
-    if (w.has(Descriptor::kTS)) out += kThunderstormWith;
-    const PhenomenonWords& first = wordsOf(w.phenomena[0]);
-    const bool drifting =
-        (w.has(Descriptor::kBL) || w.has(Descriptor::kDR)) && !first.drifting.empty();
-    appendIntensity(out, w.intensity, first.feminine || drifting, first.plural && !drifting);
-    for (std::size_t i = 0; i < w.count; ++i) {
-      if (i > 0) out += kAnd;
-      appendQualified(out, w.descriptor, w.phenomena[i]);
-    }
+    words::fr::appendWeatherPhrase(out, w);
   }
   if (w.vicinity) out += kInTheVicinity;
 }
@@ -397,12 +335,11 @@ void append(TextBuffer& out, const rv::Amount& v) {
 }
 
 void append(TextBuffer& out, const rv::Altimeter& v) {
-  const string_view h(v.hundredths.data(), v.hundredths.size());
-  appendText(out, kAltimeterIs, h.substr(0, 2), kDecimalComma, h.substr(2), kInchesOfMercury);
+  words::fr::appendAltimeter(out, string_view(v.hundredths.data(), v.hundredths.size()));
 }
 
 void append(TextBuffer& out, const rv::Qnh& v) {
-  appendText(out, kQnhIs, v.hectopascals, kHectopascals, kStop);
+  words::fr::appendQnh(out, v.hectopascals);
 }
 
 void append(TextBuffer& out, const rv::CloudBase& v) {
@@ -700,9 +637,7 @@ void append(TextBuffer& out, const rv::Obscuration& v) {
 }
 
 void append(TextBuffer& out, const rv::RecentWeather& v) {
-  out += kRecentWeather;
-  appendWeatherName(out, v.weather);
-  out += kStop;
+  words::fr::appendRecentWeather(out, v.weather);
 }
 
 // --- Other remarks --------------------------------------------------------------------------
@@ -732,7 +667,7 @@ void append(TextBuffer& out, const rv::Phrase& v) {
 }
 
 void append(TextBuffer& out, const rv::Nosig& /*unused*/) {
-  out += kNosig;
+  out += words::fr::kNosig;
 }
 
 void append(TextBuffer& out, const rv::PrecipitationMillimetres& v) {
@@ -759,14 +694,15 @@ void append(TextBuffer& out, const rv::LastStaffed& v) {
   out += kLastStaffed;
   if (!v.next.empty()) {
     out += kNext;
-    // The day only where the English reading gives it one (01 to 31, and the days it still
-    // gives a suffix to): "le 1er", "le 17".
-    if (!words::daySuffix(v.next.substr(0, 1), v.next.substr(1, 1)).empty()) {
-      const string_view day = v.next.substr(0, 2);
-      appendText(out, kOnThe,
-                 day == "01" ? string_view(kFirstOfTheMonth) : withoutLeadingZeros(day), kSpace);
+    // The day only where the English reading gives it one, as the report's day is written:
+    // "le 1er à 15 h 12 UTC", "le 17 à ...".
+    const string_view suffix = words::fr::daySuffix(v.next.substr(0, 1), v.next.substr(1, 1));
+    if (suffix.empty()) {
+      appendTime(out, v.next.substr(2, 4));
+    } else {
+      appendText(out, kOnThe, withoutLeadingZeros(v.next.substr(0, 2)), suffix);
+      appendClock(out, v.next.substr(2, 4));
     }
-    appendTime(out, v.next.substr(2, 4));
   }
   out += kStop;
 }

@@ -21,7 +21,7 @@ inline constexpr std::string_view kNotValidMetar = "It is not a valid METAR.";
 enum class Reading { kClassic, kFull };
 
 // The language of the sentences. Both readings read the same groups in every language: the
-// unread groups are the same, only the words differ. Remarks are read in English in both.
+// unread groups are the same, only the words differ, in the remarks too.
 enum class Language { kEnglish, kFrench };
 
 // Whether a translation also gives its pieces (Translation::pieces): which group or groups gave

@@ -89,10 +89,8 @@ struct EnglishWording {
 
 struct FrenchWording {
   VANTREL_WORDING_OF(words::fr)
-  // The remarks are read in English here: full::readRemarkInFrench (full/remarks.hpp) takes
-  // this call's place once the remarks have their French wording.
   static std::size_t readRemark(std::span<const Group> groups, std::size_t first, TextBuffer& out) {
-    return full::readRemark(groups, first, out);
+    return full::readRemarkInFrench(groups, first, out);
   }
 };
 
