@@ -1,7 +1,9 @@
 #include "metar/translate.hpp"
 
+#include "metar/forecast.hpp"
 #include "metar/full/reader.hpp"
 #include "metar/positional/reader.hpp"
+#include "metar/taf/reader.hpp"
 #include "metar/writer.hpp"
 
 namespace vantrel {
@@ -11,6 +13,7 @@ struct Translator::Readers {
   Writer writer;
   positional::PositionalReader positional;
   full::FullReader full;
+  taf::TafReader taf;
 };
 
 Translator::Translator() : readers_(std::make_unique<Readers>()) {}
@@ -21,6 +24,12 @@ const Translation& Translator::translate(std::string_view report, Reading readin
   Readers& r = *readers_;
   const TextScan scan = scanText(report);
   r.writer.begin(report, scan, r.out, explain == Explain::kYes);
+  // A forecast has one reading, whichever is asked for.
+  if (isForecast(report)) [[unlikely]] {
+    r.taf.read(report, scan.ascii, r.writer);
+    r.writer.end();
+    return r.out;
+  }
   switch (reading) {
     case Reading::kClassic:
       r.positional.read(report, scan.ascii, r.writer);

@@ -128,22 +128,49 @@ template <class Value>
   line->describe(std::move(decoded));
 }
 
-}  // namespace
-
-std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section section,
-                      SectionText& text, LineText& supplementary) {
+// Recognises the group at groups[i], and places its value when `accepted` takes it.
+template <class Accepted>
+[[gnu::always_inline]] inline std::size_t readPlaced(std::span<const Group> groups, std::size_t i,
+                                                     Section section, SectionText& text,
+                                                     LineText& supplementary, Accepted accepted) {
   const std::optional<Upper> u = upper(groups[i]);
   if (!u) return 0;
   values::GroupValue value;
   const Context context{groups, i, u->view(), section, text.facts};
   const std::size_t n = recognise(context, value);
-  if (n == 0 || !inPlace(value, section, text.facts)) return 0;
+  if (n == 0 || !accepted(value)) return 0;
   const Placer placer{section, text, supplementary, groups.subspan(i, n), i + n};
   place(placer, value, std::make_index_sequence<std::variant_size_v<values::GroupValue>>());
   if (text.explain) [[unlikely]]
     explain(placer.used, value);
   text.facts.anyRead = true;
   return n;
+}
+
+// The conditions a forecast's sections give: one wind, one visibility (not a minimum or a
+// direction's), weather and cloud. The observation's other forms do not occur in a forecast.
+bool inForecast(const values::GroupValue& value, const SectionFacts& facts) {
+  if (std::holds_alternative<values::Wind>(value)) return !facts.windFound;
+  if (const auto* v = std::get_if<values::Visibility>(&value)) {
+    using Kind = values::Visibility::Kind;
+    return !facts.visibilityFound && v->kind != Kind::kMinimum && v->kind != Kind::kDirectional;
+  }
+  return std::holds_alternative<values::PresentWeather>(value) ||
+         std::holds_alternative<values::Cloud>(value);
+}
+
+}  // namespace
+
+std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section section,
+                      SectionText& text, LineText& supplementary) {
+  return readPlaced(groups, i, section, text, supplementary, [&](const values::GroupValue& value) {
+    return inPlace(value, section, text.facts);
+  });
+}
+
+std::size_t readForecastGroup(std::span<const Group> groups, std::size_t i, SectionText& text) {
+  return readPlaced(groups, i, Section::kTrend, text, text.temperature,
+                    [&](const values::GroupValue& value) { return inForecast(value, text.facts); });
 }
 
 std::size_t readTrendTime(std::span<const Group> groups, std::size_t i, bool becoming,

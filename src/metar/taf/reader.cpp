@@ -1,0 +1,219 @@
+// The driver of the forecast reading.
+//
+// Lines, in order: the header line; the lines of the conditions forecast for the whole period
+// (wind, visibility, weather, sky, then wind shear, icing, turbulence and the lowest altimeter
+// setting); each further section as an empty line, its heading and its lines in the same order;
+// then, only when present, the temperatures forecast, the forecast's own phrases, the remarks,
+// and the groups not translated.
+
+#include "metar/taf/reader.hpp"
+
+#include "metar/forecast_vocabulary.hpp"
+#include "metar/report_groups.hpp"
+#include "metar/taf/describe_forecast.hpp"
+#include "metar/taf/recognise_forecast.hpp"
+#include "metar/vocabulary.hpp"
+
+namespace vantrel::taf {
+namespace {
+
+bool isRemarks(const Group& g) {
+  return g.upperIs("RMK") || g.upperIs("RMKS");
+}
+
+// Explaining: the value's decoded form, on the sentence just begun on `line`.
+template <class Value>
+[[gnu::cold, gnu::noinline]] void explain(LineText& line, const Value& value) {
+  Decoded decoded;
+  describe(value, decoded);
+  line.describe(std::move(decoded));
+}
+
+// Adds the sentence of `value`, worded by `word`, for the `n` groups from groups[i] on.
+template <class Value, class Word>
+void put(LineText& line, std::span<const Group> groups, std::size_t i, std::size_t n,
+         const Value& value, Word word, bool explaining) {
+  word(line.add(groups[i]), value);
+  for (std::size_t k = 1; k < n; ++k) line.credit(groups[i + k].bytes());
+  if (explaining) [[unlikely]]
+    explain(line, value);
+}
+
+}  // namespace
+
+void TafReader::notRead(const Group& g) {
+  words::appendNotTranslated(notTranslated_, g.bytes(), notTranslated_.empty());
+}
+
+void TafReader::read(std::string_view report, bool asciiReport, Writer& writer) {
+  explain_ = writer.explaining();
+  writer.markForecast();
+  splitGroups(report, asciiReport, writer, groups_, [](std::string_view) {});
+  notTranslated_.clear();
+
+  std::size_t i = 0;
+  if (!readHeader(writer, i)) {
+    writer.refuse();
+    return;
+  }
+  if (missing_) {
+    for (; i < groups_.size(); ++i) notRead(groups_[i]);
+    writeNotTranslated(writer);
+    return;
+  }
+
+  temperatures_.clear();
+  statements_.clear();
+  section_.clear();
+  readSection(i);
+  writeSection(writer);
+
+  const std::span<const Group> all(groups_);
+  while (i < groups_.size() && !isRemarks(groups_[i])) {
+    Change change;
+    const std::size_t n = readChange(all, i, change);
+    if (n == 0) {  // readSection stops only at a keyword or RMK
+      notRead(groups_[i++]);
+      continue;
+    }
+    heading_.clear();
+    put(heading_, all, i, n, change, words::appendChangeHeading, explain_);
+    writer.write("");
+    writer.writeLine(heading_);
+    i += n;
+    section_.clear();
+    readSection(i);
+    writeSection(writer);
+  }
+
+  if (!temperatures_.empty()) writer.writeLine(temperatures_);
+  if (!statements_.empty()) writer.writeLine(statements_);
+  if (i < groups_.size()) readRemarks(i, writer);
+  writeNotTranslated(writer);
+}
+
+bool TafReader::readHeader(Writer& writer, std::size_t& i) {
+  header_.clear();
+  notes_.clear();
+  missing_ = false;
+  auto note = [&](const Group& g) {
+    words::ForecastNote kind{};
+    if (g.upperIs("AMD")) {
+      kind = words::ForecastNote::kAmended;
+    } else if (g.upperIs("COR")) {
+      kind = words::ForecastNote::kCorrected;
+    } else if (g.upperIs("RTD")) {
+      kind = words::ForecastNote::kDelayed;
+    } else if (g.upperIs("NIL")) {
+      kind = words::ForecastNote::kMissing;
+      missing_ = true;
+    } else if (g.upperIs("CNL")) {
+      kind = words::ForecastNote::kCancelled;
+      missing_ = true;
+    } else {
+      return false;
+    }
+    words::appendForecastNote(notes_.add(g), kind);
+    if (explain_) [[unlikely]]
+      explainForecastNote(notes_, g.bytes());
+    return true;
+  };
+
+  for (; i < groups_.size(); ++i) {
+    const Group& g = groups_[i];
+    if (i == 0 && g.upperIs("TAF")) {
+      header_.credit(g.bytes());
+    } else if (missing_ || !note(g)) {
+      break;
+    }
+  }
+  if (i >= groups_.size() || groups_[i].size() != 4) return false;
+  const Group& station = groups_[i++];
+
+  DayHour issued;
+  std::string_view minute;
+  const bool timeRead = i < groups_.size() && readDayTime(groups_[i].bytes(), issued, minute);
+  if (timeRead) {
+    words::appendForecastIssued(header_.add(groups_[i]), issued, minute);
+    if (explain_) [[unlikely]]
+      explainIssued(header_, groups_[i].bytes());
+    ++i;
+  }
+  words::appendForecastStation(header_.add(station), station.bytes(), timeRead);
+  if (explain_) [[unlikely]]
+    explainStation(header_, station.bytes());
+  if (Period validity; i < groups_.size() && readPeriod(groups_[i], validity)) {
+    words::appendValidity(header_.add(groups_[i]), validity);
+    if (explain_) [[unlikely]]
+      explain(header_, validity);
+    ++i;
+  }
+  header_.text() += words::kForecastHeaderEnd;
+  while (i < groups_.size() && !missing_ && note(groups_[i])) ++i;
+  header_.append(notes_);
+  writer.writeLine(header_);
+  return true;
+}
+
+void TafReader::readSection(std::size_t& i) {
+  section_.explain = explain_;
+  const std::span<const Group> all(groups_);
+  while (i < groups_.size()) {
+    const Group& g = groups_[i];
+    if (isRemarks(g)) return;
+    if (Change change; readChange(all, i, change) != 0) return;
+    if (const std::size_t n = full::readForecastGroup(all, i, section_)) {
+      i += n;
+      continue;
+    }
+    if (ForecastTemperature t; readForecastTemperature(g, t)) {
+      put(temperatures_, all, i, 1, t, words::appendForecastTemperature, explain_);
+    } else if (WindShear shear; readWindShear(g, shear)) {
+      put(section_.temperature, all, i, 1, shear, words::appendForecastWindShear, explain_);
+    } else if (Layer layer; readLayer(g, layer)) {
+      put(section_.temperature, all, i, 1, layer, words::appendLayer, explain_);
+    } else if (LowestAltimeter altimeter; readLowestAltimeter(g, altimeter)) {
+      put(section_.temperature, all, i, 1, altimeter, words::appendLowestAltimeter, explain_);
+    } else if (Statement statement; const std::size_t n = readStatement(all, i, statement)) {
+      put(statements_, all, i, n, statement, words::appendStatement, explain_);
+      i += n;
+      continue;
+    } else {
+      notRead(g);
+    }
+    ++i;
+  }
+}
+
+void TafReader::writeSection(Writer& writer) {
+  for (const LineText* line : {&section_.wind, &section_.visibility, &section_.weather,
+                               &section_.sky, &section_.temperature}) {
+    if (!line->empty()) writer.writeLine(*line);
+  }
+}
+
+void TafReader::readRemarks(std::size_t& i, Writer& writer) {
+  remarks_.clear();
+  remarks_.add(groups_[i]) += words::kRemarks;
+  if (explain_) [[unlikely]]
+    explainRemarksMarker(remarks_);
+  ++i;
+  const std::span<const Group> all(groups_);
+  while (i < groups_.size()) {
+    if (Statement statement; const std::size_t n = readStatement(all, i, statement)) {
+      put(remarks_, all, i, n, statement, words::appendStatement, explain_);
+      i += n;
+    } else {
+      notRead(groups_[i++]);
+    }
+  }
+  writer.writeLine(remarks_);
+}
+
+void TafReader::writeNotTranslated(Writer& writer) {
+  if (notTranslated_.empty()) return;
+  notTranslated_ += words::kNotTranslatedEnd;
+  writer.write(notTranslated_);
+}
+
+}  // namespace vantrel::taf

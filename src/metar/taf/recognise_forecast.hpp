@@ -1,0 +1,61 @@
+#pragma once
+// The recognisers of the groups only a forecast has. Each returns how many groups it took (0:
+// not its form) and sets its value; none writes a word.
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+#include "metar/group_cursor.hpp"
+#include "metar/taf/forecast_values.hpp"
+
+namespace vantrel::taf {
+
+// ddhh with a day 01 to 31 and an hour 00 to 24.
+bool readDayHour(std::string_view s, DayHour& out);
+// ddhhmmZ with a minute 00 to 59: the issue time, and the time of the next forecast.
+bool readDayTime(std::string_view s, DayHour& at, std::string_view& minute);
+// ddhh/ddhh, or the old ddhhhh.
+bool readPeriod(const Group& g, Period& out);
+
+// The keyword of a section at groups[i] and its period: how many groups it took.
+using ChangeReader = std::size_t (*)(std::span<const Group> groups, std::size_t i, Change& out);
+struct ChangeEntry {
+  std::string_view form;
+  ChangeReader read;
+};
+std::size_t readFromDayTime(std::span<const Group> groups, std::size_t i, Change& out);
+std::size_t readFromTime(std::span<const Group> groups, std::size_t i, Change& out);
+std::size_t readBecoming(std::span<const Group> groups, std::size_t i, Change& out);
+std::size_t readTemporary(std::span<const Group> groups, std::size_t i, Change& out);
+std::size_t readIntermittent(std::span<const Group> groups, std::size_t i, Change& out);
+std::size_t readProbability(std::span<const Group> groups, std::size_t i, Change& out);
+
+// The order the section keywords are tried in: the first that takes the group opens a section.
+// Their forms differ in their first letters or their length, so the order only saves time: the
+// most frequent first.
+inline constexpr std::array<ChangeEntry, 6> kChanges{{
+    {"TEMPO [ddhh/ddhh]", readTemporary},
+    {"BECMG [ddhh/ddhh]", readBecoming},
+    {"FMddhhmm", readFromDayTime},
+    {"PROB30|PROB40 [TEMPO|INTER] [ddhh/ddhh]", readProbability},
+    {"INTER [ddhh/ddhh]", readIntermittent},
+    {"FMhhmm", readFromTime},
+}};
+
+// The section keyword at groups[i], tried in the order of kChanges.
+std::size_t readChange(std::span<const Group> groups, std::size_t i, Change& out);
+
+// TX[M]tt/ddhhZ, TN[M]tt/ddhhZ.
+bool readForecastTemperature(const Group& g, ForecastTemperature& out);
+// WShhh/dddff[Gff]KT with hhh above zero.
+bool readWindShear(const Group& g, WindShear& out);
+// QNHnnnnINS.
+bool readLowestAltimeter(const Group& g, LowestAltimeter& out);
+// 6IhhhT, 5BhhhT (B also X) with T from 1 to 9.
+bool readLayer(const Group& g, Layer& out);
+// A phrase of the forecast at groups[i]: how many groups it took.
+std::size_t readStatement(std::span<const Group> groups, std::size_t i, Statement& out);
+
+}  // namespace vantrel::taf
