@@ -27,7 +27,6 @@
 #include <vector>
 
 #include "group_row.hpp"
-#include "metar/forecast.hpp"
 
 namespace vantrel {
 namespace {
@@ -433,8 +432,8 @@ void TForm1::BtTransClick() {
   const std::string_view typed(report.constData(), static_cast<std::size_t>(report.size()));
   const Translation& translation = translator_.translate(
       typed, CbFull->isChecked() ? Reading::kFull : Reading::kClassic, Explain::kYes);
-  if (isForecast(typed) || translation.refused()) {
-    messageBox_(qtString(isForecast(typed) ? kForecastNotRead : kNotValidMetar));
+  if (translation.refused()) {
+    messageBox_(qtString(kNotValidMetar));
     skipEnterRelease_ = true;
     return;
   }
@@ -445,7 +444,8 @@ void TForm1::BtTransClick() {
   LbUnread->setGroups(typed, translation);
   LbUnread->setToolTip(LbUnread->accessibleName());
   LbUnread->show();
-  BtReadAll->setVisible(!CbFull->isChecked() &&
+  // A forecast has one reading: there is no other to offer.
+  BtReadAll->setVisible(!CbFull->isChecked() && translation.kind() == ReportKind::kObservation &&
                         (!unread.empty() || visibilityMisread(translation)));
 }
 

@@ -27,10 +27,12 @@ void ReportWriter::write(Origin origin, std::uint64_t number, std::string_view r
     diagnose(origin, number, kNotValidMetar);
     if (json) JsonFormatter::writeRefused(sink_, report, kNotValidMetar);
   } else if (json) {
-    JsonFormatter::write(sink_, report, translation,
-                         !settings_.explain                    ? JsonPieces::kNone
-                         : settings_.reading == Reading::kFull ? JsonPieces::kWithValues
-                                                               : JsonPieces::kGroups);
+    JsonFormatter::write(
+        sink_, report, translation,
+        !settings_.explain ? JsonPieces::kNone
+        : settings_.reading == Reading::kFull || translation.kind() == ReportKind::kForecast
+            ? JsonPieces::kWithValues
+            : JsonPieces::kGroups);
   } else {
     text_.write(sink_, report, translation);
   }
