@@ -8,8 +8,9 @@
 namespace vantrel::taf {
 namespace {
 
-void times(Decoded& out, const DayHour& from, const DayHour& to) {
+void times(Decoded& out, const DayHour& from, std::string_view fromMinute, const DayHour& to) {
   out.number("from_day", from.day).number("from_hour", from.hour);
+  out.number("from_minute", fromMinute);
   out.number("to_day", to.day).number("to_hour", to.hour);
 }
 
@@ -19,9 +20,10 @@ constexpr std::string_view kChangeTypes[] = {"FM", "BECMG", "TEMPO", "INTER", "P
 
 void describe(const Period& validity, Decoded& out) {
   out.kind = "validity";
-  times(out, validity.from, validity.to);
+  out.number("from_day", validity.from.day).number("from_hour", validity.from.hour);
   // The old ddhhhh gives no day for its end.
-  if (validity.sameDay) out.fields[2] = {"to_day", Field::Type::kNull, {}};
+  out.number("to_day", validity.sameDay ? std::string_view() : validity.to.day);
+  out.number("to_hour", validity.to.hour);
 }
 
 void describe(const Change& change, Decoded& out) {
@@ -35,14 +37,14 @@ void describe(const Change& change, Decoded& out) {
   }
   out.number("probability", change.probability);
   if (change.kind == ChangeKind::kFrom) {
-    out.number("from_day", change.from.day)
-        .text("from_time", std::string(change.from.hour) + std::string(change.minute));
-    out.null("to_day").null("to_hour");
+    times(out, change.from, change.minute, {});
   } else if (change.hasPeriod) {
-    times(out, change.period.from, change.period.to);
-    if (change.period.sameDay) out.fields[5] = {"to_day", Field::Type::kNull, {}};
+    // The old ddhhhh gives no day for its end.
+    times(
+        out, change.period.from, {},
+        {change.period.sameDay ? std::string_view() : change.period.to.day, change.period.to.hour});
   } else {
-    out.null("from_day").null("from_hour").null("to_day").null("to_hour");
+    times(out, {}, {}, {});
   }
 }
 
@@ -56,7 +58,7 @@ void describe(const WindShear& shear, Decoded& out) {
   out.kind = "wind_shear_aloft";
   out.number("height_ft", describing::feetOfHundreds(shear.height));
   out.number("direction", shear.wind.direction).number("speed", shear.wind.speed.digits);
-  out.number("gust", shear.wind.gust.digits).text("unit", "KT");
+  out.number("gust", shear.wind.gust.digits).text("unit", "kt");
 }
 
 void describe(const LowestAltimeter& altimeter, Decoded& out) {

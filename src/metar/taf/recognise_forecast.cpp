@@ -15,9 +15,11 @@ int twoDigits(std::string_view s) {
   return (s[0] - '0') * 10 + (s[1] - '0');
 }
 
-// A period right after a section keyword, when there is one.
+// A period ddhh/ddhh right after a section keyword, when there is one (the old ddhhhh is a
+// validity only).
 std::size_t withPeriod(std::span<const Group> groups, std::size_t i, Change& out) {
-  out.hasPeriod = i + 1 < groups.size() && readPeriod(groups[i + 1], out.period);
+  out.hasPeriod = i + 1 < groups.size() && groups[i + 1].bytes().size() == 9 &&
+                  readPeriod(groups[i + 1], out.period);
   return out.hasPeriod ? 2 : 1;
 }
 
