@@ -21,6 +21,7 @@ constexpr Fragment kUntilTheNext = " until the next ";
 constexpr Fragment kTheNext = "the next ";
 constexpr Fragment kMoreThan = "more than ";
 constexpr Fragment kHundreds = "00";
+constexpr Fragment kThousands = ",";
 constexpr Fragment kThe = "the ";
 constexpr Fragment kPoint = ".";
 constexpr Fragment kMinutesGmt = ".00 GMT";
@@ -77,7 +78,7 @@ constexpr std::array<Fragment, 11> kTurbulence = {"No turbulence",
                                                   "Extreme turbulence"};
 constexpr Fragment kFromTheSurface = " from the surface";
 constexpr Fragment kFromHeight = " from ";
-constexpr Fragment kHundredFeet = "00 feet";
+constexpr Fragment kFeet = " feet";
 constexpr Fragment kInALayer = ", in a layer ";
 constexpr Fragment kThousandFeetThick = "000 feet thick. ";
 
@@ -93,6 +94,17 @@ constexpr Fragment kStopAfterTime = ". ";
 std::string_view withoutLeadingZeros(std::string_view digits) {
   while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
   return digits;
+}
+
+// hhh hundreds of feet in feet, as the cloud sentences write them: "020" gives "2000", "110"
+// gives "11,000".
+void appendFeet(TextBuffer& out, std::string_view hhh) {
+  const std::string_view n = withoutLeadingZeros(hhh);
+  if (n.size() == 3) {
+    appendText(out, n.substr(0, 2), kThousands, n.substr(2), kHundreds);
+  } else {
+    appendText(out, n, kHundreds);
+  }
 }
 
 // "the 7th at 18", the day without its leading zero; the caller adds the minutes.
@@ -182,9 +194,10 @@ void appendForecastTemperature(TextBuffer& out, const taf::ForecastTemperature& 
 
 void appendForecastWindShear(TextBuffer& out, const taf::WindShear& shear) {
   const std::string_view unit = kSpeedUnits[static_cast<std::size_t>(shear.wind.unit)];
-  appendText(out, kWindShearAt, withoutLeadingZeros(shear.height), kHundreds, kFeetTheWindIsFrom,
-             shear.wind.direction, kDegreesAt, shear.wind.speed.above ? kMoreThan.view() : "",
-             shear.wind.speed.digits, unit);
+  out += kWindShearAt;
+  appendFeet(out, shear.height);
+  appendText(out, kFeetTheWindIsFrom, shear.wind.direction, kDegreesAt,
+             shear.wind.speed.above ? kMoreThan.view() : "", shear.wind.speed.digits, unit);
   if (!shear.wind.gust.digits.empty()) {
     appendText(out, kGustsAt, shear.wind.gust.above ? kMoreThan.view() : "", shear.wind.gust.digits,
                unit);
@@ -202,7 +215,9 @@ void appendLayer(TextBuffer& out, const taf::Layer& layer) {
   if (codes::allZeros(layer.base)) {
     out += kFromTheSurface;
   } else {
-    appendText(out, kFromHeight, withoutLeadingZeros(layer.base), kHundredFeet);
+    out += kFromHeight;
+    appendFeet(out, layer.base);
+    out += kFeet;
   }
   appendText(out, kInALayer, layer.thickness, kThousandFeetThick);
 }

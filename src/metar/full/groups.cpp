@@ -148,11 +148,17 @@ template <class Accepted>
 }
 
 // The conditions a forecast's sections give: one wind, one visibility (not a minimum or a
-// direction's), weather and cloud. The observation's other forms do not occur in a forecast.
-bool inForecast(const values::GroupValue& value, const SectionFacts& facts) {
+// direction's), weather and cloud. The observation's other forms do not occur in a forecast. A
+// fraction of a mile glued to its whole miles (11/2SM) is split; another fraction above one
+// mile is no visibility a forecast gives.
+bool inForecast(values::GroupValue& value, const SectionFacts& facts) {
   if (std::holds_alternative<values::Wind>(value)) return !facts.windFound;
-  if (const auto* v = std::get_if<values::Visibility>(&value)) {
+  if (auto* v = std::get_if<values::Visibility>(&value)) {
     using Kind = values::Visibility::Kind;
+    if (v->kind == Kind::kStatuteMiles && v->miles.whole.empty() &&
+        !codes::splitGluedFraction(v->miles) && !codes::isProperFraction(v->miles.fraction)) {
+      return false;
+    }
     return !facts.visibilityFound && v->kind != Kind::kMinimum && v->kind != Kind::kDirectional;
   }
   return std::holds_alternative<values::PresentWeather>(value) ||
@@ -170,7 +176,7 @@ std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section sect
 
 std::size_t readForecastGroup(std::span<const Group> groups, std::size_t i, SectionText& text) {
   return readPlaced(groups, i, Section::kTrend, text, text.temperature,
-                    [&](const values::GroupValue& value) { return inForecast(value, text.facts); });
+                    [&](values::GroupValue& value) { return inForecast(value, text.facts); });
 }
 
 std::size_t readTrendTime(std::span<const Group> groups, std::size_t i, bool becoming,
