@@ -8,6 +8,7 @@
 
 #include "metar/taf/reader.hpp"
 
+#include "metar/codes/chars.hpp"
 #include "metar/forecast_vocabulary.hpp"
 #include "metar/report_groups.hpp"
 #include "metar/taf/describe_forecast.hpp"
@@ -19,6 +20,14 @@ namespace {
 
 bool isRemarks(const Group& g) {
   return g.upperIs("RMK") || g.upperIs("RMKS");
+}
+
+// FM or PROB and figures that make no change group (FM256300, PROB50): a section begins there
+// whose time or probability is unknown, so none of its groups is read.
+bool isBrokenChange(const Group& g) {
+  const std::string_view b = g.bytes();
+  const std::size_t letters = g.upperSliceIs(1, "FM") ? 2 : g.upperSliceIs(1, "PROB") ? 4 : 0;
+  return letters != 0 && b.size() > letters && codes::allDigits(b.substr(letters));
 }
 
 // Explaining: the value's decoded form, on the sentence just begun on `line`.
@@ -72,8 +81,12 @@ void TafReader::read(std::string_view report, bool asciiReport, Writer& writer) 
   while (i < groups_.size() && !isRemarks(groups_[i])) {
     Change change;
     const std::size_t n = readChange(all, i, change);
-    if (n == 0) {  // readSection stops only at a keyword or RMK
+    if (n == 0) {  // a broken keyword: its section is not read
       notRead(groups_[i++]);
+      while (i < groups_.size() && !isRemarks(groups_[i]) && !isBrokenChange(groups_[i]) &&
+             readChange(all, i, change) == 0) {
+        notRead(groups_[i++]);
+      }
       continue;
     }
     heading_.clear();
@@ -161,7 +174,20 @@ void TafReader::readSection(std::size_t& i) {
   while (i < groups_.size()) {
     const Group& g = groups_[i];
     if (isRemarks(g)) return;
-    if (Change change; readChange(all, i, change) != 0) return;
+    Change change;
+    if (readChange(all, i, change) != 0 || isBrokenChange(g)) return;
+    // VC apart from its weather (VC TSRA): the weather read alone would be at the aerodrome, so
+    // neither is read.
+    if (g.upperIs("VC")) {
+      notRead(g);
+      ++i;
+      if (i < groups_.size() && !isRemarks(groups_[i]) &&
+          groups_[i].bytes().find_first_of("0123456789") == std::string_view::npos &&
+          readChange(all, i, change) == 0) {
+        notRead(groups_[i++]);
+      }
+      continue;
+    }
     if (const std::size_t n = full::readForecastGroup(all, i, section_)) {
       i += n;
       continue;
