@@ -94,6 +94,12 @@ void TafReader::read(std::string_view report, bool asciiReport, Writer& writer) 
     writer.write("");
     writer.writeLine(heading_);
     i += n;
+    // Four figures where the period should be are the old hhhh period or a visibility: which,
+    // their place does not tell, so they are not read.
+    if (!change.hasPeriod && change.kind != ChangeKind::kFrom && i < groups_.size() &&
+        groups_[i].size() == 4 && codes::allDigits(groups_[i].bytes())) {
+      notRead(groups_[i++]);
+    }
     section_.clear();
     readSection(i);
     writeSection(writer);
