@@ -19,15 +19,38 @@ namespace vantrel::taf {
 namespace {
 
 bool isRemarks(const Group& g) {
-  return g.upperIs("RMK") || g.upperIs("RMKS");
+  return g.upperAt(1) == 'R' && (g.upperIs("RMK") || g.upperIs("RMKS"));
 }
 
 // FM or PROB and figures that make no change group (FM256300, PROB50): a section begins there
 // whose time or probability is unknown, so none of its groups is read.
 bool isBrokenChange(const Group& g) {
+  const char first = g.upperAt(1);
+  if (first != 'F' && first != 'P') return false;
   const std::string_view b = g.bytes();
   const std::size_t letters = g.upperSliceIs(1, "FM") ? 2 : g.upperSliceIs(1, "PROB") ? 4 : 0;
   return letters != 0 && b.size() > letters && codes::allDigits(b.substr(letters));
+}
+
+// Where a section ends: RMK, a section keyword, or a broken one. Most groups are told apart by
+// their first letter.
+bool endsSection(std::span<const Group> groups, std::size_t i) {
+  const Group& g = groups[i];
+  switch (g.upperAt(1)) {
+    case 'R':
+      return isRemarks(g);
+    case 'B':
+    case 'F':
+    case 'I':
+    case 'P':
+    case 'T': {
+      if (!mayBeChange(g)) return isBrokenChange(g);
+      Change change;
+      return readChange(groups, i, change) != 0 || isBrokenChange(g);
+    }
+    default:
+      return false;
+  }
 }
 
 // Explaining: the value's decoded form, on the sentence just begun on `line`.
@@ -83,8 +106,7 @@ void TafReader::read(std::string_view report, bool asciiReport, Writer& writer) 
     const std::size_t n = readChange(all, i, change);
     if (n == 0) {  // a broken keyword: its section is not read
       notRead(groups_[i++]);
-      while (i < groups_.size() && !isRemarks(groups_[i]) && !isBrokenChange(groups_[i]) &&
-             readChange(all, i, change) == 0) {
+      while (i < groups_.size() && !endsSection(all, i)) {
         notRead(groups_[i++]);
       }
       continue;
@@ -178,18 +200,15 @@ void TafReader::readSection(std::size_t& i) {
   section_.explain = explain_;
   const std::span<const Group> all(groups_);
   while (i < groups_.size()) {
+    if (endsSection(all, i)) return;
     const Group& g = groups_[i];
-    if (isRemarks(g)) return;
-    Change change;
-    if (readChange(all, i, change) != 0 || isBrokenChange(g)) return;
     // VC apart from its weather (VC TSRA): the weather read alone would be at the aerodrome, so
     // neither is read.
     if (g.upperIs("VC")) {
       notRead(g);
       ++i;
-      if (i < groups_.size() && !isRemarks(groups_[i]) &&
-          groups_[i].bytes().find_first_of("0123456789") == std::string_view::npos &&
-          readChange(all, i, change) == 0) {
+      if (i < groups_.size() && !endsSection(all, i) &&
+          groups_[i].bytes().find_first_of("0123456789") == std::string_view::npos) {
         notRead(groups_[i++]);
       }
       continue;

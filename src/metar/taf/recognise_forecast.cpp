@@ -143,7 +143,11 @@ std::size_t readProbability(std::span<const Group> groups, std::size_t i, Change
 }
 
 std::size_t readChange(std::span<const Group> groups, std::size_t i, Change& out) {
+  const Group& g = groups[i];
+  const std::size_t size = g.size();
+  const char first = g.upperAt(1);
   for (const ChangeEntry& entry : kChanges) {
+    if (entry.first != first || entry.size != size) continue;
     if (const std::size_t n = entry.read(groups, i, out)) return n;
   }
   return 0;
