@@ -36,8 +36,7 @@ constexpr std::array<Fragment, 5> kHeadings = {"FROM ", "BECOMING", "TEMPORARY",
                                                "INTERMITTENT (each time for less than 30 minutes)",
                                                "PROBABILITY "};
 constexpr Fragment kPercent = " %";
-constexpr Fragment kThenTemporary = ", TEMPORARY";
-constexpr Fragment kThenIntermittent = ", INTERMITTENT (each time for less than 30 minutes)";
+constexpr Fragment kThen = ", ";
 constexpr Fragment kBetween = " between ";
 constexpr Fragment kAnd = " and ";
 constexpr Fragment kHeadingEnd = ":";
@@ -169,8 +168,10 @@ void appendChangeHeading(TextBuffer& out, const taf::Change& change) {
   }
   if (change.kind == taf::ChangeKind::kProbability) {
     appendText(out, change.probability, kPercent);
-    if (change.probabilityOf == taf::ChangeKind::kTemporary) out += kThenTemporary;
-    if (change.probabilityOf == taf::ChangeKind::kIntermittent) out += kThenIntermittent;
+    // PROB30 TEMPO, PROB30 INTER.
+    if (change.probabilityOf != taf::ChangeKind::kProbability) {
+      appendText(out, kThen, kHeadings[static_cast<std::size_t>(change.probabilityOf)]);
+    }
   }
   if (change.hasPeriod) {
     out += kBetween;
