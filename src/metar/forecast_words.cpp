@@ -106,8 +106,49 @@ void appendFeet(TextBuffer& out, std::string_view hhh) {
   }
 }
 
+// "the 7th at ", by the day 1 to 31.
+constexpr std::array<Fragment, 32> kTheDays = {"",
+                                               "the 1st at ",
+                                               "the 2nd at ",
+                                               "the 3rd at ",
+                                               "the 4th at ",
+                                               "the 5th at ",
+                                               "the 6th at ",
+                                               "the 7th at ",
+                                               "the 8th at ",
+                                               "the 9th at ",
+                                               "the 10th at ",
+                                               "the 11th at ",
+                                               "the 12th at ",
+                                               "the 13th at ",
+                                               "the 14th at ",
+                                               "the 15th at ",
+                                               "the 16th at ",
+                                               "the 17th at ",
+                                               "the 18th at ",
+                                               "the 19th at ",
+                                               "the 20th at ",
+                                               "the 21st at ",
+                                               "the 22nd at ",
+                                               "the 23rd at ",
+                                               "the 24th at ",
+                                               "the 25th at ",
+                                               "the 26th at ",
+                                               "the 27th at ",
+                                               "the 28th at ",
+                                               "the 29th at ",
+                                               "the 30th at ",
+                                               "the 31st at "};
+
 // "the 7th at 18", the day without its leading zero; the caller adds the minutes.
 void appendDayAt(TextBuffer& out, const taf::DayHour& at) {
+  if (at.day.size() == 2 && codes::allDigits(at.day)) {
+    const auto day = static_cast<std::size_t>((at.day[0] - '0') * 10 + (at.day[1] - '0'));
+    if (day >= 1 && day < kTheDays.size()) {
+      appendText(out, kTheDays[day], at.hour);
+      return;
+    }
+  }
   const std::string_view d1 = at.day.substr(0, 1);
   const std::string_view d2 = at.day.substr(1, 1);
   appendText(out, kThe, d1 == "0" ? d2 : at.day, daySuffix(d1, d2), at.hour);

@@ -45,7 +45,7 @@ bool endsSection(std::span<const Group> groups, std::size_t i) {
     case 'P':
     case 'T': {
       if (!mayBeChange(g)) return isBrokenChange(g);
-      Change change;
+      Change change;  // seldom: a keyword, or a group of its letters and length
       return readChange(groups, i, change) != 0 || isBrokenChange(g);
     }
     default:

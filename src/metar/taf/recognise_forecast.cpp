@@ -146,8 +146,9 @@ std::size_t readChange(std::span<const Group> groups, std::size_t i, Change& out
   const Group& g = groups[i];
   const std::size_t size = g.size();
   const char first = g.upperAt(1);
+  const char second = g.upperAt(2);
   for (const ChangeEntry& entry : kChanges) {
-    if (entry.first != first || entry.size != size) continue;
+    if (entry.first != first || entry.second != second || entry.size != size) continue;
     if (const std::size_t n = entry.read(groups, i, out)) return n;
   }
   return 0;

@@ -23,8 +23,8 @@ bool readPeriod(const Group& g, Period& out);
 using ChangeReader = std::size_t (*)(std::span<const Group> groups, std::size_t i, Change& out);
 struct ChangeEntry {
   std::string_view form;
-  char first;        // the letter its groups begin with
-  std::size_t size;  // the length of its first group
+  char first, second;  // the letters its groups begin with
+  std::size_t size;    // the length of its first group
   ChangeReader read;
 };
 std::size_t readFromDayTime(std::span<const Group> groups, std::size_t i, Change& out);
@@ -36,22 +36,23 @@ std::size_t readProbability(std::span<const Group> groups, std::size_t i, Change
 
 // The order the section keywords are tried in: the first that takes the group opens a section.
 // Their forms differ in their first letters or their length, so the order only saves time: the
-// most frequent first. A group is offered only to the entries of its first letter and length.
+// most frequent first. A group is offered only to the entries of its first letters and length.
 inline constexpr std::array<ChangeEntry, 6> kChanges{{
-    {"TEMPO [ddhh/ddhh]", 'T', 5, readTemporary},
-    {"BECMG [ddhh/ddhh]", 'B', 5, readBecoming},
-    {"FMddhhmm", 'F', 8, readFromDayTime},
-    {"PROB30|PROB40 [TEMPO|INTER] [ddhh/ddhh]", 'P', 6, readProbability},
-    {"INTER [ddhh/ddhh]", 'I', 5, readIntermittent},
-    {"FMhhmm", 'F', 6, readFromTime},
+    {"TEMPO [ddhh/ddhh]", 'T', 'E', 5, readTemporary},
+    {"BECMG [ddhh/ddhh]", 'B', 'E', 5, readBecoming},
+    {"FMddhhmm", 'F', 'M', 8, readFromDayTime},
+    {"PROB30|PROB40 [TEMPO|INTER] [ddhh/ddhh]", 'P', 'R', 6, readProbability},
+    {"INTER [ddhh/ddhh]", 'I', 'N', 5, readIntermittent},
+    {"FMhhmm", 'F', 'M', 6, readFromTime},
 }};
 
-// Whether `g` has the first letter and the length of a section keyword: most groups have not.
+// Whether `g` has the first letters and the length of a section keyword: most groups have not.
 inline bool mayBeChange(const Group& g) {
   const std::size_t size = g.size();
   const char first = g.upperAt(1);
+  const char second = g.upperAt(2);
   for (const ChangeEntry& entry : kChanges) {
-    if (entry.first == first && entry.size == size) return true;
+    if (entry.first == first && entry.second == second && entry.size == size) return true;
   }
   return false;
 }
