@@ -154,8 +154,12 @@ void appendDayAt(TextBuffer& out, const taf::DayHour& at) {
   appendText(out, kThe, d1 == "0" ? d2 : at.day, daySuffix(d1, d2), at.hour);
 }
 
-// "the 7th at 18.00 GMT".
+// "the 7th at 18.00 GMT", or "18.00 GMT" for an hour of no day.
 void appendDayHour(TextBuffer& out, const taf::DayHour& at) {
+  if (at.day.empty()) {
+    appendText(out, at.hour, kMinutesGmt);
+    return;
+  }
   appendDayAt(out, at);
   out += kMinutesGmt;
 }

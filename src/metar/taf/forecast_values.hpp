@@ -15,7 +15,8 @@ struct DayHour {
   std::string_view day, hour;
 };
 
-// ddhh/ddhh, or the old ddhhhh (one day, two hours: `to.day` is that day again).
+// ddhh/ddhh, or the old ddhhhh (one day, two hours: `to.day` is that day again), or the old
+// hhhh of a change group (no day: both days empty).
 struct Period {
   DayHour from, to;
   bool sameDay = false;  // the old form: the end is given by its hour only

@@ -103,7 +103,7 @@ void TafReader::read(std::string_view report, bool asciiReport, Writer& writer) 
   const std::span<const Group> all(groups_);
   while (i < groups_.size() && !isRemarks(groups_[i])) {
     Change change;
-    const std::size_t n = readChange(all, i, change);
+    std::size_t n = readChange(all, i, change);
     if (n == 0) {  // a broken keyword: its section is not read
       notRead(groups_[i++]);
       while (i < groups_.size() && !endsSection(all, i)) {
@@ -111,17 +111,22 @@ void TafReader::read(std::string_view report, bool asciiReport, Writer& writer) 
       }
       continue;
     }
+    // Four figures where the period should be: in a forecast of the old form, the hhhh period;
+    // otherwise the old period or a visibility, which their place does not tell, so they are not
+    // read.
+    const bool fourFigures = !change.hasPeriod && change.kind != ChangeKind::kFrom &&
+                             i + n < groups_.size() && groups_[i + n].size() == 4 &&
+                             codes::allDigits(groups_[i + n].bytes());
+    if (fourFigures && oldForm_ && readHours(groups_[i + n].bytes(), change.period)) {
+      change.hasPeriod = true;
+      ++n;
+    }
     heading_.clear();
     put(heading_, all, i, n, change, words::appendChangeHeading, explain_);
     writer.write("");
     writer.writeLine(heading_);
     i += n;
-    // Four figures where the period should be are the old hhhh period or a visibility: which,
-    // their place does not tell, so they are not read.
-    if (!change.hasPeriod && change.kind != ChangeKind::kFrom && i < groups_.size() &&
-        groups_[i].size() == 4 && codes::allDigits(groups_[i].bytes())) {
-      notRead(groups_[i++]);
-    }
+    if (fourFigures && !change.hasPeriod) notRead(groups_[i++]);
     section_.clear();
     readSection(i);
     writeSection(writer);
@@ -183,7 +188,9 @@ bool TafReader::readHeader(Writer& writer, std::size_t& i) {
   words::appendForecastStation(header_.add(station), station.bytes(), timeRead);
   if (explain_) [[unlikely]]
     explainStation(header_, station.bytes());
+  oldForm_ = false;
   if (Period validity; i < groups_.size() && readPeriod(groups_[i], validity)) {
+    oldForm_ = validity.sameDay;
     words::appendValidity(header_.add(groups_[i]), validity);
     if (explain_) [[unlikely]]
       explain(header_, validity);

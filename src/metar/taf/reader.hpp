@@ -31,6 +31,7 @@ class TafReader {
   std::vector<Group> groups_;
   bool explain_ = false;
   bool missing_ = false;  // NIL or CNL: nothing follows the header
+  bool oldForm_ = false;  // the validity is the old ddhhhh: a change's period is hhhh
   LineText header_, notes_, heading_, temperatures_, statements_, remarks_;
   full::SectionText section_;
   TextBuffer notTranslated_;

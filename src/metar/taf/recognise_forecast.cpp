@@ -82,6 +82,16 @@ bool readPeriod(const Group& g, Period& out) {
   return false;
 }
 
+bool readHours(std::string_view s, Period& out) {
+  if (s.size() != 4 || !allDigits(s) || twoDigits(s) > 24 || twoDigits(s.substr(2)) > 24) {
+    return false;
+  }
+  out = {};
+  out.from.hour = s.substr(0, 2);
+  out.to.hour = s.substr(2, 2);
+  return true;
+}
+
 std::size_t readFromDayTime(std::span<const Group> groups, std::size_t i, Change& out) {
   const Group& g = groups[i];
   const std::string_view b = g.bytes();

@@ -18,6 +18,9 @@ bool readDayHour(std::string_view s, DayHour& out);
 bool readDayTime(std::string_view s, DayHour& at, std::string_view& minute);
 // ddhh/ddhh, or the old ddhhhh.
 bool readPeriod(const Group& g, Period& out);
+// hhhh, the period of a change group in a forecast of the old form: two hours 00 to 24, and no
+// day.
+bool readHours(std::string_view s, Period& out);
 
 // The keyword of a section at groups[i] and its period: how many groups it took.
 using ChangeReader = std::size_t (*)(std::span<const Group> groups, std::size_t i, Change& out);
