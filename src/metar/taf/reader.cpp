@@ -22,6 +22,10 @@ bool isRemarks(const Group& g) {
   return g.upperAt(1) == 'R' && (g.upperIs("RMK") || g.upperIs("RMKS"));
 }
 
+bool isReportType(const Group& g) {
+  return g.upperIs("TAF") || g.upperIs("METAR") || g.upperIs("SPECI");
+}
+
 // FM or PROB and figures that make no change group (FM256300, PROB50): a section begins there
 // whose time or probability is unknown, so none of its groups is read.
 bool isBrokenChange(const Group& g) {
@@ -80,8 +84,21 @@ void TafReader::notRead(const Group& g) {
 void TafReader::read(std::string_view report, bool asciiReport, Writer& writer) {
   explain_ = writer.explaining();
   writer.markForecast();
-  splitGroups(report, asciiReport, writer, groups_, [](std::string_view) {});
+  bool typeAgain = false;  // TAF, METAR or SPECI after the first group: another report begins
+  splitGroups(report, asciiReport, writer, groups_, [&](std::string_view bytes) {
+    typeAgain = typeAgain || (groups_.size() > 1 && (bytes.size() == 3 || bytes.size() == 5) &&
+                              isReportType(groups_.back()));
+  });
   notTranslated_.clear();
+  // Another report on the same line ends the forecast: its groups are not this forecast's, and
+  // are named as not read.
+  otherReport_.clear();
+  if (typeAgain) {
+    std::size_t end = 1;
+    while (end < groups_.size() && !isReportType(groups_[end])) ++end;
+    otherReport_.assign(groups_.begin() + static_cast<std::ptrdiff_t>(end), groups_.end());
+    groups_.resize(end);
+  }
 
   std::size_t i = 0;
   if (!readHeader(writer, i)) {
@@ -269,6 +286,7 @@ void TafReader::readRemarks(std::size_t& i, Writer& writer) {
 }
 
 void TafReader::writeNotTranslated(Writer& writer) {
+  for (const Group& g : otherReport_) notRead(g);
   if (notTranslated_.empty()) return;
   notTranslated_ += words::kNotTranslatedEnd;
   writer.write(notTranslated_);

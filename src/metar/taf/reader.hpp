@@ -29,6 +29,7 @@ class TafReader {
 
   // Kept between reports so that their storage is reused.
   std::vector<Group> groups_;
+  std::vector<Group> otherReport_;  // another report on the same line, not read
   bool explain_ = false;
   bool missing_ = false;  // NIL or CNL: nothing follows the header
   bool oldForm_ = false;  // the validity is the old ddhhhh: a change's period is hhhh
