@@ -24,7 +24,10 @@
 //     left off, and there is no such line when every group was read: no group is both unread
 //     and the source of a sentence;
 // and for both readings, explained: the same lines, and pieces that cover the report (every
-// group in a piece, each line made of its sentences; tests/support/pieces_cover.hpp).
+// group in a piece, each line made of its sentences; tests/support/pieces_cover.hpp);
+// and for a forecast (a report whose first group is TAF in any case is one; others may be), in
+// place of the classic reading's refusal and body lines: the same lines in both readings, and
+// the full reading's properties above, its last line naming exactly the unread groups;
 // and in French, for both readings: the same refusal, as many lines and the same unread groups
 // as in English, no line break, and pieces that cover the report.
 // A violated property aborts with a message, which libFuzzer and the replay runner both report.
@@ -67,6 +70,17 @@ bool firstGroupAccepted(std::string_view report) {
     char c = first[i];
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     if (c != kMetar[i]) return false;
+  }
+  return true;
+}
+
+// Whether the first group is TAF, in any ASCII case.
+bool firstGroupIsTaf(std::string_view report) {
+  const std::string_view first = report.substr(0, report.find(' '));
+  constexpr std::string_view kTaf = "TAF";
+  if (first.size() != kTaf.size()) return false;
+  for (std::size_t i = 0; i < first.size(); ++i) {
+    if ((first[i] & ~0x20) != kTaf[i]) return false;
   }
   return true;
 }
@@ -209,6 +223,16 @@ void checkReport(std::string_view report, const std::vector<std::string>& fullLi
             report);
   }
 
+  const bool forecast = first.kind() == vantrel::ReportKind::kForecast;
+  require(forecast || !firstGroupIsTaf(report), "a report that begins with TAF is no forecast",
+          report);
+  if (forecast) {
+    const vantrel::Translation full = vantrel::translate(report, vantrel::Reading::kFull);
+    require(full.kind() == vantrel::ReportKind::kForecast && full.refused() == first.refused() &&
+                linesOf(full) == lines,
+            "a forecast reads differently in the two readings", report);
+    return;
+  }
   const bool accepted = firstGroupAccepted(report);
   require(first.refused() == !accepted,
           accepted ? "a report with an acceptable first group was refused"

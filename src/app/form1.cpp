@@ -28,7 +28,6 @@
 #include <vector>
 
 #include "group_row.hpp"
-#include "metar/forecast.hpp"
 
 namespace vantrel {
 namespace {
@@ -244,14 +243,11 @@ constexpr char kLanguageKey[] = "language";
 // The window's texts in French, made by lrelease from vantrel_fr.ts.
 constexpr char kFrenchTexts[] = ":/i18n/vantrel_fr.qm";
 
-// The library's two messages, for the message box in the window's language: listed here, in the
-// translation source's context, so that lupdate finds them.
-constexpr std::array<const char*, 2> kMessages = {
-    QT_TRANSLATE_NOOP("vantrel::TForm1", "It is not a valid METAR."),
-    QT_TRANSLATE_NOOP("vantrel::TForm1", "It is a forecast (TAF): forecasts are not read yet."),
-};
-static_assert(std::string_view(kMessages[0]) == kNotValidMetar);
-static_assert(std::string_view(kMessages[1]) == kForecastNotRead);
+// The library's message, for the message box in the window's language: listed here, in the
+// translation source's context, so that lupdate finds it.
+constexpr const char* kNotValidMessage =
+    QT_TRANSLATE_NOOP("vantrel::TForm1", "It is not a valid METAR.");
+static_assert(std::string_view(kNotValidMessage) == kNotValidMetar);
 
 // Return or the keypad's Enter, any modifiers. A held key repeats press and release; only the
 // real release counts.
@@ -478,8 +474,8 @@ void TForm1::BtTransClick() {
   const std::string_view typed(report.constData(), static_cast<std::size_t>(report.size()));
   const Translation& translation = translator_.translate(
       typed, CbFull->isChecked() ? Reading::kFull : Reading::kClassic, Explain::kYes, language());
-  if (isForecast(typed) || translation.refused()) {
-    messageBox_(tr(isForecast(typed) ? kMessages[1] : kMessages[0]));
+  if (translation.refused()) {
+    messageBox_(tr(kNotValidMessage));
     skipEnterRelease_ = true;
     return;
   }
@@ -490,7 +486,8 @@ void TForm1::BtTransClick() {
   LbUnread->setGroups(typed, translation);
   LbUnread->setToolTip(LbUnread->accessibleName());
   LbUnread->show();
-  BtReadAll->setVisible(!CbFull->isChecked() &&
+  // A forecast has one reading: there is no other to offer.
+  BtReadAll->setVisible(!CbFull->isChecked() && translation.kind() == ReportKind::kObservation &&
                         (!unread.empty() || visibilityMisread(translation, language())));
 }
 

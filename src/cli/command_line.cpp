@@ -49,7 +49,9 @@ without the header: the report stands just above its lines.
              it stands (body, trend sections, remarks), with the supplementary
              groups and the common remarks, and a last line naming what could
              not be read; without it, the classic reading: each group looked
-             for at its usual place in the usual order
+             for at its usual place in the usual order. A forecast (TAF, or
+             a validity ddhh/ddhh after the issue time) is read by the
+             forecast reader whichever reading is chosen
   --lang=LANG
              the language of the sentences: "en", English, the default, or
              "fr", French; both readings read the same groups in either.
@@ -64,13 +66,14 @@ without the header: the report stands just above its lines.
              the group or groups as typed, the byte of the report where the
              first begins (from 0), the line of "lines" that holds the
              sentence (from 0), and the sentence; "line" and "text" are null
-             for an unread group and a closing "=". With --full also "value",
-             the decoded value, or null
+             for an unread group and a closing "=". With --full, and for a
+             forecast, also "value", the decoded value, or null
   --stats    print, instead of the translations, how much of the reports the
              reading read: reports read whole, the share of groups read, and
              the 20 most frequent unread groups with each digit shown as 9.
              With --full also the unread share of the body and trend groups
-             and of the remark groups (those after RMK). The reports are the
+             and of the remark groups (those after RMK). Forecasts, when there
+             are any, are also counted apart. The reports are the
              lines of each FILE, or of standard input for "-" or no FILE
   -j, --jobs=N
              translate standard input in N threads at once (1 to 64); the

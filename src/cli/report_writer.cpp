@@ -1,7 +1,6 @@
 #include "cli/report_writer.hpp"
 
 #include "cli/command_line.hpp"
-#include "metar/forecast.hpp"
 
 namespace vantrel::cli {
 
@@ -24,19 +23,17 @@ void ReportWriter::write(Origin origin, std::uint64_t number, std::string_view r
     status_ = 1;
     diagnose(origin, number, message);
     if (json) JsonFormatter::writeUndecodable(sink_, origin, number, message);
-  } else if (isForecast(report)) [[unlikely]] {
-    status_ = 1;
-    diagnose(origin, number, kForecastNotRead);
-    if (json) JsonFormatter::writeRefused(sink_, report, kForecastNotRead);
   } else if (translation.refused()) {
     status_ = 1;
     diagnose(origin, number, kNotValidMetar);
     if (json) JsonFormatter::writeRefused(sink_, report, kNotValidMetar);
   } else if (json) {
-    JsonFormatter::write(sink_, report, translation,
-                         !settings_.explain                    ? JsonPieces::kNone
-                         : settings_.reading == Reading::kFull ? JsonPieces::kWithValues
-                                                               : JsonPieces::kGroups);
+    JsonFormatter::write(
+        sink_, report, translation,
+        !settings_.explain ? JsonPieces::kNone
+        : settings_.reading == Reading::kFull || translation.kind() == ReportKind::kForecast
+            ? JsonPieces::kWithValues
+            : JsonPieces::kGroups);
   } else {
     text_.write(sink_, report, translation);
   }

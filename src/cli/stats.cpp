@@ -78,6 +78,7 @@ void ReadingStats::add(std::string_view report) {
   // Groups are what single spaces separate; the remarks are the groups after the first RMK.
   std::size_t remarksFrom = report.size() + 1;
   std::uint64_t groups = 0;
+  std::uint64_t reportGroups = 0;
   for (std::size_t begin = 0; begin < report.size();) {
     const void* space = std::memchr(report.data() + begin, ' ', report.size() - begin);
     const std::size_t end =
@@ -86,6 +87,7 @@ void ReadingStats::add(std::string_view report) {
             : static_cast<std::size_t>(static_cast<const char*>(space) - report.data());
     if (end != begin) {
       ++groups;
+      ++reportGroups;
       if (remarksFrom > report.size() && isRmk(report.substr(begin, end - begin))) {
         remarksFrom = end;
         bodyGroups_ += groups;
@@ -97,8 +99,15 @@ void ReadingStats::add(std::string_view report) {
   (remarksFrom > report.size() ? bodyGroups_ : remarkGroups_) += groups;
 
   const auto unread = translation.unread();
-  if (unread.empty()) ++readWhole_;
+  const bool forecast = translation.kind() == ReportKind::kForecast;
+  if (forecast) ++forecasts_;
+  if (unread.empty()) {
+    ++readWhole_;
+    if (forecast) ++forecastsWhole_;
+  }
+  if (forecast) forecastGroups_ += reportGroups;
   for (const std::string_view group : unread) {
+    if (forecast) ++forecastUnread_;
     // The unread groups are views into the report.
     const auto at = static_cast<std::size_t>(group.data() - report.data());
     ++(at >= remarksFrom ? remarkUnread_ : bodyUnread_);
@@ -121,10 +130,21 @@ void ReadingStats::write(std::string& out) const {
       {"  refused", refused_, {}},
       {"  not valid UTF-8", undecodable_, {}},
       {"  read whole", readWhole_, share(readWhole_, reports_)},
-      {"Groups of the translated reports", groups, {}},
-      {"  read", groups - unread, share(groups - unread, groups)},
-      {"  unread", unread, share(unread, groups)},
   };
+  // Forecasts, when there were any, apart: they are read by their own reader whatever the reading.
+  if (forecasts_ != 0) {
+    rows.push_back({"  forecasts (TAF)", forecasts_, share(forecasts_, reports_)});
+    rows.push_back({"    read whole", forecastsWhole_, share(forecastsWhole_, forecasts_)});
+  }
+  rows.insert(rows.end(), {
+                              {"Groups of the translated reports", groups, {}},
+                              {"  read", groups - unread, share(groups - unread, groups)},
+                              {"  unread", unread, share(unread, groups)},
+                          });
+  if (forecasts_ != 0) {
+    rows.push_back({"Groups of the forecasts", forecastGroups_, {}});
+    rows.push_back({"  unread", forecastUnread_, share(forecastUnread_, forecastGroups_)});
+  }
   if (reading_ == Reading::kFull) {
     rows.push_back({"Body and trend groups", bodyGroups_, {}});
     rows.push_back({"  unread", bodyUnread_, share(bodyUnread_, bodyGroups_)});

@@ -44,6 +44,10 @@ class ReadingStats {
   std::uint64_t refused_ = 0;
   std::uint64_t undecodable_ = 0;
   std::uint64_t readWhole_ = 0;
+  std::uint64_t forecasts_ = 0;
+  std::uint64_t forecastsWhole_ = 0;
+  std::uint64_t forecastGroups_ = 0;
+  std::uint64_t forecastUnread_ = 0;
   std::uint64_t bodyGroups_ = 0;
   std::uint64_t bodyUnread_ = 0;
   std::uint64_t remarkGroups_ = 0;

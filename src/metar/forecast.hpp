@@ -1,14 +1,10 @@
 #pragma once
-// Telling a forecast (TAF) from a report: neither reading reads forecasts, and a forecast read as
-// a report would be read wrong, so the window and the command line say what it is instead.
+// Telling a forecast (TAF) from a report: a forecast read as a report would be read wrong, so the
+// translator gives every forecast to the forecast reader, whichever reading is asked for.
 
 #include <string_view>
 
 namespace vantrel {
-
-// What the window and the command line say of a forecast.
-inline constexpr std::string_view kForecastNotRead =
-    "It is a forecast (TAF): forecasts are not read yet.";
 
 // True when `report` is a forecast: its first group is TAF (any case), or it has no type word and
 // its issue time (ddhhmmZ) after the station is followed by a validity period (ddhh/ddhh, or the

@@ -1,7 +1,9 @@
 #include "metar/translate.hpp"
 
+#include "metar/forecast.hpp"
 #include "metar/full/reader.hpp"
 #include "metar/positional/reader.hpp"
+#include "metar/taf/reader.hpp"
 #include "metar/wording.hpp"
 #include "metar/writer.hpp"
 
@@ -12,6 +14,7 @@ struct Translator::Readers {
   Writer writer;
   positional::PositionalReader positional;
   full::FullReader full;
+  taf::TafReader taf;
 };
 
 Translator::Translator() : readers_(std::make_unique<Readers>()) {}
@@ -22,6 +25,12 @@ const Translation& Translator::translate(std::string_view report, Reading readin
   Readers& r = *readers_;
   const TextScan scan = scanText(report);
   r.writer.begin(report, scan, r.out, explain == Explain::kYes);
+  // A forecast has one reading, whichever is asked for.
+  if (isForecast(report)) [[unlikely]] {
+    r.taf.read(report, scan.ascii, r.writer);
+    r.writer.end();
+    return r.out;
+  }
   const bool french = language == Language::kFrench;
   switch (reading) {
     case Reading::kClassic:

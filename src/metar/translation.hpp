@@ -108,6 +108,9 @@ class UnreadGroups {
   const std::uint64_t* read_ = nullptr;
 };
 
+// What was read: an observation (METAR, SPECI) or a forecast (TAF).
+enum class ReportKind : std::uint8_t { kObservation, kForecast };
+
 // The lines of one translation, kept in one buffer, and the groups that gave no text. Lines
 // never hold a line break; an empty line is a line like any other. The unread groups are views
 // into the report that was translated.
@@ -132,6 +135,7 @@ class Translation {
   };
 
   bool refused() const noexcept { return refused_; }
+  ReportKind kind() const noexcept { return kind_; }
   std::size_t size() const noexcept { return ends_.size(); }
   bool empty() const noexcept { return ends_.empty(); }
   std::string_view line(std::size_t i) const noexcept {
@@ -168,6 +172,7 @@ class Translation {
   // report, the lines, and where each group that gave text to a written line begins.
   void clear(std::string_view report, const TextScan& scan) {
     refused_ = false;
+    kind_ = ReportKind::kObservation;
     report_ = report;
     scan_ = scan;
     text_.clear();
@@ -179,6 +184,7 @@ class Translation {
     for (std::size_t w = 0; w < words; ++w) read_[w] = 0;
   }
   void refuse() noexcept { refused_ = true; }
+  void markForecast() noexcept { kind_ = ReportKind::kForecast; }
   void appendLine(std::string_view line) {
     char* const out = text_.extend(line.size() + 1);
     copyBytes(out, line.data(), line.size());
@@ -206,6 +212,7 @@ class Translation {
   void orderPieces();
 
   bool refused_ = false;
+  ReportKind kind_ = ReportKind::kObservation;
   std::vector<Piece> pieces_;
   std::string_view report_;
   TextScan scan_;

@@ -110,6 +110,8 @@ class Writer {
   void end();
 
   void refuse() { out_->refuse(); }
+  // The report is a forecast.
+  void markForecast() { out_->markForecast(); }
   // Writes `line` as a line; a line break typed inside a group is written as U+FFFD. Inline:
   // a report has a dozen lines, and the call would cost as much as the copy.
   void write(const LineText& line) {

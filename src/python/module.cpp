@@ -19,7 +19,6 @@
 #include <thread>
 #include <vector>
 
-#include "metar/forecast.hpp"
 #include "metar/translate.hpp"
 
 namespace py = pybind11;
@@ -27,7 +26,7 @@ namespace py = pybind11;
 namespace vantrel::python {
 namespace {
 
-enum class Outcome : std::uint8_t { kRead, kRefused, kForecast };
+enum class Outcome : std::uint8_t { kRead, kRefused };
 
 struct PieceOut {
   std::string groups;  // as typed, one space between them
@@ -39,6 +38,7 @@ struct PieceOut {
 
 struct Counts {
   Outcome outcome = Outcome::kRead;
+  bool forecast = false;  // read by the forecast reader, whose pieces always have values
   std::uint32_t lines = 0;
   std::uint32_t unread = 0;
   std::uint32_t pieces = 0;
@@ -67,16 +67,13 @@ void translateBlock(Translator& translator, Block& block, Reading reading, Langu
   block.pieces.clear();
   for (const std::string_view report : block.reports) {
     Counts& counts = block.counts.emplace_back();
-    if (isForecast(report)) [[unlikely]] {
-      counts.outcome = Outcome::kForecast;
-      continue;
-    }
     const Translation& translation =
         translator.translate(report, reading, explain ? Explain::kYes : Explain::kNo, language);
     if (translation.refused()) {
       counts.outcome = Outcome::kRefused;
       continue;
     }
+    counts.forecast = translation.kind() == ReportKind::kForecast;
     block.text += translation.text();
     counts.lines = static_cast<std::uint32_t>(translation.size());
     for (const std::string_view group : translation.unread()) {
@@ -185,7 +182,7 @@ py::object valueDict(const Decoded& decoded) {
 // What the module keeps between calls.
 struct State {
   PyTypeObject* translation = nullptr;
-  py::object notValid, forecast;
+  py::object notValid;
   py::object kGroups, kAt, kLine, kText, kValue;
 };
 State& state() {
@@ -235,16 +232,14 @@ void collect(const Block& block, bool full, bool explain, PyObject* results, std
         dict[s.kAt] = py::int_(p.at);
         dict[s.kLine] = noLine ? py::object(py::none()) : py::int_(p.line);
         dict[s.kText] = noLine ? py::object(py::none()) : str(p.text);
-        if (full) dict[s.kValue] = valueDict(p.value);
+        if (full || counts.forecast) dict[s.kValue] = valueDict(p.value);
         PyList_SET_ITEM(pieces.ptr(), i, dict.release().ptr());
       }
     } else if (explain) {
       pieces = newList(0);
     }
     const bool refused = counts.outcome != Outcome::kRead;
-    const py::object& message = counts.outcome == Outcome::kRefused    ? s.notValid
-                                : counts.outcome == Outcome::kForecast ? s.forecast
-                                                                       : py::none();
+    const py::object& message = refused ? s.notValid : py::none();
     PyStructSequence_SetItem(result.ptr(), 0, lines.release().ptr());
     PyStructSequence_SetItem(result.ptr(), 1, groups.release().ptr());
     PyStructSequence_SetItem(result.ptr(), 2, py::bool_(refused).release().ptr());
@@ -335,7 +330,7 @@ PyStructSequence_Desc kDesc = {
     "vantrel.Translation",
     "The translation of one report: lines, unread, refused, message, pieces.\n\n"
     "A refused report has no lines and no unread groups, refused True and a message:\n"
-    "\"It is not a valid METAR.\", or, for a forecast (TAF), that forecasts are not read yet.",
+    "\"It is not a valid METAR.\" A forecast (TAF) is read by the forecast reader.",
     kFields, 5};
 
 }  // namespace
@@ -350,14 +345,12 @@ PYBIND11_MODULE(_vantrel, m) {
   m.add_object("Translation",
                py::reinterpret_borrow<py::object>(reinterpret_cast<PyObject*>(s.translation)));
   s.notValid = str(vantrel::kNotValidMetar);
-  s.forecast = str(vantrel::kForecastNotRead);
   s.kGroups = str("groups");
   s.kAt = str("at");
   s.kLine = str("line");
   s.kText = str("text");
   s.kValue = str("value");
   m.attr("NOT_VALID_METAR") = s.notValid;
-  m.attr("FORECAST_NOT_READ") = s.forecast;
   m.attr("__version__") = VANTREL_VERSION;
   m.def("translate_one", &translateOne, py::arg("report"), py::arg("full"), py::arg("french"),
         py::arg("explain"));

@@ -379,24 +379,30 @@ class Form1Test : public QObject {
     QCOMPARE(memoLines(), expected);
   }
 
-  // A forecast is named as one, not refused as a report nor read as one.
-  void forecastIsNamed_data() {
+  // A forecast is read by the forecast reader in either reading, never refused.
+  void forecastIsRead_data() {
     QTest::addColumn<QString>("report");
-    QTest::addColumn<QString>("message");
-    const QString forecast = QStringLiteral("It is a forecast (TAF): forecasts are not read yet.");
-    QTest::newRow("TAF") << "TAF KJFK 071730Z 0718/0824 28012KT P6SM FEW250" << forecast;
-    QTest::newRow("TAF AMD") << "taf amd KJFK 071730Z 0718/0824 28012KT P6SM FEW250" << forecast;
-    QTest::newRow("no type word") << "KJFK 071730Z 0718/0824 28012KT P6SM FEW250" << forecast;
-    QTest::newRow("old validity") << "KJFK 071730Z 071824 28012KT P6SM FEW250" << forecast;
-    QTest::newRow("a report") << "KJFK 071751Z 28012KT 10SM FEW250 03/M09 A3012" << QString();
-    QTest::newRow("METAR first") << "METAR KJFK 071751Z 0718/0824" << QString();
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<bool>("forecast");
+    const QString taf = QStringLiteral("TAF KJFK 071730Z 0718/0824 28012KT P6SM FEW250");
+    QTest::newRow("TAF") << taf << false << true;
+    QTest::newRow("TAF, full reading") << taf << true << true;
+    QTest::newRow("TAF AMD") << "taf amd KJFK 071730Z 0718/0824 28012KT P6SM FEW250" << false
+                             << true;
+    QTest::newRow("no type word") << "KJFK 071730Z 0718/0824 28012KT P6SM FEW250" << false << true;
+    QTest::newRow("old validity") << "KJFK 071730Z 071824 28012KT P6SM FEW250" << false << true;
+    QTest::newRow("a report") << "KJFK 071751Z 28012KT 10SM FEW250 03/M09 A3012" << false << false;
+    QTest::newRow("METAR first") << "METAR KJFK 071751Z 0718/0824" << false << false;
   }
-  void forecastIsNamed() {
+  void forecastIsRead() {
     QFETCH(QString, report);
-    QFETCH(QString, message);
+    QFETCH(bool, full);
+    QFETCH(bool, forecast);
+    cbFull()->setChecked(full);
     clickTranslate(report);
-    QCOMPARE(messages_, message.isEmpty() ? QStringList() : QStringList{message});
-    QCOMPARE(memoLines().isEmpty(), !message.isEmpty());
+    QCOMPARE(messages_, QStringList());
+    QCOMPARE(memoLines().value(0).startsWith(QStringLiteral("Forecast issued")), forecast);
+    QVERIFY(!forecast || control<QPushButton>("BtReadAll")->isHidden());
   }
 
   // When the classic reading leaves groups unread, or takes a visibility in miles for metres,

@@ -33,6 +33,26 @@ TEST(FullReadingDoc, EveryFormGivesItsSentence) {
   }
 }
 
+// Every form of docs/taf.md, in both readings: a forecast has one reader whichever is asked for.
+TEST(ForecastDoc, EveryFormGivesItsSentence) {
+  const std::optional<test::ReadingsDoc> taf =
+      test::readFormsDoc(VANTREL_SOURCE_DIR "/docs/taf.md");
+  ASSERT_TRUE(taf);
+  Translator translator;
+  for (const test::FormExample& form : taf->forms) {
+    for (const Reading reading : {Reading::kClassic, Reading::kFull}) {
+      SCOPED_TRACE(form.report);
+      const Translation& t = translator.translate(form.report, reading);
+      EXPECT_EQ(t.kind(), ReportKind::kForecast);
+      bool found = false;
+      for (std::size_t i = 0; i < t.size(); ++i) {
+        found = found || t.line(i).find(form.sentence) != std::string_view::npos;
+      }
+      EXPECT_TRUE(found) << form.sentence;
+    }
+  }
+}
+
 // True when the classic reading put a group that is no visibility into its visibility sentence.
 bool visibilityOfLetters(const Translation& t) {
   for (std::size_t i = 0; i < t.size(); ++i) {

@@ -63,7 +63,7 @@ def test_french_reads_the_same_groups():
 
 
 def test_refusals_and_line_ends():
-    assert vantrel.translate("TAF EGLL 051100Z 0512/0618 24015KT")[2:4] == (True, vantrel.FORECAST_NOT_READ)
+    assert vantrel.translate("TAF EGLL 051100Z 0512/0618 24015KT").lines[0].startswith("Forecast issued")
     assert vantrel.translate("")[2:4] == (True, "It is not a valid METAR.")
     assert vantrel.translate(EXAMPLE + "\r\n") == vantrel.translate(EXAMPLE)
     assert vantrel.translate(EXAMPLE + " \n\n").unread == ("\n",)

@@ -34,7 +34,9 @@ std::string codeOf(std::string_view cell) {
 
 }  // namespace
 
-std::optional<ReadingsDoc> readReadingsDoc(const std::filesystem::path& path) {
+namespace {
+
+std::optional<ReadingsDoc> readTables(const std::filesystem::path& path) {
   const std::optional<std::string> text = readFile(path);
   if (!text) return std::nullopt;
   ReadingsDoc doc;
@@ -53,7 +55,20 @@ std::optional<ReadingsDoc> readReadingsDoc(const std::filesystem::path& path) {
       doc.differences.emplace_back(codeOf(cells[0]));
     }
   }
-  if (doc.forms.empty() || doc.differences.empty()) return std::nullopt;
+  return doc;
+}
+
+}  // namespace
+
+std::optional<ReadingsDoc> readReadingsDoc(const std::filesystem::path& path) {
+  std::optional<ReadingsDoc> doc = readTables(path);
+  if (doc && (doc->forms.empty() || doc->differences.empty())) doc.reset();
+  return doc;
+}
+
+std::optional<ReadingsDoc> readFormsDoc(const std::filesystem::path& path) {
+  std::optional<ReadingsDoc> doc = readTables(path);
+  if (doc && doc->forms.empty()) doc.reset();
   return doc;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// docs/full-reading.md as data: its table of forms (an example report and the sentence its full
-// reading holds) and its table of the groups the two readings word differently on purpose.
+// docs/full-reading.md and docs/taf.md as data: their table of forms (an example report and the
+// sentence its full reading holds) and its table of the groups the two readings word differently on
+// purpose.
 
 #include <filesystem>
 #include <optional>
@@ -23,6 +24,8 @@ struct ReadingsDoc {
 
 // Nothing when the file cannot be read or holds neither table.
 std::optional<ReadingsDoc> readReadingsDoc(const std::filesystem::path& path);
+// A document with a table of forms only (docs/taf.md); nothing when it holds none.
+std::optional<ReadingsDoc> readFormsDoc(const std::filesystem::path& path);
 
 // True when a group of `report`, in capitals, matches one of `patterns` whole.
 bool holdsAnyOf(std::string_view report, const std::vector<std::regex>& patterns);

@@ -45,6 +45,33 @@ constexpr bool readMiles(std::string_view s, Miles& m) noexcept {
   }
   return true;
 }
+// n/n below one.
+constexpr bool isProperFraction(std::string_view s) noexcept {
+  if (!isFraction(s)) return false;
+  const std::size_t slash = s.find('/');
+  std::string_view n = s.substr(0, slash), d = s.substr(slash + 1);
+  while (n.size() > 1 && n.front() == '0') n.remove_prefix(1);
+  while (d.size() > 1 && d.front() == '0') d.remove_prefix(1);
+  return n.size() < d.size() || (n.size() == d.size() && n < d);
+}
+
+// A fraction written glued to the whole miles before it, as Canadian forecasts write 1 1/2 (11/2):
+// a fraction of a mile is below one, so an improper n/d whose first digit leaves a proper one
+// is that digit and that fraction. False, and `m` unchanged, for any other.
+constexpr bool splitGluedFraction(Miles& m) noexcept {
+  const std::string_view f = m.fraction;
+  if (!m.whole.empty() || !isFraction(f) || f.find('/') < 2) return false;
+  const std::size_t slash = f.find('/');
+  int numerator = 0, rest = 0, denominator = 0;
+  for (std::size_t i = 0; i < slash; ++i) numerator = numerator * 10 + (f[i] - '0');
+  for (std::size_t i = 1; i < slash; ++i) rest = rest * 10 + (f[i] - '0');
+  for (std::size_t i = slash + 1; i < f.size(); ++i) denominator = denominator * 10 + (f[i] - '0');
+  if (numerator < denominator || rest == 0 || rest >= denominator || f[1] == '0') return false;
+  m.whole = f.substr(0, 1);
+  m.fraction = f.substr(1);
+  return true;
+}
+
 // The same, or nothing.
 constexpr std::optional<Miles> milesOf(std::string_view s) noexcept {
   Miles m;

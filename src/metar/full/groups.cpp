@@ -125,23 +125,57 @@ template <class Value>
   line->describe(std::move(decoded));
 }
 
-}  // namespace
-
-template <class W>
-std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section section,
-                      SectionText& text, LineText& supplementary) {
+// Recognises the group at groups[i], and places its value when `accepted` takes it.
+template <class W, class Accepted>
+[[gnu::always_inline]] inline std::size_t readPlaced(std::span<const Group> groups, std::size_t i,
+                                                     Section section, SectionText& text,
+                                                     LineText& supplementary, Accepted accepted) {
   const std::optional<Upper> u = upper(groups[i]);
   if (!u) return 0;
   values::GroupValue value;
   const Context context{groups, i, u->view(), section, text.facts};
   const std::size_t n = recognise(context, value);
-  if (n == 0 || !inPlace(value, section, text.facts)) return 0;
+  if (n == 0 || !accepted(value)) return 0;
   const Placer<W> placer{section, text, supplementary, groups.subspan(i, n), i + n};
   place(placer, value, std::make_index_sequence<std::variant_size_v<values::GroupValue>>());
   if (text.explain) [[unlikely]]
     explain(placer.used, value);
   text.facts.anyRead = true;
   return n;
+}
+
+// The conditions a forecast's sections give: one wind, one visibility (not a minimum or a
+// direction's), weather and cloud. The observation's other forms do not occur in a forecast. A
+// fraction of a mile glued to its whole miles (11/2SM) is split; another fraction above one
+// mile is no visibility a forecast gives.
+bool inForecast(values::GroupValue& value, const SectionFacts& facts) {
+  if (std::holds_alternative<values::Wind>(value)) return !facts.windFound;
+  if (auto* v = std::get_if<values::Visibility>(&value)) {
+    using Kind = values::Visibility::Kind;
+    if (v->kind == Kind::kStatuteMiles && v->miles.whole.empty() &&
+        !codes::splitGluedFraction(v->miles) && !codes::isProperFraction(v->miles.fraction)) {
+      return false;
+    }
+    return !facts.visibilityFound && v->kind != Kind::kMinimum && v->kind != Kind::kDirectional;
+  }
+  return std::holds_alternative<values::PresentWeather>(value) ||
+         std::holds_alternative<values::Cloud>(value);
+}
+
+}  // namespace
+
+template <class W>
+std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section section,
+                      SectionText& text, LineText& supplementary) {
+  return readPlaced<W>(
+      groups, i, section, text, supplementary,
+      [&](const values::GroupValue& value) { return inPlace(value, section, text.facts); });
+}
+
+template <class W>
+std::size_t readForecastGroup(std::span<const Group> groups, std::size_t i, SectionText& text) {
+  return readPlaced<W>(groups, i, Section::kTrend, text, text.temperature,
+                       [&](values::GroupValue& value) { return inForecast(value, text.facts); });
 }
 
 template <class W>
@@ -170,6 +204,10 @@ template std::size_t readGroup<EnglishWording>(std::span<const Group>, std::size
                                                SectionText&, LineText&);
 template std::size_t readGroup<FrenchWording>(std::span<const Group>, std::size_t, Section,
                                               SectionText&, LineText&);
+template std::size_t readForecastGroup<EnglishWording>(std::span<const Group>, std::size_t,
+                                                       SectionText&);
+template std::size_t readForecastGroup<FrenchWording>(std::span<const Group>, std::size_t,
+                                                      SectionText&);
 template std::size_t readTrendTime<EnglishWording>(std::span<const Group>, std::size_t, bool,
                                                    SectionText&);
 template std::size_t readTrendTime<FrenchWording>(std::span<const Group>, std::size_t, bool,

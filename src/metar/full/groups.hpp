@@ -31,6 +31,12 @@ template <class W>
 [[gnu::hot]] std::size_t readGroup(std::span<const Group> groups, std::size_t i, Section section,
                                    SectionText& text, LineText& supplementary);
 
+// Reads the group at groups[i] of a forecast's section onto the lines of `text`, when it is one
+// of the conditions a forecast gives (wind, visibility, weather, cloud). Returns how many groups
+// it took, 0 for any other.
+template <class W>
+std::size_t readForecastGroup(std::span<const Group> groups, std::size_t i, SectionText& text);
+
 // The times of a trend section onto `time`, and its turbulence onto its weather line; in a
 // BECMG section TL is when the change is complete. Returns how many groups it took.
 template <class W>

@@ -11,6 +11,7 @@
 #include "metar/codes/chars.hpp"
 #include "metar/full/remarks.hpp"
 #include "metar/full/structure_values.hpp"
+#include "metar/report_groups.hpp"
 #include "metar/wording.hpp"
 
 namespace vantrel::full {
@@ -65,36 +66,11 @@ template <class W>
 void FullReader::read(std::string_view report, bool asciiReport, Writer& writer) {
   explain_ = writer.explaining();
   // The groups; a "=" ends the report, alone or glued to the last group.
-  groups_.clear();
   bool typeAgain = false;  // a METAR or SPECI after the first group: maybe a second report
-  const char* p = report.data();
-  const char* const end = p + report.size();
-  while (p != end) {
-    if (*p == ' ') {
-      ++p;
-      continue;
-    }
-    const char* const start = p;
-    p = nextSpace(p, end);
-    const std::string_view group(start, static_cast<std::size_t>(p - start));
-    std::string_view bytes = group;
-    if (bytes.back() == '=' &&
-        std::string_view(p, static_cast<std::size_t>(end - p)).find_first_not_of(' ') ==
-            std::string_view::npos) {
-      while (!bytes.empty() && bytes.back() == '=') bytes.remove_suffix(1);
-      if (bytes.empty()) {
-        writer.markRead(group);
-        continue;
-      }
-    }
-    if (asciiReport) {
-      groups_.emplace_back(bytes, true);
-    } else {
-      groups_.emplace_back(bytes);
-    }
+  splitGroups(report, asciiReport, writer, groups_, [&](std::string_view bytes) {
     typeAgain = typeAgain || (bytes.size() == 5 && groups_.size() > 1 &&
                               (groups_.back().upperIs("METAR") || groups_.back().upperIs("SPECI")));
-  }
+  });
   notTranslated_.clear();
   // A second report on the same line ends the first: its groups are not the first station's
   // weather, and are named as not read.

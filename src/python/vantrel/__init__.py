@@ -23,11 +23,10 @@ import itertools
 import os
 from collections.abc import Iterable, Iterator
 
-from vantrel._vantrel import FORECAST_NOT_READ, NOT_VALID_METAR, Translation, __version__
+from vantrel._vantrel import NOT_VALID_METAR, Translation, __version__
 from vantrel import _vantrel
 
 __all__ = [
-    "FORECAST_NOT_READ",
     "NOT_VALID_METAR",
     "Translation",
     "translate",
@@ -84,7 +83,8 @@ def translate(report: str, reading: str = "classic", lang: str = "en",
              piece with line and text None. "at" counts bytes of the report in UTF-8, as the
              command line's JSON does (for an ASCII report, the index in the str).
 
-    A report that cannot be read gives refused True and a message; a forecast (TAF) too.
+    A report that cannot be read gives refused True and a message. A forecast (TAF) is read by
+    the forecast reader whatever the reading, its pieces with their values.
     Raises TypeError when report is not a str, ValueError for an unknown reading or language.
     """
     if not isinstance(report, str):

@@ -3,7 +3,6 @@ from typing import Iterable, Iterator, Literal, NotRequired, TypedDict, Union
 
 __version__: str
 NOT_VALID_METAR: str
-FORECAST_NOT_READ: str
 
 Value = dict[str, Union[str, int, float, bool, None]]
 

@@ -1,0 +1,296 @@
+// The driver of the forecast reading.
+//
+// Lines, in order: the header line; the lines of the conditions forecast for the whole period
+// (wind, visibility, weather, sky, then wind shear, icing, turbulence and the lowest altimeter
+// setting); each further section as an empty line, its heading and its lines in the same order;
+// then, only when present, the temperatures forecast, the forecast's own phrases, the remarks,
+// and the groups not translated.
+
+#include "metar/taf/reader.hpp"
+
+#include "metar/codes/chars.hpp"
+#include "metar/forecast_vocabulary.hpp"
+#include "metar/report_groups.hpp"
+#include "metar/taf/describe_forecast.hpp"
+#include "metar/taf/recognise_forecast.hpp"
+#include "metar/vocabulary.hpp"
+#include "metar/wording.hpp"
+
+namespace vantrel::taf {
+namespace {
+
+bool isRemarks(const Group& g) {
+  return g.upperAt(1) == 'R' && (g.upperIs("RMK") || g.upperIs("RMKS"));
+}
+
+bool isReportType(const Group& g) {
+  return g.upperIs("TAF") || g.upperIs("METAR") || g.upperIs("SPECI");
+}
+
+// FM or PROB and figures that make no change group (FM256300, PROB50): a section begins there
+// whose time or probability is unknown, so none of its groups is read.
+bool isBrokenChange(const Group& g) {
+  const char first = g.upperAt(1);
+  if (first != 'F' && first != 'P') return false;
+  const std::string_view b = g.bytes();
+  const std::size_t letters = g.upperSliceIs(1, "FM") ? 2 : g.upperSliceIs(1, "PROB") ? 4 : 0;
+  return letters != 0 && b.size() > letters && codes::allDigits(b.substr(letters));
+}
+
+// Where a section ends: RMK, a section keyword, or a broken one. Most groups are told apart by
+// their first letter.
+bool endsSection(std::span<const Group> groups, std::size_t i) {
+  const Group& g = groups[i];
+  switch (g.upperAt(1)) {
+    case 'R':
+      return isRemarks(g);
+    case 'B':
+    case 'F':
+    case 'I':
+    case 'P':
+    case 'T': {
+      if (!mayBeChange(g)) return isBrokenChange(g);
+      Change change;  // seldom: a keyword, or a group of its letters and length
+      return readChange(groups, i, change) != 0 || isBrokenChange(g);
+    }
+    default:
+      return false;
+  }
+}
+
+// Explaining: the value's decoded form, on the sentence just begun on `line`.
+template <class Value>
+[[gnu::cold, gnu::noinline]] void explain(LineText& line, const Value& value) {
+  Decoded decoded;
+  describe(value, decoded);
+  line.describe(std::move(decoded));
+}
+
+// Adds the sentence of `value`, worded by `word`, for the `n` groups from groups[i] on.
+template <class Value, class Word>
+void put(LineText& line, std::span<const Group> groups, std::size_t i, std::size_t n,
+         const Value& value, Word word, bool explaining) {
+  word(line.add(groups[i]), value);
+  for (std::size_t k = 1; k < n; ++k) line.credit(groups[i + k].bytes());
+  if (explaining) [[unlikely]]
+    explain(line, value);
+}
+
+}  // namespace
+
+void TafReader::notRead(const Group& g) {
+  words::appendNotTranslated(notTranslated_, g.bytes(), notTranslated_.empty());
+}
+
+void TafReader::read(std::string_view report, bool asciiReport, Writer& writer) {
+  explain_ = writer.explaining();
+  writer.markForecast();
+  bool typeAgain = false;  // TAF, METAR or SPECI after the first group: another report begins
+  splitGroups(report, asciiReport, writer, groups_, [&](std::string_view bytes) {
+    typeAgain = typeAgain || (groups_.size() > 1 && (bytes.size() == 3 || bytes.size() == 5) &&
+                              isReportType(groups_.back()));
+  });
+  notTranslated_.clear();
+  // Another report on the same line ends the forecast: its groups are not this forecast's, and
+  // are named as not read.
+  otherReport_.clear();
+  if (typeAgain) {
+    std::size_t end = 1;
+    while (end < groups_.size() && !isReportType(groups_[end])) ++end;
+    otherReport_.assign(groups_.begin() + static_cast<std::ptrdiff_t>(end), groups_.end());
+    groups_.resize(end);
+  }
+
+  std::size_t i = 0;
+  if (!readHeader(writer, i)) {
+    writer.refuse();
+    return;
+  }
+  if (missing_) {
+    for (; i < groups_.size(); ++i) notRead(groups_[i]);
+    writeNotTranslated(writer);
+    return;
+  }
+
+  temperatures_.clear();
+  statements_.clear();
+  section_.clear();
+  readSection(i);
+  writeSection(writer);
+
+  const std::span<const Group> all(groups_);
+  while (i < groups_.size() && !isRemarks(groups_[i])) {
+    Change change;
+    std::size_t n = readChange(all, i, change);
+    if (n == 0) {  // a broken keyword: its section is not read
+      notRead(groups_[i++]);
+      while (i < groups_.size() && !endsSection(all, i)) {
+        notRead(groups_[i++]);
+      }
+      continue;
+    }
+    // Four figures where the period should be: in a forecast of the old form, the hhhh period;
+    // otherwise the old period or a visibility, which their place does not tell, so they are not
+    // read.
+    const bool fourFigures = !change.hasPeriod && change.kind != ChangeKind::kFrom &&
+                             i + n < groups_.size() && groups_[i + n].size() == 4 &&
+                             codes::allDigits(groups_[i + n].bytes());
+    if (fourFigures && oldForm_ && readHours(groups_[i + n].bytes(), change.period)) {
+      change.hasPeriod = true;
+      ++n;
+    }
+    heading_.clear();
+    put(heading_, all, i, n, change, words::appendChangeHeading, explain_);
+    writer.write("");
+    writer.writeLine(heading_);
+    i += n;
+    if (fourFigures && !change.hasPeriod) notRead(groups_[i++]);
+    section_.clear();
+    readSection(i);
+    writeSection(writer);
+  }
+
+  if (!temperatures_.empty()) writer.writeLine(temperatures_);
+  if (!statements_.empty()) writer.writeLine(statements_);
+  if (i < groups_.size()) readRemarks(i, writer);
+  writeNotTranslated(writer);
+}
+
+bool TafReader::readHeader(Writer& writer, std::size_t& i) {
+  header_.clear();
+  notes_.clear();
+  missing_ = false;
+  auto note = [&](const Group& g) {
+    words::ForecastNote kind{};
+    if (g.upperIs("AMD")) {
+      kind = words::ForecastNote::kAmended;
+    } else if (g.upperIs("COR")) {
+      kind = words::ForecastNote::kCorrected;
+    } else if (g.upperIs("RTD")) {
+      kind = words::ForecastNote::kDelayed;
+    } else if (g.upperIs("NIL")) {
+      kind = words::ForecastNote::kMissing;
+      missing_ = true;
+    } else if (g.upperIs("CNL")) {
+      kind = words::ForecastNote::kCancelled;
+      missing_ = true;
+    } else {
+      return false;
+    }
+    words::appendForecastNote(notes_.add(g), kind);
+    if (explain_) [[unlikely]]
+      explainForecastNote(notes_, g.bytes());
+    return true;
+  };
+
+  for (; i < groups_.size(); ++i) {
+    const Group& g = groups_[i];
+    if (i == 0 && g.upperIs("TAF")) {
+      header_.credit(g.bytes());
+    } else if (missing_ || !note(g)) {
+      break;
+    }
+  }
+  if (i >= groups_.size() || groups_[i].size() != 4) return false;
+  const Group& station = groups_[i++];
+
+  DayHour issued;
+  std::string_view minute;
+  const bool timeRead = i < groups_.size() && readDayTime(groups_[i].bytes(), issued, minute);
+  if (timeRead) {
+    words::appendForecastIssued(header_.add(groups_[i]), issued, minute);
+    if (explain_) [[unlikely]]
+      explainIssued(header_, groups_[i].bytes());
+    ++i;
+  }
+  words::appendForecastStation(header_.add(station), station.bytes(), timeRead);
+  if (explain_) [[unlikely]]
+    explainStation(header_, station.bytes());
+  oldForm_ = false;
+  if (Period validity; i < groups_.size() && readPeriod(groups_[i], validity)) {
+    oldForm_ = validity.sameDay;
+    words::appendValidity(header_.add(groups_[i]), validity);
+    if (explain_) [[unlikely]]
+      explain(header_, validity);
+    ++i;
+  }
+  header_.text() += words::kForecastHeaderEnd;
+  while (i < groups_.size() && !missing_ && note(groups_[i])) ++i;
+  header_.append(notes_);
+  writer.writeLine(header_);
+  return true;
+}
+
+void TafReader::readSection(std::size_t& i) {
+  section_.explain = explain_;
+  const std::span<const Group> all(groups_);
+  while (i < groups_.size()) {
+    if (endsSection(all, i)) return;
+    const Group& g = groups_[i];
+    // VC apart from its weather (VC TSRA): the weather read alone would be at the aerodrome, so
+    // neither is read.
+    if (g.upperIs("VC")) {
+      notRead(g);
+      ++i;
+      if (i < groups_.size() && !endsSection(all, i) &&
+          groups_[i].bytes().find_first_of("0123456789") == std::string_view::npos) {
+        notRead(groups_[i++]);
+      }
+      continue;
+    }
+    if (const std::size_t n = full::readForecastGroup<EnglishWording>(all, i, section_)) {
+      i += n;
+      continue;
+    }
+    if (ForecastTemperature t; readForecastTemperature(g, t)) {
+      put(temperatures_, all, i, 1, t, words::appendForecastTemperature, explain_);
+    } else if (WindShear shear; readWindShear(g, shear)) {
+      put(section_.temperature, all, i, 1, shear, words::appendForecastWindShear, explain_);
+    } else if (Layer layer; readLayer(g, layer)) {
+      put(section_.temperature, all, i, 1, layer, words::appendLayer, explain_);
+    } else if (LowestAltimeter altimeter; readLowestAltimeter(g, altimeter)) {
+      put(section_.temperature, all, i, 1, altimeter, words::appendLowestAltimeter, explain_);
+    } else if (Statement statement; const std::size_t n = readStatement(all, i, statement)) {
+      put(statements_, all, i, n, statement, words::appendStatement, explain_);
+      i += n;
+      continue;
+    } else {
+      notRead(g);
+    }
+    ++i;
+  }
+}
+
+void TafReader::writeSection(Writer& writer) {
+  for (const LineText* line : {&section_.wind, &section_.visibility, &section_.weather,
+                               &section_.sky, &section_.temperature}) {
+    if (!line->empty()) writer.writeLine(*line);
+  }
+}
+
+void TafReader::readRemarks(std::size_t& i, Writer& writer) {
+  remarks_.clear();
+  remarks_.add(groups_[i]) += words::kRemarks;
+  if (explain_) [[unlikely]]
+    explainRemarksMarker(remarks_);
+  ++i;
+  const std::span<const Group> all(groups_);
+  while (i < groups_.size()) {
+    if (Statement statement; const std::size_t n = readStatement(all, i, statement)) {
+      put(remarks_, all, i, n, statement, words::appendStatement, explain_);
+      i += n;
+    } else {
+      notRead(groups_[i++]);
+    }
+  }
+  writer.writeLine(remarks_);
+}
+
+void TafReader::writeNotTranslated(Writer& writer) {
+  for (const Group& g : otherReport_) notRead(g);
+  if (notTranslated_.empty()) return;
+  notTranslated_ += words::kNotTranslatedEnd;
+  writer.write(notTranslated_);
+}
+
+}  // namespace vantrel::taf

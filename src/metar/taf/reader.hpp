@@ -1,0 +1,41 @@
+#pragma once
+// The forecast (TAF) reading: its header and change groups read here, its conditions by the full
+// reading's recognisers, values and wording.
+
+#include <string_view>
+#include <vector>
+
+#include "metar/full/groups.hpp"
+#include "metar/group_cursor.hpp"
+#include "metar/writer.hpp"
+
+namespace vantrel::taf {
+
+class TafReader {
+ public:
+  // `asciiReport`: the report is plain ASCII.
+  void read(std::string_view report, bool asciiReport, Writer& writer);
+
+ private:
+  // TAF [AMD|COR|RTD] CCCC [ddhhmmZ] [ddhh/ddhh|ddhhhh] [NIL|CNL]; false when there is no
+  // station.
+  bool readHeader(Writer& writer, std::size_t& i);
+  // The groups of one section, up to the next section keyword or RMK, onto section_.
+  void readSection(std::size_t& i);
+  void writeSection(Writer& writer);
+  void readRemarks(std::size_t& i, Writer& writer);
+  void notRead(const Group& g);
+  void writeNotTranslated(Writer& writer);
+
+  // Kept between reports so that their storage is reused.
+  std::vector<Group> groups_;
+  std::vector<Group> otherReport_;  // another report on the same line, not read
+  bool explain_ = false;
+  bool missing_ = false;  // NIL or CNL: nothing follows the header
+  bool oldForm_ = false;  // the validity is the old ddhhhh: a change's period is hhhh
+  LineText header_, notes_, heading_, temperatures_, statements_, remarks_;
+  full::SectionText section_;
+  TextBuffer notTranslated_;
+};
+
+}  // namespace vantrel::taf
