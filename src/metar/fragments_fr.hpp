@@ -41,6 +41,13 @@ inline constexpr Fragment kDegrees = "\u00A0°C";
 inline constexpr Fragment kHours = "\u00A0h\u00A0";
 inline constexpr Fragment kUtc = "\u00A0UTC";
 
+// Heights: "12\u00A0000 pieds" from hhh 120 (appendHundredsOfFeet).
+inline constexpr Fragment kThousandsSeparator = "\u00A0";
+inline constexpr Fragment kHundreds = "00";
+
+inline constexpr Fragment kDecimalComma = ",";
+inline constexpr Fragment kInchesOfMercury = "\u00A0pouces de mercure. ";
+
 inline constexpr Fragment kStop = ". ";
 inline constexpr Fragment kBodyStop = ".";
 

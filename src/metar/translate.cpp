@@ -26,12 +26,16 @@ const Translation& Translator::translate(std::string_view report, Reading readin
   const TextScan scan = scanText(report);
   r.writer.begin(report, scan, r.out, explain == Explain::kYes);
   // A forecast has one reading, whichever is asked for.
+  const bool french = language == Language::kFrench;
   if (isForecast(report)) [[unlikely]] {
-    r.taf.read(report, scan.ascii, r.writer);
+    if (french) {
+      r.taf.read<FrenchWording>(report, scan.ascii, r.writer);
+    } else {
+      r.taf.read<EnglishWording>(report, scan.ascii, r.writer);
+    }
     r.writer.end();
     return r.out;
   }
-  const bool french = language == Language::kFrench;
   switch (reading) {
     case Reading::kClassic:
       if (french) [[unlikely]] {

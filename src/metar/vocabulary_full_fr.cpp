@@ -48,8 +48,6 @@ constexpr std::array<Fragment, 4> kLayerTypes = {
 constexpr Fragment kTemperatureNotReported = "Température non communiquée. ";
 constexpr Fragment kDewPointNotReported = "Point de rosée non communiqué. ";
 constexpr Fragment kAltimeterIs = "Calage altimétrique\u00A0: ";
-constexpr Fragment kDecimalComma = ",";
-constexpr Fragment kInchesOfMercury = "\u00A0pouces de mercure. ";
 
 constexpr Fragment kProbability = "PROBABILITÉ ";
 constexpr Fragment kPercent = "\u00A0%";

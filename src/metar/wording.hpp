@@ -10,6 +10,8 @@
 #include <span>
 #include <utility>
 
+#include "metar/forecast_vocabulary.hpp"
+#include "metar/forecast_vocabulary_fr.hpp"
 #include "metar/full/remarks.hpp"
 #include "metar/vocabulary.hpp"
 #include "metar/vocabulary_fr.hpp"
@@ -50,7 +52,17 @@
   X(ns, appendTurbulence) \
   X(ns, appendProbabilityHeading) \
   X(ns, appendFromHeading) \
-  X(ns, appendNotTranslated)
+  X(ns, appendNotTranslated) \
+  X(ns, appendForecastIssued) \
+  X(ns, appendForecastStation) \
+  X(ns, appendValidity) \
+  X(ns, appendForecastNote) \
+  X(ns, appendChangeHeading) \
+  X(ns, appendForecastTemperature) \
+  X(ns, appendForecastWindShear) \
+  X(ns, appendLowestAltimeter) \
+  X(ns, appendLayer) \
+  X(ns, appendStatement)
 #define VANTREL_WORDING_TEXTS(X, ns) \
   X(ns, kCalm) \
   X(ns, kNoVisibility) \
@@ -65,7 +77,8 @@
   X(ns, kNoRemarks) \
   X(ns, kElementNotReported) \
   X(ns, kRemarks) \
-  X(ns, kNotTranslatedEnd)
+  X(ns, kNotTranslatedEnd) \
+  X(ns, kForecastHeaderEnd)
 // clang-format on
 
 #define VANTREL_WORDING_FORWARD(ns, name)                             \

@@ -9,11 +9,9 @@
 #include "metar/taf/reader.hpp"
 
 #include "metar/codes/chars.hpp"
-#include "metar/forecast_vocabulary.hpp"
 #include "metar/report_groups.hpp"
 #include "metar/taf/describe_forecast.hpp"
 #include "metar/taf/recognise_forecast.hpp"
-#include "metar/vocabulary.hpp"
 #include "metar/wording.hpp"
 
 namespace vantrel::taf {
@@ -78,10 +76,12 @@ void put(LineText& line, std::span<const Group> groups, std::size_t i, std::size
 
 }  // namespace
 
+template <class W>
 void TafReader::notRead(const Group& g) {
-  words::appendNotTranslated(notTranslated_, g.bytes(), notTranslated_.empty());
+  W::appendNotTranslated(notTranslated_, g.bytes(), notTranslated_.empty());
 }
 
+template <class W>
 void TafReader::read(std::string_view report, bool asciiReport, Writer& writer) {
   explain_ = writer.explaining();
   writer.markForecast();
@@ -102,20 +102,20 @@ void TafReader::read(std::string_view report, bool asciiReport, Writer& writer) 
   }
 
   std::size_t i = 0;
-  if (!readHeader(writer, i)) {
+  if (!readHeader<W>(writer, i)) {
     writer.refuse();
     return;
   }
   if (missing_) {
-    for (; i < groups_.size(); ++i) notRead(groups_[i]);
-    writeNotTranslated(writer);
+    for (; i < groups_.size(); ++i) notRead<W>(groups_[i]);
+    writeNotTranslated<W>(writer);
     return;
   }
 
   temperatures_.clear();
   statements_.clear();
   section_.clear();
-  readSection(i);
+  readSection<W>(i);
   writeSection(writer);
 
   const std::span<const Group> all(groups_);
@@ -123,9 +123,9 @@ void TafReader::read(std::string_view report, bool asciiReport, Writer& writer) 
     Change change;
     std::size_t n = readChange(all, i, change);
     if (n == 0) {  // a broken keyword: its section is not read
-      notRead(groups_[i++]);
+      notRead<W>(groups_[i++]);
       while (i < groups_.size() && !endsSection(all, i)) {
-        notRead(groups_[i++]);
+        notRead<W>(groups_[i++]);
       }
       continue;
     }
@@ -140,22 +140,25 @@ void TafReader::read(std::string_view report, bool asciiReport, Writer& writer) 
       ++n;
     }
     heading_.clear();
-    put(heading_, all, i, n, change, words::appendChangeHeading, explain_);
+    put(
+        heading_, all, i, n, change,
+        [](TextBuffer& o, const auto& v) { W::appendChangeHeading(o, v); }, explain_);
     writer.write("");
     writer.writeLine(heading_);
     i += n;
-    if (fourFigures && !change.hasPeriod) notRead(groups_[i++]);
+    if (fourFigures && !change.hasPeriod) notRead<W>(groups_[i++]);
     section_.clear();
-    readSection(i);
+    readSection<W>(i);
     writeSection(writer);
   }
 
   if (!temperatures_.empty()) writer.writeLine(temperatures_);
   if (!statements_.empty()) writer.writeLine(statements_);
-  if (i < groups_.size()) readRemarks(i, writer);
-  writeNotTranslated(writer);
+  if (i < groups_.size()) readRemarks<W>(i, writer);
+  writeNotTranslated<W>(writer);
 }
 
+template <class W>
 bool TafReader::readHeader(Writer& writer, std::size_t& i) {
   header_.clear();
   notes_.clear();
@@ -177,7 +180,7 @@ bool TafReader::readHeader(Writer& writer, std::size_t& i) {
     } else {
       return false;
     }
-    words::appendForecastNote(notes_.add(g), kind);
+    W::appendForecastNote(notes_.add(g), kind);
     if (explain_) [[unlikely]]
       explainForecastNote(notes_, g.bytes());
     return true;
@@ -198,29 +201,30 @@ bool TafReader::readHeader(Writer& writer, std::size_t& i) {
   std::string_view minute;
   const bool timeRead = i < groups_.size() && readDayTime(groups_[i].bytes(), issued, minute);
   if (timeRead) {
-    words::appendForecastIssued(header_.add(groups_[i]), issued, minute);
+    W::appendForecastIssued(header_.add(groups_[i]), issued, minute);
     if (explain_) [[unlikely]]
       explainIssued(header_, groups_[i].bytes());
     ++i;
   }
-  words::appendForecastStation(header_.add(station), station.bytes(), timeRead);
+  W::appendForecastStation(header_.add(station), station.bytes(), timeRead);
   if (explain_) [[unlikely]]
     explainStation(header_, station.bytes());
   oldForm_ = false;
   if (Period validity; i < groups_.size() && readPeriod(groups_[i], validity)) {
     oldForm_ = validity.sameDay;
-    words::appendValidity(header_.add(groups_[i]), validity);
+    W::appendValidity(header_.add(groups_[i]), validity);
     if (explain_) [[unlikely]]
       explain(header_, validity);
     ++i;
   }
-  header_.text() += words::kForecastHeaderEnd;
+  header_.text() += W::kForecastHeaderEnd;
   while (i < groups_.size() && !missing_ && note(groups_[i])) ++i;
   header_.append(notes_);
   writer.writeLine(header_);
   return true;
 }
 
+template <class W>
 void TafReader::readSection(std::size_t& i) {
   section_.explain = explain_;
   const std::span<const Group> all(groups_);
@@ -230,32 +234,42 @@ void TafReader::readSection(std::size_t& i) {
     // VC apart from its weather (VC TSRA): the weather read alone would be at the aerodrome, so
     // neither is read.
     if (g.upperIs("VC")) {
-      notRead(g);
+      notRead<W>(g);
       ++i;
       if (i < groups_.size() && !endsSection(all, i) &&
           groups_[i].bytes().find_first_of("0123456789") == std::string_view::npos) {
-        notRead(groups_[i++]);
+        notRead<W>(groups_[i++]);
       }
       continue;
     }
-    if (const std::size_t n = full::readForecastGroup<EnglishWording>(all, i, section_)) {
+    if (const std::size_t n = full::readForecastGroup<W>(all, i, section_)) {
       i += n;
       continue;
     }
     if (ForecastTemperature t; readForecastTemperature(g, t)) {
-      put(temperatures_, all, i, 1, t, words::appendForecastTemperature, explain_);
+      put(
+          temperatures_, all, i, 1, t,
+          [](TextBuffer& o, const auto& v) { W::appendForecastTemperature(o, v); }, explain_);
     } else if (WindShear shear; readWindShear(g, shear)) {
-      put(section_.temperature, all, i, 1, shear, words::appendForecastWindShear, explain_);
+      put(
+          section_.temperature, all, i, 1, shear,
+          [](TextBuffer& o, const auto& v) { W::appendForecastWindShear(o, v); }, explain_);
     } else if (Layer layer; readLayer(g, layer)) {
-      put(section_.temperature, all, i, 1, layer, words::appendLayer, explain_);
+      put(
+          section_.temperature, all, i, 1, layer,
+          [](TextBuffer& o, const auto& v) { W::appendLayer(o, v); }, explain_);
     } else if (LowestAltimeter altimeter; readLowestAltimeter(g, altimeter)) {
-      put(section_.temperature, all, i, 1, altimeter, words::appendLowestAltimeter, explain_);
+      put(
+          section_.temperature, all, i, 1, altimeter,
+          [](TextBuffer& o, const auto& v) { W::appendLowestAltimeter(o, v); }, explain_);
     } else if (Statement statement; const std::size_t n = readStatement(all, i, statement)) {
-      put(statements_, all, i, n, statement, words::appendStatement, explain_);
+      put(
+          statements_, all, i, n, statement,
+          [](TextBuffer& o, const auto& v) { W::appendStatement(o, v); }, explain_);
       i += n;
       continue;
     } else {
-      notRead(g);
+      notRead<W>(g);
     }
     ++i;
   }
@@ -268,29 +282,36 @@ void TafReader::writeSection(Writer& writer) {
   }
 }
 
+template <class W>
 void TafReader::readRemarks(std::size_t& i, Writer& writer) {
   remarks_.clear();
-  remarks_.add(groups_[i]) += words::kRemarks;
+  remarks_.add(groups_[i]) += W::kRemarks;
   if (explain_) [[unlikely]]
     explainRemarksMarker(remarks_);
   ++i;
   const std::span<const Group> all(groups_);
   while (i < groups_.size()) {
     if (Statement statement; const std::size_t n = readStatement(all, i, statement)) {
-      put(remarks_, all, i, n, statement, words::appendStatement, explain_);
+      put(
+          remarks_, all, i, n, statement,
+          [](TextBuffer& o, const auto& v) { W::appendStatement(o, v); }, explain_);
       i += n;
     } else {
-      notRead(groups_[i++]);
+      notRead<W>(groups_[i++]);
     }
   }
   writer.writeLine(remarks_);
 }
 
+template <class W>
 void TafReader::writeNotTranslated(Writer& writer) {
-  for (const Group& g : otherReport_) notRead(g);
+  for (const Group& g : otherReport_) notRead<W>(g);
   if (notTranslated_.empty()) return;
-  notTranslated_ += words::kNotTranslatedEnd;
+  notTranslated_ += W::kNotTranslatedEnd;
   writer.write(notTranslated_);
 }
+
+template void TafReader::read<EnglishWording>(std::string_view, bool, Writer&);
+template void TafReader::read<FrenchWording>(std::string_view, bool, Writer&);
 
 }  // namespace vantrel::taf

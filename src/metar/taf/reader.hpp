@@ -13,18 +13,24 @@ namespace vantrel::taf {
 
 class TafReader {
  public:
-  // `asciiReport`: the report is plain ASCII.
+  // `asciiReport`: the report is plain ASCII. `W` is the wording of a language (wording.hpp).
+  template <class W>
   void read(std::string_view report, bool asciiReport, Writer& writer);
 
  private:
   // TAF [AMD|COR|RTD] CCCC [ddhhmmZ] [ddhh/ddhh|ddhhhh] [NIL|CNL]; false when there is no
   // station.
+  template <class W>
   bool readHeader(Writer& writer, std::size_t& i);
   // The groups of one section, up to the next section keyword or RMK, onto section_.
+  template <class W>
   void readSection(std::size_t& i);
   void writeSection(Writer& writer);
+  template <class W>
   void readRemarks(std::size_t& i, Writer& writer);
+  template <class W>
   void notRead(const Group& g);
+  template <class W>
   void writeNotTranslated(Writer& writer);
 
   // Kept between reports so that their storage is reused.
