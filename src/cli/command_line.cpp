@@ -51,7 +51,7 @@ without the header: the report stands just above its lines.
              not be read; without it, the classic reading: each group looked
              for at its usual place in the usual order. A forecast (TAF, or
              a validity ddhh/ddhh after the issue time) is read by the
-             forecast reader whichever reading is chosen
+             forecast reader whichever reading is chosen, in either language
   --lang=LANG
              the language of the sentences: "en", English, the default, or
              "fr", French; both readings read the same groups in either.

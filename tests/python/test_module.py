@@ -60,6 +60,8 @@ def test_french_reads_the_same_groups():
         french = vantrel.translate(EXAMPLE + " XYZ", reading=reading, lang="fr")
         assert french.unread == english.unread and len(french.lines) == len(english.lines)
         assert french.lines[0].startswith("Message METAR")
+    forecast = vantrel.translate("TAF EGLL 051100Z 0512/0618 24015KT", lang="fr")
+    assert forecast.lines[0].startswith("Prévision émise le 5 à 11")
 
 
 def test_refusals_and_line_ends():

@@ -77,7 +77,7 @@ def translate(report: str, reading: str = "classic", lang: str = "en",
 
     reading  "classic" (the usual METAR order) or "full" (every group by its form, remarks too).
     lang     "en" (English) or "fr" (French): the same groups are read in both, remarks
-             included; the messages stay in English.
+             and forecasts included; the messages stay in English.
     explain  also give t.pieces: one dict a sentence, {"groups", "at", "line", "text"} and in the
              full reading "value", the decoded value as a dict (or None); an unread group is a
              piece with line and text None. "at" counts bytes of the report in UTF-8, as the
