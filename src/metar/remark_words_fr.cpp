@@ -700,7 +700,9 @@ void append(TextBuffer& out, const rv::LastStaffed& v) {
     if (suffix.empty()) {
       appendTime(out, v.next.substr(2, 4));
     } else {
-      appendText(out, kOnThe, withoutLeadingZeros(v.next.substr(0, 2)), suffix);
+      out += kOnThe;
+      appendInteger(out, v.next.substr(0, 2));
+      out += suffix;
       appendClock(out, v.next.substr(2, 4));
     }
   }
