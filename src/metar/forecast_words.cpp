@@ -5,6 +5,7 @@
 #include "metar/codes/chars.hpp"
 #include "metar/forecast_vocabulary.hpp"
 #include "metar/fragments.hpp"
+#include "metar/sentence_shapes.hpp"
 #include "metar/vocabulary.hpp"
 
 namespace vantrel::words {
@@ -87,24 +88,6 @@ constexpr std::array<Sentence, 4> kPhraseSentences = {
     "The forecast is not available because there are no observations. "};
 constexpr Fragment kNextBy = "Next forecast by ";
 constexpr Fragment kNextIssued = "Next forecast will be issued on ";
-constexpr Fragment kStopAfterTime = ". ";
-
-// The digits without their leading zeros, at least one.
-std::string_view withoutLeadingZeros(std::string_view digits) {
-  while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
-  return digits;
-}
-
-// hhh hundreds of feet in feet, as the cloud sentences write them: "020" gives "2000", "110"
-// gives "11,000".
-void appendFeet(TextBuffer& out, std::string_view hhh) {
-  const std::string_view n = withoutLeadingZeros(hhh);
-  if (n.size() == 3) {
-    appendText(out, n.substr(0, 2), kThousands, n.substr(2), kHundreds);
-  } else {
-    appendText(out, n, kHundreds);
-  }
-}
 
 // "the 7th at ", by the day 1 to 31.
 constexpr std::array<Fragment, 32> kTheDays = {"",
@@ -170,6 +153,58 @@ void appendDayTime(TextBuffer& out, const taf::DayHour& at, std::string_view min
   appendText(out, kPoint, minute, kGmt);
 }
 
+// FM's time: "the 7th at 18.30 GMT", or "18.30 GMT" for FMhhmm.
+void appendFromTime(TextBuffer& out, const taf::Change& change) {
+  if (change.from.day.empty()) {
+    appendText(out, change.from.hour, kPoint, change.minute, kGmt);
+  } else {
+    appendDayTime(out, change.from, change.minute);
+  }
+}
+
+// " between the 7th at 18.00 GMT and the 8th at 02.00 GMT", " ... and the next 02.00 GMT".
+void appendChangePeriod(TextBuffer& out, const taf::Period& period) {
+  out += kBetween;
+  appendDayHour(out, period.from);
+  if (period.sameDay) {
+    appendText(out, kAnd, kTheNext, period.to.hour, kMinutesGmt);
+  } else {
+    out += kAnd;
+    appendDayHour(out, period.to);
+  }
+}
+
+constexpr ForecastWords kForecastWords = {
+    .dayTime = &appendDayTime,
+    .fromTime = &appendFromTime,
+    .changePeriod = &appendChangePeriod,
+    .forecastFor = kForecastFor,
+    .stationFor = kFor,
+    .headings = kHeadings,
+    .percent = kPercent,
+    .then = kThen,
+    .headingEnd = kHeadingEnd,
+    .windShearAt = kWindShearAt,
+    .feetWindFrom = kFeetTheWindIsFrom,
+    .degreesAt = kDegreesAt,
+    .moreThan = kMoreThan,
+    .gustsAt = kGustsAt,
+    .speedUnits = kSpeedUnits,
+    .thousands = kThousands,
+    .hundreds = kHundreds,
+    .stop = kStop,
+    .icing = kIcing,
+    .turbulence = kTurbulence,
+    .fromTheSurface = kFromTheSurface,
+    .fromHeight = kFromHeight,
+    .feet = kFeet,
+    .inALayer = kInALayer,
+    .thousandFeetThick = kThousandFeetThick,
+    .phrases = kPhraseSentences,
+    .nextBy = kNextBy,
+    .nextIssued = kNextIssued,
+};
+
 }  // namespace
 
 void appendForecastIssued(TextBuffer& out, const taf::DayHour& at, std::string_view minute) {
@@ -179,10 +214,7 @@ void appendForecastIssued(TextBuffer& out, const taf::DayHour& at, std::string_v
 }
 
 void appendForecastStation(TextBuffer& out, std::string_view station, bool issued) {
-  out += issued ? kFor : kForecastFor;
-  const std::size_t at = out.size();
-  out += station;
-  for (std::size_t i = at; i < out.size(); ++i) out[i] = asciiUpper(out[i]);
+  appendForecastStation(out, station, issued, kForecastWords);
 }
 
 void appendValidity(TextBuffer& out, const taf::Period& period) {
@@ -201,34 +233,7 @@ void appendForecastNote(TextBuffer& out, ForecastNote note) {
 }
 
 void appendChangeHeading(TextBuffer& out, const taf::Change& change) {
-  out += kHeadings[static_cast<std::size_t>(change.kind)];
-  if (change.kind == taf::ChangeKind::kFrom) {
-    if (change.from.day.empty()) {
-      appendText(out, change.from.hour, kPoint, change.minute, kGmt);
-    } else {
-      appendDayTime(out, change.from, change.minute);
-    }
-    out += kHeadingEnd;
-    return;
-  }
-  if (change.kind == taf::ChangeKind::kProbability) {
-    appendText(out, change.probability, kPercent);
-    // PROB30 TEMPO, PROB30 INTER.
-    if (change.probabilityOf != taf::ChangeKind::kProbability) {
-      appendText(out, kThen, kHeadings[static_cast<std::size_t>(change.probabilityOf)]);
-    }
-  }
-  if (change.hasPeriod) {
-    out += kBetween;
-    appendDayHour(out, change.period.from);
-    if (change.period.sameDay) {
-      appendText(out, kAnd, kTheNext, change.period.to.hour, kMinutesGmt);
-    } else {
-      out += kAnd;
-      appendDayHour(out, change.period.to);
-    }
-  }
-  out += kHeadingEnd;
+  appendChangeHeading(out, change, kForecastWords);
 }
 
 void appendForecastTemperature(TextBuffer& out, const taf::ForecastTemperature& t) {
@@ -239,16 +244,7 @@ void appendForecastTemperature(TextBuffer& out, const taf::ForecastTemperature& 
 }
 
 void appendForecastWindShear(TextBuffer& out, const taf::WindShear& shear) {
-  const std::string_view unit = kSpeedUnits[static_cast<std::size_t>(shear.wind.unit)];
-  out += kWindShearAt;
-  appendFeet(out, shear.height);
-  appendText(out, kFeetTheWindIsFrom, shear.wind.direction, kDegreesAt,
-             shear.wind.speed.above ? kMoreThan.view() : "", shear.wind.speed.digits, unit);
-  if (!shear.wind.gust.digits.empty()) {
-    appendText(out, kGustsAt, shear.wind.gust.above ? kMoreThan.view() : "", shear.wind.gust.digits,
-               unit);
-  }
-  out += kStop;
+  appendForecastWindShear(out, shear, kForecastWords);
 }
 
 void appendLowestAltimeter(TextBuffer& out, const taf::LowestAltimeter& altimeter) {
@@ -257,36 +253,11 @@ void appendLowestAltimeter(TextBuffer& out, const taf::LowestAltimeter& altimete
 }
 
 void appendLayer(TextBuffer& out, const taf::Layer& layer) {
-  out += layer.icing ? kIcing[layer.code] : kTurbulence[layer.code];
-  if (codes::allZeros(layer.base)) {
-    out += kFromTheSurface;
-  } else {
-    out += kFromHeight;
-    appendFeet(out, layer.base);
-    out += kFeet;
-  }
-  appendText(out, kInALayer, layer.thickness, kThousandFeetThick);
+  appendLayer(out, layer, kForecastWords);
 }
 
 void appendStatement(TextBuffer& out, const taf::Statement& statement) {
-  switch (statement.phrase) {
-    case taf::Phrase::kNextBy:
-      out += kNextBy;
-      appendDayTime(out, statement.at, statement.minute);
-      out += kStopAfterTime;
-      return;
-    case taf::Phrase::kNextIssued:
-      out += kNextIssued;
-      appendDayTime(out, statement.at, statement.minute);
-      out += kStopAfterTime;
-      return;
-    case taf::Phrase::kAmendmentsNotScheduled:
-    case taf::Phrase::kAmendmentsLimited:
-    case taf::Phrase::kBasedOnAutomated:
-    case taf::Phrase::kNotAvailable:
-      out += kPhraseSentences[static_cast<std::size_t>(statement.phrase)];
-      return;
-  }
+  appendStatement(out, statement, kForecastWords);
 }
 
 }  // namespace vantrel::words

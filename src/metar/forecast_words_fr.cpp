@@ -134,6 +134,52 @@ void appendPeriod(TextBuffer& out, const taf::Period& period, const Before& from
   }
 }
 
+// The time of a statement: "le 3 à 06 h 00 UTC".
+void appendOnDayTime(TextBuffer& out, const taf::DayHour& at, std::string_view minute) {
+  appendDayTime(out, kOn, at, minute);
+}
+
+// FM's time: "du 7 à 18 h 30 UTC", or "de 18 h 30 UTC" for FMhhmm.
+void appendFromTime(TextBuffer& out, const taf::Change& change) {
+  appendDayTime(out, kFrom, change.from, change.minute);
+}
+
+// " entre le 7 à 18 h UTC et le 8 à 02 h UTC", " ... et le prochain 02 h UTC".
+void appendChangePeriod(TextBuffer& out, const taf::Period& period) {
+  appendPeriod(out, period, kBetween, kAnd, kAndTheNext);
+}
+
+constexpr ForecastWords kForecastWords = {
+    .dayTime = &appendOnDayTime,
+    .fromTime = &appendFromTime,
+    .changePeriod = &appendChangePeriod,
+    .forecastFor = kForecastFor,
+    .stationFor = kFor,
+    .headings = kHeadings,
+    .percent = kPercent,
+    .then = kThen,
+    .headingEnd = kHeadingEnd,
+    .windShearAt = kWindShearAt,
+    .feetWindFrom = kFeetWindFrom,
+    .degreesAt = kDegreeAt,
+    .moreThan = kMoreThan,
+    .gustsAt = kWithGustsAt,
+    .speedUnits = kSpeedUnits,
+    .thousands = kThousandsSeparator,
+    .hundreds = kHundreds,
+    .stop = kStop,
+    .icing = kIcing,
+    .turbulence = kTurbulence,
+    .fromTheSurface = kFromTheSurface,
+    .fromHeight = kFromHeight,
+    .feet = kFeet,
+    .inALayer = kInALayer,
+    .thousandFeetThick = kThousandFeetThick,
+    .phrases = kPhraseSentences,
+    .nextBy = kNextBy,
+    .nextIssued = kNextIssued,
+};
+
 }  // namespace
 
 void appendForecastIssued(TextBuffer& out, const taf::DayHour& at, std::string_view minute) {
@@ -143,10 +189,7 @@ void appendForecastIssued(TextBuffer& out, const taf::DayHour& at, std::string_v
 }
 
 void appendForecastStation(TextBuffer& out, std::string_view station, bool issued) {
-  out += issued ? kFor : kForecastFor;
-  const std::size_t at = out.size();
-  out += station;
-  for (std::size_t i = at; i < out.size(); ++i) out[i] = asciiUpper(out[i]);
+  appendForecastStation(out, station, issued, kForecastWords);
 }
 
 void appendValidity(TextBuffer& out, const taf::Period& period) {
@@ -159,21 +202,7 @@ void appendForecastNote(TextBuffer& out, ForecastNote note) {
 }
 
 void appendChangeHeading(TextBuffer& out, const taf::Change& change) {
-  out += kHeadings[static_cast<std::size_t>(change.kind)];
-  if (change.kind == taf::ChangeKind::kFrom) {
-    appendDayTime(out, kFrom, change.from, change.minute);
-    out += kHeadingEnd;
-    return;
-  }
-  if (change.kind == taf::ChangeKind::kProbability) {
-    appendText(out, change.probability, kPercent);
-    // PROB30 TEMPO, PROB30 INTER.
-    if (change.probabilityOf != taf::ChangeKind::kProbability) {
-      appendText(out, kThen, kHeadings[static_cast<std::size_t>(change.probabilityOf)]);
-    }
-  }
-  if (change.hasPeriod) appendPeriod(out, change.period, kBetween, kAnd, kAndTheNext);
-  out += kHeadingEnd;
+  appendChangeHeading(out, change, kForecastWords);
 }
 
 void appendForecastTemperature(TextBuffer& out, const taf::ForecastTemperature& t) {
@@ -184,16 +213,7 @@ void appendForecastTemperature(TextBuffer& out, const taf::ForecastTemperature& 
 }
 
 void appendForecastWindShear(TextBuffer& out, const taf::WindShear& shear) {
-  const std::string_view unit = kSpeedUnits[static_cast<std::size_t>(shear.wind.unit)];
-  out += kWindShearAt;
-  appendHundredsOfFeet(out, shear.height, kThousandsSeparator, kHundreds);
-  appendText(out, kFeetWindFrom, shear.wind.direction, kDegreeAt,
-             shear.wind.speed.above ? kMoreThan.view() : "", shear.wind.speed.digits, unit);
-  if (!shear.wind.gust.digits.empty()) {
-    appendText(out, kWithGustsAt, shear.wind.gust.above ? kMoreThan.view() : "",
-               shear.wind.gust.digits, unit);
-  }
-  out += kStop;
+  appendForecastWindShear(out, shear, kForecastWords);
 }
 
 void appendLowestAltimeter(TextBuffer& out, const taf::LowestAltimeter& altimeter) {
@@ -202,36 +222,11 @@ void appendLowestAltimeter(TextBuffer& out, const taf::LowestAltimeter& altimete
 }
 
 void appendLayer(TextBuffer& out, const taf::Layer& layer) {
-  out += layer.icing ? kIcing[layer.code] : kTurbulence[layer.code];
-  if (codes::allZeros(layer.base)) {
-    out += kFromTheSurface;
-  } else {
-    out += kFromHeight;
-    appendHundredsOfFeet(out, layer.base, kThousandsSeparator, kHundreds);
-    out += kFeet;
-  }
-  appendText(out, kInALayer, layer.thickness, kThousandFeetThick);
+  appendLayer(out, layer, kForecastWords);
 }
 
 void appendStatement(TextBuffer& out, const taf::Statement& statement) {
-  switch (statement.phrase) {
-    case taf::Phrase::kNextBy:
-      out += kNextBy;
-      appendDayTime(out, kOn, statement.at, statement.minute);
-      out += kStop;
-      return;
-    case taf::Phrase::kNextIssued:
-      out += kNextIssued;
-      appendDayTime(out, kOn, statement.at, statement.minute);
-      out += kStop;
-      return;
-    case taf::Phrase::kAmendmentsNotScheduled:
-    case taf::Phrase::kAmendmentsLimited:
-    case taf::Phrase::kBasedOnAutomated:
-    case taf::Phrase::kNotAvailable:
-      out += kPhraseSentences[static_cast<std::size_t>(statement.phrase)];
-      return;
-  }
+  appendStatement(out, statement, kForecastWords);
 }
 
 }  // namespace vantrel::words::fr

@@ -1,5 +1,7 @@
 #include "metar/sentence_shapes.hpp"
 
+#include "metar/codes/chars.hpp"
+
 namespace vantrel::words {
 
 std::string_view BoundWords::of(codes::Bound bound) const {
@@ -155,6 +157,74 @@ void appendDirections(TextBuffer& out, const values::Directions& d, const Direct
     out += w.direction(d.directions[i]);
   }
   out += w.stop;
+}
+
+void appendForecastStation(TextBuffer& out, std::string_view station, bool issued,
+                           const ForecastWords& w) {
+  out += issued ? w.stationFor : w.forecastFor;
+  const std::size_t at = out.size();
+  out += station;
+  for (std::size_t i = at; i < out.size(); ++i) out[i] = asciiUpper(out[i]);
+}
+
+void appendChangeHeading(TextBuffer& out, const taf::Change& change, const ForecastWords& w) {
+  out += w.headings[static_cast<std::size_t>(change.kind)];
+  if (change.kind == taf::ChangeKind::kFrom) {
+    w.fromTime(out, change);
+    out += w.headingEnd;
+    return;
+  }
+  if (change.kind == taf::ChangeKind::kProbability) {
+    appendText(out, change.probability, w.percent);
+    // PROB30 TEMPO, PROB30 INTER.
+    if (change.probabilityOf != taf::ChangeKind::kProbability) {
+      appendText(out, w.then, w.headings[static_cast<std::size_t>(change.probabilityOf)]);
+    }
+  }
+  if (change.hasPeriod) w.changePeriod(out, change.period);
+  out += w.headingEnd;
+}
+
+void appendForecastWindShear(TextBuffer& out, const taf::WindShear& shear, const ForecastWords& w) {
+  const std::string_view unit = w.speedUnits[static_cast<std::size_t>(shear.wind.unit)];
+  out += w.windShearAt;
+  appendHundredsOfFeet(out, shear.height, w.thousands, w.hundreds);
+  appendText(out, w.feetWindFrom, shear.wind.direction, w.degreesAt,
+             shear.wind.speed.above ? w.moreThan.view() : "", shear.wind.speed.digits, unit);
+  if (!shear.wind.gust.digits.empty()) {
+    appendText(out, w.gustsAt, shear.wind.gust.above ? w.moreThan.view() : "",
+               shear.wind.gust.digits, unit);
+  }
+  out += w.stop;
+}
+
+void appendLayer(TextBuffer& out, const taf::Layer& layer, const ForecastWords& w) {
+  out += layer.icing ? w.icing[layer.code] : w.turbulence[layer.code];
+  if (codes::allZeros(layer.base)) {
+    out += w.fromTheSurface;
+  } else {
+    out += w.fromHeight;
+    appendHundredsOfFeet(out, layer.base, w.thousands, w.hundreds);
+    out += w.feet;
+  }
+  appendText(out, w.inALayer, layer.thickness, w.thousandFeetThick);
+}
+
+void appendStatement(TextBuffer& out, const taf::Statement& statement, const ForecastWords& w) {
+  switch (statement.phrase) {
+    case taf::Phrase::kNextBy:
+    case taf::Phrase::kNextIssued:
+      out += statement.phrase == taf::Phrase::kNextBy ? w.nextBy : w.nextIssued;
+      w.dayTime(out, statement.at, statement.minute);
+      out += w.stop;
+      return;
+    case taf::Phrase::kAmendmentsNotScheduled:
+    case taf::Phrase::kAmendmentsLimited:
+    case taf::Phrase::kBasedOnAutomated:
+    case taf::Phrase::kNotAvailable:
+      out += w.phrases[static_cast<std::size_t>(statement.phrase)];
+      return;
+  }
 }
 
 }  // namespace vantrel::words

@@ -13,6 +13,7 @@
 #include "metar/codes/miles.hpp"
 #include "metar/codes/weather.hpp"
 #include "metar/fragment.hpp"
+#include "metar/taf/forecast_values.hpp"
 #include "metar/text.hpp"
 #include "metar/values.hpp"
 #include "metar/vocabulary.hpp"
@@ -185,5 +186,33 @@ struct TemperatureWords {
                w.degrees);
   }
 }
+
+// What only a forecast says (forecast_words.cpp, forecast_words_fr.cpp): each language gives
+// its words and how it writes a time; the order of the parts is here.
+struct ForecastWords {
+  // The time of a change or a statement: "the 7th at 18.30 GMT", "le 7 à 18 h 30 UTC".
+  void (*dayTime)(TextBuffer& out, const taf::DayHour& at, std::string_view minute);
+  // FM's time, after its heading.
+  void (*fromTime)(TextBuffer& out, const taf::Change& change);
+  // A change's period, after its heading: " between ... and ...".
+  void (*changePeriod)(TextBuffer& out, const taf::Period& period);
+  Fragment forecastFor, stationFor;  // without an issue time, after it
+  std::array<Fragment, 5> headings;  // in the order of taf::ChangeKind
+  Fragment percent, then, headingEnd;
+  Fragment windShearAt, feetWindFrom, degreesAt, moreThan, gustsAt;
+  std::array<Fragment, 3> speedUnits;  // in the order of SpeedUnit
+  Fragment thousands, hundreds, stop;
+  std::array<Fragment, 10> icing;       // WMO code table 1738
+  std::array<Fragment, 11> turbulence;  // WMO code table 0300, and X (extreme)
+  Fragment fromTheSurface, fromHeight, feet, inALayer, thousandFeetThick;
+  std::array<Sentence, 4> phrases;  // in the order of taf::Phrase
+  Fragment nextBy, nextIssued;
+};
+void appendForecastStation(TextBuffer& out, std::string_view station, bool issued,
+                           const ForecastWords& w);
+void appendChangeHeading(TextBuffer& out, const taf::Change& change, const ForecastWords& w);
+void appendForecastWindShear(TextBuffer& out, const taf::WindShear& shear, const ForecastWords& w);
+void appendLayer(TextBuffer& out, const taf::Layer& layer, const ForecastWords& w);
+void appendStatement(TextBuffer& out, const taf::Statement& statement, const ForecastWords& w);
 
 }  // namespace vantrel::words
