@@ -306,6 +306,10 @@ class Form1Test : public QObject {
     QCOMPARE(memoLines(), libraryLines(kWorkedExample, false, vantrel::Language::kFrench));
     QCOMPARE(btTrans()->text(), QStringLiteral("Traduire\u00A0!"));
     QCOMPARE(cbFull()->text(), QStringLiteral("Lire tous les groupes"));
+    const QString taf = QStringLiteral("TAF KJFK 071730Z 0718/0824 28012KT P6SM FEW250");
+    clickTranslate(taf);
+    QCOMPARE(memoLines(), libraryLines(taf, false, vantrel::Language::kFrench));
+    QVERIFY(memoLines().value(0).startsWith(QStringLiteral("Prévision émise")));
     clickTranslate(QStringLiteral("ABCDEFG"));
     QCOMPARE(messages_, QStringList{QStringLiteral("Ce n'est pas un METAR valide.")});
     {
