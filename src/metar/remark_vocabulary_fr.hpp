@@ -9,7 +9,7 @@
 // the WMO code tables in French and the French pages of the International Cloud Atlas) and, for
 // the North American remarks, of the French edition of the Canadian surface observation manual.
 // Typography: a decimal comma, a no-break space (U+00A0) between a number and its unit and
-// before ":" and ";", times as "17 h 15 UTC", the typographic apostrophe.
+// before ":" and ";", times as "17 h 15 UTC", the apostrophe of the body's French (ASCII).
 //
 // Fields are passed as typed in the report; numbers lose their leading zeros but never a digit.
 // Every sentence ends in a full stop and one space.

@@ -2,7 +2,9 @@
 // remark_kinds.hpp, from the words of remark_vocabulary_fr.hpp. The values and their meaning are
 // those of the English wording (remark_words.cpp); what differs is the language's own: the
 // decimal comma, a no-break space before a unit, times as "17 h 15 UTC", words that elide
-// before a vowel, adjectives that agree with their noun, and a singular below 2.
+// before a vowel, adjectives that agree with their noun, and a singular below 2. The compass
+// points, the weather phrase, QNH, the altimeter, recent weather, NOSIG and the day are the
+// body's French (vocabulary_fr.hpp, compass_words_fr.hpp), spelt there once.
 
 #include "metar/remark_words_fr.hpp"
 
