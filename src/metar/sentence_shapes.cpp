@@ -18,6 +18,11 @@ std::string_view BoundWords::of(codes::Bound bound) const {
 
 void appendRunwayRange(TextBuffer& out, const values::RunwayRange& range,
                        const RunwayRangeWords& w) {
+  if (!range.low.empty() && range.lowBound == codes::Bound::kExact && range.high.empty() &&
+      !range.feet && range.tendency == 0) {
+    w.classic(out, range.runway, range.low);
+    return;
+  }
   appendText(out, w.visualRange, range.runway);
   if (range.low.empty()) {
     appendText(out, w.is, w.notReported, w.stop);

@@ -57,6 +57,8 @@ struct RunwayRangeWords {
   Fragment feet, metres;
   Fragment increasing, decreasing, noDistinctChange;  // U, D, N
   Fragment stop;
+  // One value in metres, nothing else: the classic sentence.
+  void (*classic)(TextBuffer&, std::string_view runway, std::string_view metres);
 };
 void appendRunwayRange(TextBuffer& out, const values::RunwayRange& range,
                        const RunwayRangeWords& words);
@@ -185,6 +187,91 @@ struct TemperatureWords {
     appendText(out, w.dewPointIs, t.dewPoint.belowZero ? w.minus : Fragment(), t.dewPoint.digits,
                w.degrees);
   }
+}
+
+// The weather groups of the full reading: //, NSW, NIL, a code, a recent code. A code the
+// classic tables hold keeps its sentence.
+struct WeatherWords {
+  Sentence notObserved, noSignificant, nil, recentNotReported;
+  Fragment recent, stop;
+  std::string_view (*classic)(const codes::WeatherCode&);  // or nothing
+  void (*sentence)(TextBuffer&, const codes::WeatherCode&);
+  void (*phrase)(TextBuffer&, const codes::WeatherCode&);  // in lower case
+};
+[[gnu::always_inline]] inline void appendPresentWeather(TextBuffer& out,
+                                                        const values::PresentWeather& p,
+                                                        const WeatherWords& w) {
+  using Kind = values::PresentWeather::Kind;
+  switch (p.kind) {
+    case Kind::kNotObserved:
+      out += w.notObserved;
+      return;
+    case Kind::kNoSignificant:
+      out += w.noSignificant;
+      return;
+    case Kind::kNil:
+      out += w.nil;
+      return;
+    case Kind::kCode:
+      break;
+  }
+  if (const std::string_view classic = w.classic(p.code); !classic.empty()) {
+    out += classic;
+  } else {
+    w.sentence(out, p.code);
+  }
+}
+[[gnu::always_inline]] inline void appendRecentWeather(TextBuffer& out,
+                                                       const codes::WeatherCode& code,
+                                                       const WeatherWords& w) {
+  out += w.recent;
+  w.phrase(out, code);
+  out += w.stop;
+}
+[[gnu::always_inline]] inline void appendRecentWeather(TextBuffer& out,
+                                                       const values::RecentWeather& recent,
+                                                       const WeatherWords& w) {
+  if (recent.notReported) {
+    out += w.recentNotReported;
+  } else {
+    appendRecentWeather(out, recent.code, w);
+  }
+}
+
+// Qdddd, Adddd, and either not reported.
+struct PressureWords {
+  Sentence qnhNotReported, altimeterNotReported;
+  void (*qnh)(TextBuffer&, std::string_view hectopascals);
+  void (*altimeter)(TextBuffer&, std::string_view hundredths);
+};
+[[gnu::always_inline]] inline void appendPressure(TextBuffer& out, const values::Pressure& p,
+                                                  const PressureWords& w) {
+  if (p.missing) {
+    out += p.altimeter ? w.altimeterNotReported : w.qnhNotReported;
+  } else if (p.altimeter) {
+    w.altimeter(out, p.value());
+  } else {
+    w.qnh(out, p.value());
+  }
+}
+
+// WS Rdd, WS ALL RWY; the military colour state.
+struct MarkWords {
+  Fragment windShearAllRunways, windShearOnRunway;
+  std::array<Fragment, 8> colours;  // in the order of the colour table
+  Fragment colourState, black, stop;
+};
+inline void appendWindShear(TextBuffer& out, const values::WindShear& shear, const MarkWords& w) {
+  if (shear.runway.empty()) {
+    out += w.windShearAllRunways;
+  } else {
+    appendText(out, w.windShearOnRunway, shear.runway, w.stop);
+  }
+}
+inline void appendColourState(TextBuffer& out, const values::ColourState& colour,
+                              const MarkWords& w) {
+  appendText(out, w.colourState, w.colours[colour.colour], colour.black ? w.black : Fragment(),
+             w.stop);
 }
 
 // What only a forecast says (forecast_words.cpp, forecast_words_fr.cpp): each language gives

@@ -90,6 +90,7 @@ constexpr RunwayRangeWords kRunwayRangeWords = {
     .decreasing = ", decreasing",
     .noDistinctChange = ", with no distinct change",
     .stop = kStop,
+    .classic = &appendRunwayVisualRange,
 };
 constexpr RunwayStateWords kRunwayStateWords = {
     .aerodromeClosedBySnow = "The aerodrome is closed by snow. ",
@@ -292,6 +293,31 @@ constexpr TemperatureWords kTemperatureWords = {
     .degrees = kDegreesCelsius,
     .both = &appendTemperature,
 };
+constexpr WeatherWords kWeatherWords = {
+    .notObserved = kWeatherNotObserved,
+    .noSignificant = kNoSignificantWeather,
+    .nil = kNoWeatherToReport,
+    .recentNotReported = kRecentWeatherNotReported,
+    .recent = kRecent,
+    .stop = kStop,
+    .classic = &classicSentenceOf,
+    .sentence = &appendWeatherCode,
+    .phrase = &appendWeatherPhrase,
+};
+constexpr PressureWords kPressureWords = {
+    .qnhNotReported = kQnhNotReported,
+    .altimeterNotReported = kAltimeterNotReported,
+    .qnh = &appendQnh,
+    .altimeter = &appendAltimeter,
+};
+constexpr MarkWords kMarkWords = {
+    .windShearAllRunways = kWindShearAllRunways,
+    .windShearOnRunway = kWindShearOnRunway,
+    .colours = kColourNames,
+    .colourState = kColourState,
+    .black = kBlack,
+    .stop = kStop,
+};
 
 }  // namespace
 
@@ -392,36 +418,11 @@ void appendVisibility(TextBuffer& out, const values::Visibility& v) {
 }
 
 void appendRunwayRange(TextBuffer& out, const values::RunwayRange& range) {
-  // The form the classic reading words: one value in metres, nothing else.
-  if (!range.low.empty() && range.lowBound == codes::Bound::kExact && range.high.empty() &&
-      !range.feet && range.tendency == 0) {
-    appendRunwayVisualRange(out, range.runway, range.low);
-    return;
-  }
   appendRunwayRange(out, range, kRunwayRangeWords);
 }
 
 void appendPresentWeather(TextBuffer& out, const values::PresentWeather& w) {
-  using Kind = values::PresentWeather::Kind;
-  switch (w.kind) {
-    case Kind::kNotObserved:
-      out += kWeatherNotObserved;
-      return;
-    case Kind::kNoSignificant:
-      out += kNoSignificantWeather;
-      return;
-    case Kind::kNil:
-      out += kNoWeatherToReport;
-      return;
-    case Kind::kCode:
-      break;
-  }
-  // The forms the classic tables hold keep their sentences.
-  if (const std::string_view classic = classicSentenceOf(w.code); !classic.empty()) {
-    out += classic;
-  } else {
-    appendWeatherCode(out, w.code);
-  }
+  appendPresentWeather(out, w, kWeatherWords);
 }
 
 void appendCloud(TextBuffer& out, const values::Cloud& c) {
@@ -437,13 +438,7 @@ void appendTemperature(TextBuffer& out, const values::Temperature& t) {
 }
 
 void appendPressure(TextBuffer& out, const values::Pressure& p) {
-  if (p.missing) {
-    out += p.altimeter ? kAltimeterNotReported : kQnhNotReported;
-  } else if (p.altimeter) {
-    appendAltimeter(out, p.value());
-  } else {
-    appendQnh(out, p.value());
-  }
+  appendPressure(out, p, kPressureWords);
 }
 
 void appendAltimeter(TextBuffer& out, std::string_view hundredths) {
@@ -452,25 +447,15 @@ void appendAltimeter(TextBuffer& out, std::string_view hundredths) {
 }
 
 void appendRecentWeather(TextBuffer& out, const values::RecentWeather& recent) {
-  if (recent.notReported) {
-    out += kRecentWeatherNotReported;
-  } else {
-    appendRecentWeather(out, recent.code);
-  }
+  appendRecentWeather(out, recent, kWeatherWords);
 }
 
 void appendRecentWeather(TextBuffer& out, const codes::WeatherCode& code) {
-  out += kRecent;
-  appendWeatherPhrase(out, code);
-  out += kStop;
+  appendRecentWeather(out, code, kWeatherWords);
 }
 
 void appendWindShear(TextBuffer& out, const values::WindShear& shear) {
-  if (shear.runway.empty()) {
-    out += kWindShearAllRunways;
-  } else {
-    appendText(out, kWindShearOnRunway, shear.runway, kStop);
-  }
+  appendWindShear(out, shear, kMarkWords);
 }
 
 void appendRunwayState(TextBuffer& out, const values::RunwayState& state) {
@@ -482,7 +467,7 @@ void appendSea(TextBuffer& out, const values::Sea& sea) {
 }
 
 void appendColourState(TextBuffer& out, const values::ColourState& colour) {
-  appendText(out, kColourState, kColourNames[colour.colour], colour.black ? kBlack : "", kStop);
+  appendColourState(out, colour, kMarkWords);
 }
 
 void appendRainfall(TextBuffer& out, const values::Rainfall& rainfall) {

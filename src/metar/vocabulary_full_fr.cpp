@@ -80,6 +80,7 @@ constexpr RunwayRangeWords kRunwayRangeWords = {
     .decreasing = ", en diminution",
     .noDistinctChange = ", sans changement notable",
     .stop = kStop,
+    .classic = &fr::appendRunwayVisualRange,
 };
 constexpr RunwayStateWords kRunwayStateWords = {
     .aerodromeClosedBySnow = "Aérodrome fermé pour cause de neige. ",
@@ -258,6 +259,31 @@ constexpr TemperatureWords kTemperatureWords = {
     .degrees = kDegreesCelsius,
     .both = &fr::appendTemperature,
 };
+constexpr WeatherWords kWeatherWords = {
+    .notObserved = kWeatherNotObserved,
+    .noSignificant = kNoSignificantWeather,
+    .nil = kNoWeatherToReport,
+    .recentNotReported = kRecentWeatherNotReported,
+    .recent = kRecent,
+    .stop = kStop,
+    .classic = &classicSentenceOf,
+    .sentence = &appendWeatherCode,
+    .phrase = &fr::appendWeatherPhrase,
+};
+constexpr PressureWords kPressureWords = {
+    .qnhNotReported = kQnhNotReported,
+    .altimeterNotReported = kAltimeterNotReported,
+    .qnh = &fr::appendQnh,
+    .altimeter = &fr::appendAltimeter,
+};
+constexpr MarkWords kMarkWords = {
+    .windShearAllRunways = kWindShearAllRunways,
+    .windShearOnRunway = kWindShearOnRunway,
+    .colours = kColourNames,
+    .colourState = kColourState,
+    .black = kBlack,
+    .stop = kStop,
+};
 
 }  // namespace
 
@@ -359,34 +385,11 @@ void appendVisibility(TextBuffer& out, const values::Visibility& v) {
 }
 
 void appendRunwayRange(TextBuffer& out, const values::RunwayRange& range) {
-  if (!range.low.empty() && range.lowBound == codes::Bound::kExact && range.high.empty() &&
-      !range.feet && range.tendency == 0) {
-    appendRunwayVisualRange(out, range.runway, range.low);
-    return;
-  }
   appendRunwayRange(out, range, kRunwayRangeWords);
 }
 
 void appendPresentWeather(TextBuffer& out, const values::PresentWeather& w) {
-  using Kind = values::PresentWeather::Kind;
-  switch (w.kind) {
-    case Kind::kNotObserved:
-      out += kWeatherNotObserved;
-      return;
-    case Kind::kNoSignificant:
-      out += kNoSignificantWeather;
-      return;
-    case Kind::kNil:
-      out += kNoWeatherToReport;
-      return;
-    case Kind::kCode:
-      break;
-  }
-  if (const std::string_view classic = classicSentenceOf(w.code); !classic.empty()) {
-    out += classic;
-  } else {
-    appendWeatherCode(out, w.code);
-  }
+  appendPresentWeather(out, w, kWeatherWords);
 }
 
 void appendCloud(TextBuffer& out, const values::Cloud& c) {
@@ -402,13 +405,7 @@ void appendTemperature(TextBuffer& out, const values::Temperature& t) {
 }
 
 void appendPressure(TextBuffer& out, const values::Pressure& p) {
-  if (p.missing) {
-    out += p.altimeter ? kAltimeterNotReported : kQnhNotReported;
-  } else if (p.altimeter) {
-    appendAltimeter(out, p.value());
-  } else {
-    appendQnh(out, p.value());
-  }
+  appendPressure(out, p, kPressureWords);
 }
 
 void appendAltimeter(TextBuffer& out, std::string_view hundredths) {
@@ -417,25 +414,15 @@ void appendAltimeter(TextBuffer& out, std::string_view hundredths) {
 }
 
 void appendRecentWeather(TextBuffer& out, const values::RecentWeather& recent) {
-  if (recent.notReported) {
-    out += kRecentWeatherNotReported;
-  } else {
-    appendRecentWeather(out, recent.code);
-  }
+  appendRecentWeather(out, recent, kWeatherWords);
 }
 
 void appendRecentWeather(TextBuffer& out, const codes::WeatherCode& code) {
-  out += kRecent;
-  appendWeatherPhrase(out, code);
-  out += kStop;
+  appendRecentWeather(out, code, kWeatherWords);
 }
 
 void appendWindShear(TextBuffer& out, const values::WindShear& shear) {
-  if (shear.runway.empty()) {
-    out += kWindShearAllRunways;
-  } else {
-    appendText(out, kWindShearOnRunway, shear.runway, kStop);
-  }
+  appendWindShear(out, shear, kMarkWords);
 }
 
 void appendRunwayState(TextBuffer& out, const values::RunwayState& state) {
@@ -447,7 +434,7 @@ void appendSea(TextBuffer& out, const values::Sea& sea) {
 }
 
 void appendColourState(TextBuffer& out, const values::ColourState& colour) {
-  appendText(out, kColourState, kColourNames[colour.colour], colour.black ? kBlack : "", kStop);
+  appendColourState(out, colour, kMarkWords);
 }
 
 void appendRainfall(TextBuffer& out, const values::Rainfall& rainfall) {
