@@ -96,9 +96,9 @@ void appendSea(TextBuffer& out, const values::Sea& sea, const SeaWords& words);
 // The sky groups of the full reading. The layer in the classic form (an amount and a height)
 // and the vertical visibility take the classic sentences.
 struct CloudWords {
-  Fragment skyClear, clearBelow12000, noSignificant, noneDetected;  // SKC CLR NSC NCD
+  Sentence skyClear, clearBelow12000, noSignificant, noneDetected;  // SKC CLR NSC NCD
   std::array<Fragment, 4> layerTypes;  // a lone CB or TCU after a layer, by CloudType
-  Fragment skyObscured, notReported;   // VV///, //////
+  Sentence skyObscured, notReported;   // VV///, //////
   std::array<Fragment, 4> cover;       // by CloudAmount
   Fragment unreportedAmount, heightNotReported, at;
   std::array<Fragment, 4> types;  // after a layer, by CloudType

@@ -37,7 +37,6 @@ constexpr Fragment kNotReported = "not reported";
 constexpr Fragment kThereIs = "There is ";
 constexpr Fragment kThereIsA = "There is a ";
 constexpr Fragment kThereAre = "There are ";
-constexpr Fragment kRecent = "Recent ";
 constexpr Fragment kLight = "light ";
 constexpr Fragment kHeavy = "heavy ";
 constexpr Fragment kAnd = " and ";
@@ -45,16 +44,6 @@ constexpr Fragment kComma = ", ";
 constexpr Fragment kInTheVicinity = " in the vicinity";
 constexpr Fragment kTornado = "There is a tornado or waterspout";
 
-constexpr Fragment kCloudOfUnreportedAmount = "Cloud cover of unreported amount";
-constexpr Fragment kHeightNotReported = ", height not reported";
-constexpr std::array<Fragment, 4> kCloudTypes = {"", ", cumulonimbus", ", towering cumulus",
-                                                 ", cloud type not reported"};
-constexpr std::array<Fragment, 4> kLayerTypes = {"", "The clouds of that layer are cumulonimbus. ",
-                                                 "The clouds of that layer are towering cumulus. ",
-                                                 ""};
-
-constexpr Fragment kTemperatureNotReported = "Temperature is not reported. ";
-constexpr Fragment kDewPointNotReported = "Dew point is not reported. ";
 constexpr Fragment kAltimeterIs = "Altimeter setting is ";
 constexpr Fragment kDecimalPoint = ".";
 constexpr Fragment kInchesOfMercury = " inches of mercury. ";
@@ -74,8 +63,6 @@ constexpr Fragment kAbove = " above ";
 constexpr Fragment kFromTime = " from ";
 constexpr Fragment kUntilTime = " until ";
 
-constexpr Fragment kWindShearOnRunway = "Wind shear on runway ";
-constexpr Fragment kWindShearAllRunways = "Wind shear on all runways. ";
 // The words of the sentences of sentence_shapes.hpp.
 constexpr RunwayRangeWords kRunwayRangeWords = {
     .visualRange = kRunwayVisualRange,
@@ -135,46 +122,21 @@ constexpr SeaWords kSeaWords = {
     .stop = ". ",
 };
 constexpr Fragment kNotTranslated = "Not translated: ";
-// In the order of codes::kColourCodes.
-constexpr std::array<Fragment, 8> kColourNames = {"blue",     "white",    "green", "yellow",
-                                                  "yellow 1", "yellow 2", "amber", "red"};
-constexpr Fragment kColourState = "Military colour state ";
-constexpr Fragment kBlack = ", and the aerodrome is unusable for a reason other than the weather";
 constexpr Fragment kRainfall = "Rainfall is ";
 constexpr Fragment kMillimetresLastTen = " millimetres in the last 10 minutes and ";
 constexpr Fragment kMillimetresSince9 = " millimetres since 9 a.m. local time. ";
-constexpr std::array<Fragment, 4> kCloudNames = {"Clouds", "Cumulonimbus", "Towering cumulus",
-                                                 "Clouds"};
-constexpr Fragment kInTheDistance = " in the distance";
-constexpr Fragment kToThe = " to the ";
-constexpr Fragment kOverTheAerodrome = " over the aerodrome";
 constexpr Fragment kFromHeading = "FROM ";
 constexpr Fragment kGmtHeading = " GMT:";
 constexpr Fragment kSpace = " ";
 
 constexpr Sentence kNoDirectionalVariation = "No directional variation can be given. ";
 constexpr Sentence kVisibilityNotReported = "Visibility is not reported. ";
-constexpr Sentence kWeatherNotObserved = "Present weather is not reported. ";
-constexpr Sentence kNoSignificantWeather = "No significant weather. ";
-constexpr Sentence kNoWeatherToReport = "No weather to report. ";
-constexpr Sentence kCloudNotReported = "Cloud cover is not reported. ";
-constexpr Sentence kNoSignificantCloud = "No significant cloud. ";
-constexpr Sentence kNoCloudDetected = "No cloud detected. ";
-constexpr Sentence kClearBelow12000 =
-    "No clouds below 12,000 feet were detected by the automated station. ";
-constexpr Sentence kQnhNotReported = "QNH is not reported. ";
-constexpr Sentence kAltimeterNotReported = "Altimeter setting is not reported. ";
-constexpr Sentence kRecentWeatherNotReported = "Recent weather is not reported. ";
 // CAVOK (ICAO Annex 3): visibility 10 km or more, no cloud below 1500 m (5000 ft) or the highest
 // minimum sector altitude, no cumulonimbus or towering cumulus, no significant weather.
 constexpr Sentence kCeilingAndVisibilityOk =
     "Ceiling and visibility OK: visibility 10 kilometres or more, no cloud below 5000 feet or the "
     "highest minimum sector altitude, no cumulonimbus or towering cumulus, and no significant "
     "weather. ";
-// SKC: no cloud at all; VV///: the sky is obscured, by whatever obscures it.
-constexpr Sentence kNoCloudAtAll = "The sky is clear: no cloud at all. ";
-constexpr Sentence kSkyObscured =
-    "The sky is obscured and the vertical visibility is not available. ";
 constexpr Fragment kVariationNotReported = " The variation of the wind direction is not reported.";
 
 void appendSpeed(TextBuffer& out, values::Speed speed) {
@@ -256,66 +218,70 @@ std::string_view classicSentenceOf(const codes::WeatherCode& code) {
 }
 
 constexpr CloudWords kCloudWords = {
-    .skyClear = kNoCloudAtAll,
-    .clearBelow12000 = kClearBelow12000,
-    .noSignificant = kNoSignificantCloud,
-    .noneDetected = kNoCloudDetected,
-    .layerTypes = kLayerTypes,
-    .skyObscured = kSkyObscured,
-    .notReported = kCloudNotReported,
+    // SKC: no cloud at all.
+    .skyClear = "The sky is clear: no cloud at all. ",
+    .clearBelow12000 = "No clouds below 12,000 feet were detected by the automated station. ",
+    .noSignificant = "No significant cloud. ",
+    .noneDetected = "No cloud detected. ",
+    .layerTypes = {"", "The clouds of that layer are cumulonimbus. ",
+                   "The clouds of that layer are towering cumulus. ", ""},
+    // VV///: the sky is obscured, by whatever obscures it.
+    .skyObscured = "The sky is obscured and the vertical visibility is not available. ",
+    .notReported = "Cloud cover is not reported. ",
     .cover = kCloudCover,
-    .unreportedAmount = kCloudOfUnreportedAmount,
-    .heightNotReported = kHeightNotReported,
+    .unreportedAmount = "Cloud cover of unreported amount",
+    .heightNotReported = ", height not reported",
     .at = kAt,
-    .types = kCloudTypes,
+    .types = {"", ", cumulonimbus", ", towering cumulus", ", cloud type not reported"},
     .stop = kStop,
     .layer = &appendCloudLayer,
     .verticalVisibility = &appendVerticalVisibility,
     .height = &appendHeight,
 };
 constexpr DirectionsWords kDirectionsWords = {
-    .clouds = kCloudNames,
+    .clouds = {"Clouds", "Cumulonimbus", "Towering cumulus", "Clouds"},
     .andWord = kAnd,
     .comma = kComma,
-    .overAerodrome = kOverTheAerodrome,
-    .inTheDistance = kInTheDistance,
-    .toThe = kToThe,
+    .overAerodrome = " over the aerodrome",
+    .inTheDistance = " in the distance",
+    .toThe = " to the ",
     .stop = kStop,
     .weather = &appendWeatherPhrase,
     .direction = &nameOf,
 };
 constexpr TemperatureWords kTemperatureWords = {
     .airIs = kTemperatureIs,
-    .airNotReported = kTemperatureNotReported,
+    .airNotReported = "Temperature is not reported. ",
     .dewPointIs = kDewPointIs,
-    .dewPointNotReported = kDewPointNotReported,
+    .dewPointNotReported = "Dew point is not reported. ",
     .minus = kMinus,
     .degrees = kDegreesCelsius,
     .both = &appendTemperature,
 };
 constexpr WeatherWords kWeatherWords = {
-    .notObserved = kWeatherNotObserved,
-    .noSignificant = kNoSignificantWeather,
-    .nil = kNoWeatherToReport,
-    .recentNotReported = kRecentWeatherNotReported,
-    .recent = kRecent,
+    .notObserved = "Present weather is not reported. ",
+    .noSignificant = "No significant weather. ",
+    .nil = "No weather to report. ",
+    .recentNotReported = "Recent weather is not reported. ",
+    .recent = "Recent ",
     .stop = kStop,
     .classic = &classicSentenceOf,
     .sentence = &appendWeatherCode,
     .phrase = &appendWeatherPhrase,
 };
 constexpr PressureWords kPressureWords = {
-    .qnhNotReported = kQnhNotReported,
-    .altimeterNotReported = kAltimeterNotReported,
+    .qnhNotReported = "QNH is not reported. ",
+    .altimeterNotReported = "Altimeter setting is not reported. ",
     .qnh = &appendQnh,
     .altimeter = &appendAltimeter,
 };
 constexpr MarkWords kMarkWords = {
-    .windShearAllRunways = kWindShearAllRunways,
-    .windShearOnRunway = kWindShearOnRunway,
-    .colours = kColourNames,
-    .colourState = kColourState,
-    .black = kBlack,
+    .windShearAllRunways = "Wind shear on all runways. ",
+    .windShearOnRunway = "Wind shear on runway ",
+    // In the order of codes::kColourCodes.
+    .colours = {"blue", "white", "green", "yellow", "yellow 1", "yellow 2", "amber", "red"},
+    .colourState = "Military colour state ",
+    .black = ", and the aerodrome is unusable for a reason other than the weather",
     .stop = kStop,
 };
 

@@ -33,20 +33,9 @@ constexpr Fragment kStatuteMiles = "\u00A0milles terrestres";
 
 constexpr Fragment kTo = " à ";
 
-constexpr Fragment kRecent = "Temps récent\u00A0: ";
 constexpr Fragment kInTheVicinity = " au voisinage";
 constexpr Fragment kTornado = "Tornade ou trombe";
 
-constexpr Fragment kCloudOfUnreportedAmount = "Nuages de nébulosité non communiquée";
-constexpr Fragment kHeightNotReported = ", hauteur non communiquée";
-constexpr std::array<Fragment, 4> kCloudTypes = {"", ", cumulonimbus", ", cumulus bourgeonnants",
-                                                 ", type de nuages non communiqué"};
-constexpr std::array<Fragment, 4> kLayerTypes = {
-    "", "Les nuages de cette couche sont des cumulonimbus. ",
-    "Les nuages de cette couche sont des cumulus bourgeonnants. ", ""};
-
-constexpr Fragment kTemperatureNotReported = "Température non communiquée. ";
-constexpr Fragment kDewPointNotReported = "Point de rosée non communiqué. ";
 constexpr Fragment kAltimeterIs = "Calage altimétrique\u00A0: ";
 
 constexpr Fragment kProbability = "PROBABILITÉ ";
@@ -64,8 +53,6 @@ constexpr Fragment kAbove = " au-dessus de ";
 constexpr Fragment kFromTime = " de ";
 constexpr Fragment kUntilTime = " jusqu'à ";
 
-constexpr Fragment kWindShearOnRunway = "Cisaillement du vent sur la piste ";
-constexpr Fragment kWindShearAllRunways = "Cisaillement du vent sur toutes les pistes. ";
 // The words of the sentences of sentence_shapes.hpp: WMO code tables 0919, 0519, 0366, 3700.
 constexpr RunwayRangeWords kRunwayRangeWords = {
     .visualRange = kRunwayVisualRange,
@@ -125,43 +112,19 @@ constexpr SeaWords kSeaWords = {
     .stop = kStop,
 };
 constexpr Fragment kNotTranslated = "Non traduit\u00A0: ";
-// In the order of codes::kColourCodes.
-constexpr std::array<Fragment, 8> kColourNames = {"bleu",    "blanc",   "vert",  "jaune",
-                                                  "jaune 1", "jaune 2", "ambre", "rouge"};
-constexpr Fragment kColourState = "Code couleur militaire ";
-constexpr Fragment kBlack = ", et l'aérodrome est inutilisable pour une raison autre que la météo";
 constexpr Fragment kRainfall = "Précipitations\u00A0: ";
 constexpr Fragment kMillimetresLastTen = "\u00A0mm dans les 10 dernières minutes et ";
 constexpr Fragment kMillimetresSince9 = "\u00A0mm depuis 9\u00A0h, heure locale. ";
-constexpr std::array<Fragment, 4> kCloudNames = {"nuages", "cumulonimbus", "cumulus bourgeonnants",
-                                                 "nuages"};
-constexpr Fragment kAnd = " et ";
-constexpr Fragment kComma = ", ";
-constexpr Fragment kInTheDistance = " au loin";
-constexpr Fragment kOverTheAerodrome = " à la verticale de l'aérodrome";
 constexpr Fragment kFromHeading = "À PARTIR DE ";
 constexpr Fragment kUtcHeading = "\u00A0UTC\u00A0:";
 constexpr Fragment kSpace = " ";
 
 constexpr Sentence kNoDirectionalVariation = "Pas de variation directionnelle à signaler. ";
 constexpr Sentence kVisibilityNotReported = "Visibilité non communiquée. ";
-constexpr Sentence kWeatherNotObserved = "Temps présent non communiqué. ";
-constexpr Sentence kNoSignificantWeather = "Aucun temps significatif. ";
-constexpr Sentence kNoWeatherToReport = "Aucun temps à signaler. ";
-constexpr Sentence kCloudNotReported = "Nuages non communiqués. ";
-constexpr Sentence kNoSignificantCloud = "Aucun nuage significatif. ";
-constexpr Sentence kNoCloudDetected = "Aucun nuage détecté. ";
-constexpr Sentence kClearBelow12000 =
-    "Aucun nuage au-dessous de 12\u00A0000\u00A0pieds détecté par la station automatique. ";
-constexpr Sentence kQnhNotReported = "QNH non communiqué. ";
-constexpr Sentence kAltimeterNotReported = "Calage altimétrique non communiqué. ";
-constexpr Sentence kRecentWeatherNotReported = "Temps récent non communiqué. ";
 constexpr Sentence kCeilingAndVisibilityOk =
     "Plafond et visibilité OK (CAVOK)\u00A0: visibilité de 10\u00A0kilomètres ou plus, aucun "
     "nuage au-dessous de 5000\u00A0pieds ou de la plus haute altitude minimale de secteur, ni "
     "cumulonimbus ni cumulus bourgeonnant, et aucun temps significatif. ";
-constexpr Sentence kNoCloudAtAll = "Ciel clair\u00A0: aucun nuage. ";
-constexpr Sentence kSkyObscured = "Ciel invisible, visibilité verticale non disponible. ";
 constexpr Fragment kVariationNotReported = " Variation de la direction du vent non communiquée.";
 
 void appendSpeed(TextBuffer& out, values::Speed speed) {
@@ -222,29 +185,31 @@ Fragment atDirection(codes::Compass c) {
 }
 
 constexpr CloudWords kCloudWords = {
-    .skyClear = kNoCloudAtAll,
-    .clearBelow12000 = kClearBelow12000,
-    .noSignificant = kNoSignificantCloud,
-    .noneDetected = kNoCloudDetected,
-    .layerTypes = kLayerTypes,
-    .skyObscured = kSkyObscured,
-    .notReported = kCloudNotReported,
+    .skyClear = "Ciel clair\u00A0: aucun nuage. ",
+    .clearBelow12000 =
+        "Aucun nuage au-dessous de 12\u00A0000\u00A0pieds détecté par la station automatique. ",
+    .noSignificant = "Aucun nuage significatif. ",
+    .noneDetected = "Aucun nuage détecté. ",
+    .layerTypes = {"", "Les nuages de cette couche sont des cumulonimbus. ",
+                   "Les nuages de cette couche sont des cumulus bourgeonnants. ", ""},
+    .skyObscured = "Ciel invisible, visibilité verticale non disponible. ",
+    .notReported = "Nuages non communiqués. ",
     .cover = kCloudCover,
-    .unreportedAmount = kCloudOfUnreportedAmount,
-    .heightNotReported = kHeightNotReported,
+    .unreportedAmount = "Nuages de nébulosité non communiquée",
+    .heightNotReported = ", hauteur non communiquée",
     .at = kAt,
-    .types = kCloudTypes,
+    .types = {"", ", cumulonimbus", ", cumulus bourgeonnants", ", type de nuages non communiqué"},
     .stop = kStop,
     .layer = &appendCloudLayer,
     .verticalVisibility = &appendVerticalVisibility,
     .height = &appendHeight,
 };
 constexpr DirectionsWords kDirectionsWords = {
-    .clouds = kCloudNames,
-    .andWord = kAnd,
-    .comma = kComma,
-    .overAerodrome = kOverTheAerodrome,
-    .inTheDistance = kInTheDistance,
+    .clouds = {"nuages", "cumulonimbus", "cumulus bourgeonnants", "nuages"},
+    .andWord = " et ",
+    .comma = ", ",
+    .overAerodrome = " à la verticale de l'aérodrome",
+    .inTheDistance = " au loin",
     .toThe = kSpace,
     .stop = kStop,
     .weather = &fr::appendWeatherPhrase,
@@ -252,36 +217,37 @@ constexpr DirectionsWords kDirectionsWords = {
 };
 constexpr TemperatureWords kTemperatureWords = {
     .airIs = kTemperatureIs,
-    .airNotReported = kTemperatureNotReported,
+    .airNotReported = "Température non communiquée. ",
     .dewPointIs = kDewPointIs,
-    .dewPointNotReported = kDewPointNotReported,
+    .dewPointNotReported = "Point de rosée non communiqué. ",
     .minus = kMinus,
     .degrees = kDegreesCelsius,
     .both = &fr::appendTemperature,
 };
 constexpr WeatherWords kWeatherWords = {
-    .notObserved = kWeatherNotObserved,
-    .noSignificant = kNoSignificantWeather,
-    .nil = kNoWeatherToReport,
-    .recentNotReported = kRecentWeatherNotReported,
-    .recent = kRecent,
+    .notObserved = "Temps présent non communiqué. ",
+    .noSignificant = "Aucun temps significatif. ",
+    .nil = "Aucun temps à signaler. ",
+    .recentNotReported = "Temps récent non communiqué. ",
+    .recent = "Temps récent\u00A0: ",
     .stop = kStop,
     .classic = &classicSentenceOf,
     .sentence = &appendWeatherCode,
     .phrase = &fr::appendWeatherPhrase,
 };
 constexpr PressureWords kPressureWords = {
-    .qnhNotReported = kQnhNotReported,
-    .altimeterNotReported = kAltimeterNotReported,
+    .qnhNotReported = "QNH non communiqué. ",
+    .altimeterNotReported = "Calage altimétrique non communiqué. ",
     .qnh = &fr::appendQnh,
     .altimeter = &fr::appendAltimeter,
 };
 constexpr MarkWords kMarkWords = {
-    .windShearAllRunways = kWindShearAllRunways,
-    .windShearOnRunway = kWindShearOnRunway,
-    .colours = kColourNames,
-    .colourState = kColourState,
-    .black = kBlack,
+    .windShearAllRunways = "Cisaillement du vent sur toutes les pistes. ",
+    .windShearOnRunway = "Cisaillement du vent sur la piste ",
+    // In the order of codes::kColourCodes.
+    .colours = {"bleu", "blanc", "vert", "jaune", "jaune 1", "jaune 2", "ambre", "rouge"},
+    .colourState = "Code couleur militaire ",
+    .black = ", et l'aérodrome est inutilisable pour une raison autre que la météo",
     .stop = kStop,
 };
 
