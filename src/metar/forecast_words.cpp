@@ -14,15 +14,10 @@ namespace {
 using namespace fragments;
 
 constexpr Fragment kForecastIssuedOn = "Forecast issued on ";
-constexpr Fragment kForecastFor = "Forecast for ";
-constexpr Fragment kFor = "for ";
 constexpr Fragment kValidFrom = ", valid from ";
 constexpr Fragment kTo = " to ";
 constexpr Fragment kUntilTheNext = " until the next ";
 constexpr Fragment kTheNext = "the next ";
-constexpr Fragment kMoreThan = "more than ";
-constexpr Fragment kHundreds = "00";
-constexpr Fragment kThousands = ",";
 constexpr Fragment kThe = "the ";
 constexpr Fragment kPoint = ".";
 constexpr Fragment kMinutesGmt = ".00 GMT";
@@ -32,62 +27,15 @@ constexpr std::array<Fragment, 5> kNotes = {" Amended forecast.", " Corrected fo
                                             " Delayed forecast.", " The forecast is missing.",
                                             " The forecast for this period is cancelled."};
 
-// In the order of taf::ChangeKind.
-constexpr std::array<Fragment, 5> kHeadings = {"FROM ", "BECOMING", "TEMPORARY",
-                                               "INTERMITTENT (each time for less than 30 minutes)",
-                                               "PROBABILITY "};
-constexpr Fragment kPercent = " %";
-constexpr Fragment kThen = ", ";
 constexpr Fragment kBetween = " between ";
 constexpr Fragment kAnd = " and ";
-constexpr Fragment kHeadingEnd = ":";
 
 constexpr Fragment kMaximum = "Maximum temperature ";
 constexpr Fragment kMinimum = "Minimum temperature ";
 constexpr Fragment kDegreesOn = "\u00B0Celsius on ";
 
-constexpr Fragment kWindShearAt = "Wind shear: at ";
-constexpr Fragment kFeetTheWindIsFrom = " feet the wind is from ";
-constexpr Fragment kDegreesAt = " degrees at ";
-constexpr Fragment kGustsAt = ", with gusts at ";
-
 constexpr Fragment kLowestAltimeter = "Lowest altimeter setting ";
 constexpr Fragment kInchesOfMercury = " inches of mercury. ";
-
-// WMO code table 1738 (icing) and 0300 (turbulence, with X for extreme).
-constexpr std::array<Fragment, 10> kIcing = {"No icing",
-                                             "Light icing",
-                                             "Light icing in cloud",
-                                             "Light icing in precipitation",
-                                             "Moderate icing",
-                                             "Moderate icing in cloud",
-                                             "Moderate icing in precipitation",
-                                             "Severe icing",
-                                             "Severe icing in cloud",
-                                             "Severe icing in precipitation"};
-constexpr std::array<Fragment, 11> kTurbulence = {"No turbulence",
-                                                  "Light turbulence",
-                                                  "Occasional moderate turbulence in clear air",
-                                                  "Frequent moderate turbulence in clear air",
-                                                  "Occasional moderate turbulence in cloud",
-                                                  "Frequent moderate turbulence in cloud",
-                                                  "Occasional severe turbulence in clear air",
-                                                  "Frequent severe turbulence in clear air",
-                                                  "Occasional severe turbulence in cloud",
-                                                  "Frequent severe turbulence in cloud",
-                                                  "Extreme turbulence"};
-constexpr Fragment kFromTheSurface = " from the surface";
-constexpr Fragment kFromHeight = " from ";
-constexpr Fragment kFeet = " feet";
-constexpr Fragment kInALayer = ", in a layer ";
-constexpr Fragment kThousandFeetThick = "000 feet thick. ";
-
-constexpr std::array<Sentence, 4> kPhraseSentences = {
-    "Amendments are not scheduled. ", "Amendments are limited to cloud, visibility and wind. ",
-    "The forecast is based on automated observations. ",
-    "The forecast is not available because there are no observations. "};
-constexpr Fragment kNextBy = "Next forecast by ";
-constexpr Fragment kNextIssued = "Next forecast will be issued on ";
 
 // "the 7th at ", by the day 1 to 31.
 constexpr std::array<Fragment, 32> kTheDays = {"",
@@ -178,31 +126,42 @@ constexpr ForecastWords kForecastWords = {
     .dayTime = &appendDayTime,
     .fromTime = &appendFromTime,
     .changePeriod = &appendChangePeriod,
-    .forecastFor = kForecastFor,
-    .stationFor = kFor,
-    .headings = kHeadings,
-    .percent = kPercent,
-    .then = kThen,
-    .headingEnd = kHeadingEnd,
-    .windShearAt = kWindShearAt,
-    .feetWindFrom = kFeetTheWindIsFrom,
-    .degreesAt = kDegreesAt,
-    .moreThan = kMoreThan,
-    .gustsAt = kGustsAt,
+    .forecastFor = "Forecast for ",
+    .stationFor = "for ",
+    .headings = {"FROM ", "BECOMING", "TEMPORARY",
+                 "INTERMITTENT (each time for less than 30 minutes)", "PROBABILITY "},
+    .percent = " %",
+    .then = ", ",
+    .headingEnd = ":",
+    .windShearAt = "Wind shear: at ",
+    .feetWindFrom = " feet the wind is from ",
+    .degreesAt = " degrees at ",
+    .moreThan = "more than ",
+    .gustsAt = ", with gusts at ",
     .speedUnits = kSpeedUnits,
-    .thousands = kThousands,
-    .hundreds = kHundreds,
+    .thousands = ",",
+    .hundreds = "00",
     .stop = kStop,
-    .icing = kIcing,
-    .turbulence = kTurbulence,
-    .fromTheSurface = kFromTheSurface,
-    .fromHeight = kFromHeight,
-    .feet = kFeet,
-    .inALayer = kInALayer,
-    .thousandFeetThick = kThousandFeetThick,
-    .phrases = kPhraseSentences,
-    .nextBy = kNextBy,
-    .nextIssued = kNextIssued,
+    .icing = {"No icing", "Light icing", "Light icing in cloud", "Light icing in precipitation",
+              "Moderate icing", "Moderate icing in cloud", "Moderate icing in precipitation",
+              "Severe icing", "Severe icing in cloud", "Severe icing in precipitation"},
+    .turbulence =
+        {"No turbulence", "Light turbulence", "Occasional moderate turbulence in clear air",
+         "Frequent moderate turbulence in clear air", "Occasional moderate turbulence in cloud",
+         "Frequent moderate turbulence in cloud", "Occasional severe turbulence in clear air",
+         "Frequent severe turbulence in clear air", "Occasional severe turbulence in cloud",
+         "Frequent severe turbulence in cloud", "Extreme turbulence"},
+    .fromTheSurface = " from the surface",
+    .fromHeight = " from ",
+    .feet = " feet",
+    .inALayer = ", in a layer ",
+    .thousandFeetThick = "000 feet thick. ",
+    .phrases = {"Amendments are not scheduled. ",
+                "Amendments are limited to cloud, visibility and wind. ",
+                "The forecast is based on automated observations. ",
+                "The forecast is not available because there are no observations. "},
+    .nextBy = "Next forecast by ",
+    .nextIssued = "Next forecast will be issued on ",
 };
 
 }  // namespace

@@ -14,12 +14,9 @@ namespace {
 using namespace fragments;
 
 constexpr Fragment kForecastIssued = "Prévision émise ";
-constexpr Fragment kForecastFor = "Prévision pour ";
-constexpr Fragment kFor = "pour ";
 constexpr Fragment kValid = ", valide ";
 constexpr Fragment kUntilTheNext = " jusqu'au prochain ";
 constexpr Fragment kAndTheNext = " et le prochain ";
-constexpr Fragment kMoreThan = "plus de ";
 constexpr Fragment kSpace = " ";
 constexpr std::array<Fragment, 5> kNotes = {" Prévision amendée.", " Prévision corrigée.",
                                             " Prévision retardée.", " La prévision est manquante.",
@@ -37,60 +34,13 @@ constexpr Before kTo = {" au ", " à "};
 constexpr Before kBetween = {" entre le ", " entre "};
 constexpr Before kAnd = {" et le ", " et "};
 
-// In the order of taf::ChangeKind: the trend sections' headings.
-constexpr std::array<Fragment, 5> kHeadings = {
-    "À PARTIR ", "DEVENANT", "TEMPORAIREMENT",
-    "PAR INTERMITTENCE (chaque fois moins de 30\u00A0minutes)", "PROBABILITÉ "};
-constexpr Fragment kPercent = "\u00A0%";
-constexpr Fragment kThen = ", ";
-constexpr Fragment kHeadingEnd = "\u00A0:";
 constexpr Fragment kHourUtc = "\u00A0h\u00A0UTC";
 
 constexpr Fragment kMaximum = "Température maximale prévue\u00A0: ";
 constexpr Fragment kMinimum = "Température minimale prévue\u00A0: ";
 constexpr Fragment kDegreesOn = "\u00A0°C ";
 
-constexpr Fragment kWindShearAt = "Cisaillement du vent\u00A0: à ";
-constexpr Fragment kFeetWindFrom = "\u00A0pieds, vent du ";
-
 constexpr Fragment kLowestAltimeter = "Calage altimétrique minimal prévu\u00A0: ";
-
-// WMO code table 1738 (icing) and 0300 (turbulence, with X for extreme).
-constexpr std::array<Fragment, 10> kIcing = {"Pas de givrage",
-                                             "Givrage faible",
-                                             "Givrage faible dans les nuages",
-                                             "Givrage faible dans les précipitations",
-                                             "Givrage modéré",
-                                             "Givrage modéré dans les nuages",
-                                             "Givrage modéré dans les précipitations",
-                                             "Givrage fort",
-                                             "Givrage fort dans les nuages",
-                                             "Givrage fort dans les précipitations"};
-constexpr std::array<Fragment, 11> kTurbulence = {
-    "Pas de turbulence",
-    "Turbulence faible",
-    "Turbulence modérée occasionnelle en air clair",
-    "Turbulence modérée fréquente en air clair",
-    "Turbulence modérée occasionnelle dans les nuages",
-    "Turbulence modérée fréquente dans les nuages",
-    "Turbulence forte occasionnelle en air clair",
-    "Turbulence forte fréquente en air clair",
-    "Turbulence forte occasionnelle dans les nuages",
-    "Turbulence forte fréquente dans les nuages",
-    "Turbulence extrême"};
-constexpr Fragment kFromTheSurface = " depuis la surface";
-constexpr Fragment kFromHeight = " à partir de ";
-constexpr Fragment kFeet = "\u00A0pieds";
-constexpr Fragment kInALayer = ", sur une épaisseur de ";
-constexpr Fragment kThousandFeetThick = "000\u00A0pieds. ";
-
-constexpr std::array<Sentence, 4> kPhraseSentences = {
-    "Les amendements ne sont pas programmés. ",
-    "Les amendements sont limités aux nuages, à la visibilité et au vent. ",
-    "La prévision est fondée sur des observations automatiques. ",
-    "La prévision n'est pas disponible faute d'observations. "};
-constexpr Fragment kNextBy = "Prochaine prévision au plus tard ";
-constexpr Fragment kNextIssued = "Prochaine prévision émise ";
 
 // "du 7 à 18", "du 1er à 18", the day without its leading zero; the caller adds the rest.
 void appendDayAt(TextBuffer& out, const Before& before, const taf::DayHour& at) {
@@ -153,31 +103,47 @@ constexpr ForecastWords kForecastWords = {
     .dayTime = &appendOnDayTime,
     .fromTime = &appendFromTime,
     .changePeriod = &appendChangePeriod,
-    .forecastFor = kForecastFor,
-    .stationFor = kFor,
-    .headings = kHeadings,
-    .percent = kPercent,
-    .then = kThen,
-    .headingEnd = kHeadingEnd,
-    .windShearAt = kWindShearAt,
-    .feetWindFrom = kFeetWindFrom,
+    .forecastFor = "Prévision pour ",
+    .stationFor = "pour ",
+    .headings = {"À PARTIR ", "DEVENANT", "TEMPORAIREMENT",
+                 "PAR INTERMITTENCE (chaque fois moins de 30\u00A0minutes)", "PROBABILITÉ "},
+    .percent = "\u00A0%",
+    .then = ", ",
+    .headingEnd = "\u00A0:",
+    .windShearAt = "Cisaillement du vent\u00A0: à ",
+    .feetWindFrom = "\u00A0pieds, vent du ",
     .degreesAt = kDegreeAt,
-    .moreThan = kMoreThan,
+    .moreThan = "plus de ",
     .gustsAt = kWithGustsAt,
     .speedUnits = kSpeedUnits,
     .thousands = kThousandsSeparator,
     .hundreds = kHundreds,
     .stop = kStop,
-    .icing = kIcing,
-    .turbulence = kTurbulence,
-    .fromTheSurface = kFromTheSurface,
-    .fromHeight = kFromHeight,
-    .feet = kFeet,
-    .inALayer = kInALayer,
-    .thousandFeetThick = kThousandFeetThick,
-    .phrases = kPhraseSentences,
-    .nextBy = kNextBy,
-    .nextIssued = kNextIssued,
+    .icing = {"Pas de givrage", "Givrage faible", "Givrage faible dans les nuages",
+              "Givrage faible dans les précipitations", "Givrage modéré",
+              "Givrage modéré dans les nuages", "Givrage modéré dans les précipitations",
+              "Givrage fort", "Givrage fort dans les nuages",
+              "Givrage fort dans les précipitations"},
+    .turbulence = {"Pas de turbulence", "Turbulence faible",
+                   "Turbulence modérée occasionnelle en air clair",
+                   "Turbulence modérée fréquente en air clair",
+                   "Turbulence modérée occasionnelle dans les nuages",
+                   "Turbulence modérée fréquente dans les nuages",
+                   "Turbulence forte occasionnelle en air clair",
+                   "Turbulence forte fréquente en air clair",
+                   "Turbulence forte occasionnelle dans les nuages",
+                   "Turbulence forte fréquente dans les nuages", "Turbulence extrême"},
+    .fromTheSurface = " depuis la surface",
+    .fromHeight = " à partir de ",
+    .feet = "\u00A0pieds",
+    .inALayer = ", sur une épaisseur de ",
+    .thousandFeetThick = "000\u00A0pieds. ",
+    .phrases = {"Les amendements ne sont pas programmés. ",
+                "Les amendements sont limités aux nuages, à la visibilité et au vent. ",
+                "La prévision est fondée sur des observations automatiques. ",
+                "La prévision n'est pas disponible faute d'observations. "},
+    .nextBy = "Prochaine prévision au plus tard ",
+    .nextIssued = "Prochaine prévision émise ",
 };
 
 }  // namespace
