@@ -41,6 +41,75 @@ namespace vantrel::words {
   out += hundredsOfFeet;
 }
 
+// The classic sentences both languages build alike (vocabulary.cpp, vocabulary_fr.cpp): the
+// station, the wind and its variation, the visibility in metres, the runway visual range, a
+// cloud layer, the vertical visibility and a height.
+struct ClassicWords {
+  Fragment stationFor, stationEnd;
+  Fragment windFrom, degreeAt, withGustsAt, variableWindAt;
+  std::array<Fragment, 3> speedUnits;  // in the order of SpeedUnit
+  Fragment varyingFrom, varyingTo, variationDegrees;
+  Fragment visibilityIs, metres, runwayVisualRange, rangeIs;
+  std::array<Fragment, 4> cloudCover;  // in the order of CloudAmount
+  Fragment at, verticalVisibilityIs, thousands, hundredsOfFeet;
+  // The end of a sentence, and the end of a wind sentence of the report body.
+  Fragment stop, bodyStop;
+  // The wind sentences of the report body end in a bare full stop, those of a trend section in a
+  // full stop and a space.
+  Fragment stopOf(Section section) const { return section == Section::kTrend ? stop : bodyStop; }
+};
+[[gnu::always_inline]] inline void appendStation(TextBuffer& out, std::string_view station,
+                                                 const ClassicWords& w) {
+  const std::size_t at = out.size() + w.stationFor.size();
+  appendText(out, w.stationFor, station, w.stationEnd);
+  for (std::size_t i = at; i < at + station.size(); ++i) out[i] = asciiUpper(out[i]);
+}
+[[gnu::always_inline]] inline void appendWind(TextBuffer& out, std::string_view direction,
+                                              std::string_view speed, std::string_view gust,
+                                              SpeedUnit unit, Section section,
+                                              const ClassicWords& w) {
+  const Fragment words = w.speedUnits[static_cast<std::size_t>(unit)];
+  appendText(out, w.windFrom, direction, w.degreeAt, speed, words);
+  if (!gust.empty()) appendText(out, w.withGustsAt, gust, words);
+  out += w.stopOf(section);
+}
+[[gnu::always_inline]] inline void appendVariableWind(TextBuffer& out, std::string_view speed,
+                                                      SpeedUnit unit, Section section,
+                                                      const ClassicWords& w) {
+  appendText(out, w.variableWindAt, speed, w.speedUnits[static_cast<std::size_t>(unit)],
+             w.stopOf(section));
+}
+[[gnu::always_inline]] inline void appendVariation(TextBuffer& out, std::string_view from,
+                                                   std::string_view to, Section section,
+                                                   const ClassicWords& w) {
+  appendText(out, w.varyingFrom, from, w.varyingTo, to, w.variationDegrees, w.stopOf(section));
+}
+[[gnu::always_inline]] inline void appendVisibilityMetres(TextBuffer& out, std::string_view metres,
+                                                          const ClassicWords& w) {
+  appendText(out, w.visibilityIs, metres, w.metres, w.stop);
+}
+[[gnu::always_inline]] inline void appendRunwayVisualRange(TextBuffer& out, std::string_view runway,
+                                                           std::string_view value,
+                                                           const ClassicWords& w) {
+  appendText(out, w.runwayVisualRange, runway, w.rangeIs, value, w.metres, w.stop);
+}
+[[gnu::always_inline]] inline void appendHeight(TextBuffer& out, std::string_view hhh,
+                                                const ClassicWords& w) {
+  appendHundredsOfFeet(out, hhh, w.thousands, w.hundredsOfFeet);
+}
+[[gnu::always_inline]] inline void appendCloudLayer(TextBuffer& out, CloudAmount amount,
+                                                    std::string_view height,
+                                                    const ClassicWords& w) {
+  appendText(out, w.cloudCover[static_cast<std::size_t>(amount)], w.at);
+  appendHeight(out, height, w);
+}
+[[gnu::always_inline]] inline void appendVerticalVisibility(TextBuffer& out,
+                                                            std::string_view height,
+                                                            const ClassicWords& w) {
+  out += w.verticalVisibilityIs;
+  appendHeight(out, height, w);
+}
+
 // "more than ", "less than ", or nothing for an exact value.
 struct BoundWords {
   Fragment lessThan, moreThan;

@@ -15,25 +15,35 @@ constexpr Fragment kIssuedAt = "at ";
 constexpr Fragment kIssuedOnThe = "on the ";
 constexpr Fragment kTimeSeparator = ".";
 constexpr Fragment kGmt = " GMT ";
-constexpr Fragment kFor = "for ";
-constexpr Fragment kStationEnd = ":";
 constexpr std::array<Fragment, 4> kDaySuffixes = {"st at ", "nd at ", "rd at ", "th at "};
-
-constexpr Fragment kVaryingFrom = " Wind direction is varying from ";
-constexpr Fragment kVaryingTo = " to ";
-constexpr Fragment kDegrees = " degrees";
-
-constexpr Fragment kVerticalVisibilityIs = "Vertical Visibility is ";
-constexpr Fragment kThousands = ",";
-constexpr Fragment kHundredsOfFeet = "00 feet. ";
 
 constexpr Fragment kDegreesCelsiusSpaced = "\u00B0 Celsius. ";
 constexpr Fragment kQnhIs = "QNH is ";
 constexpr Fragment kMillibars = " millibars. ";
 
-std::string_view unitWords(SpeedUnit unit) {
-  return kSpeedUnits[static_cast<std::size_t>(unit)];
-}
+constexpr ClassicWords kClassicWords = {
+    .stationFor = "for ",
+    .stationEnd = ":",
+    .windFrom = kWindFrom,
+    .degreeAt = kDegreeAt,
+    .withGustsAt = kWithGustsAt,
+    .variableWindAt = kVariableWindAt,
+    .speedUnits = kSpeedUnits,
+    .varyingFrom = " Wind direction is varying from ",
+    .varyingTo = " to ",
+    .variationDegrees = " degrees",
+    .visibilityIs = kVisibilityIs,
+    .metres = kMetres,
+    .runwayVisualRange = kRunwayVisualRange,
+    .rangeIs = kIs,
+    .cloudCover = kCloudCover,
+    .at = kAt,
+    .verticalVisibilityIs = "Vertical Visibility is ",
+    .thousands = ",",
+    .hundredsOfFeet = "00 feet. ",
+    .stop = kStop,
+    .bodyStop = kBodyStop,
+};
 
 bool isDigitIn(std::string_view c, char low, char high) {
   return c.size() == 1 && c[0] >= low && c[0] <= high;
@@ -63,47 +73,40 @@ std::string_view daySuffix(std::string_view d1, std::string_view d2) {
 }
 
 void appendStation(TextBuffer& out, std::string_view station) {
-  const std::size_t at = out.size() + kFor.size();
-  appendText(out, kFor, station, kStationEnd);
-  for (std::size_t i = at; i < at + station.size(); ++i) out[i] = asciiUpper(out[i]);
+  appendStation(out, station, kClassicWords);
 }
 
 void appendWind(TextBuffer& out, std::string_view direction, std::string_view speed,
                 std::string_view gust, SpeedUnit unit, Section section) {
-  const std::string_view words = unitWords(unit);
-  appendText(out, kWindFrom, direction, kDegreeAt, speed, words);
-  if (!gust.empty()) appendText(out, kWithGustsAt, gust, words);
-  out += stopOf(section);
+  appendWind(out, direction, speed, gust, unit, section, kClassicWords);
 }
 
 void appendVariableWind(TextBuffer& out, std::string_view speed, SpeedUnit unit, Section section) {
-  appendText(out, kVariableWindAt, speed, unitWords(unit), stopOf(section));
+  appendVariableWind(out, speed, unit, section, kClassicWords);
 }
 
 void appendVariation(TextBuffer& out, std::string_view from, std::string_view to, Section section) {
-  appendText(out, kVaryingFrom, from, kVaryingTo, to, kDegrees, stopOf(section));
+  appendVariation(out, from, to, section, kClassicWords);
 }
 
 void appendVisibilityMetres(TextBuffer& out, std::string_view metres) {
-  appendText(out, kVisibilityIs, metres, kMetres, kStop);
+  appendVisibilityMetres(out, metres, kClassicWords);
 }
 
 void appendRunwayVisualRange(TextBuffer& out, std::string_view runway, std::string_view value) {
-  appendText(out, kRunwayVisualRange, runway, kIs, value, kMetres, kStop);
+  appendRunwayVisualRange(out, runway, value, kClassicWords);
 }
 
 void appendCloudLayer(TextBuffer& out, CloudAmount amount, std::string_view height) {
-  appendText(out, kCloudCover[static_cast<std::size_t>(amount)], kAt);
-  appendHeight(out, height);
+  appendCloudLayer(out, amount, height, kClassicWords);
 }
 
 void appendVerticalVisibility(TextBuffer& out, std::string_view height) {
-  out += kVerticalVisibilityIs;
-  appendHeight(out, height);
+  appendVerticalVisibility(out, height, kClassicWords);
 }
 
 void appendHeight(TextBuffer& out, std::string_view hhh) {
-  appendHundredsOfFeet(out, hhh, kThousands, kHundredsOfFeet);
+  appendHeight(out, hhh, kClassicWords);
 }
 
 void appendTemperature(TextBuffer& out, bool temperatureBelowZero, std::string_view temperature,

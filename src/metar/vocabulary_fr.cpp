@@ -16,23 +16,33 @@ constexpr Fragment kIssuedOnThe = "le ";
 constexpr Fragment kFirst = "er à ";
 constexpr Fragment kOtherDay = " à ";
 constexpr Fragment kUtcSpace = "\u00A0UTC ";
-constexpr Fragment kFor = "pour ";
-constexpr Fragment kStationEnd = "\u00A0:";
-
-constexpr Fragment kVaryingFrom = " Direction du vent variable entre ";
-constexpr Fragment kVaryingTo = "° et ";
-constexpr Fragment kDegreeSign = "°";
-
-constexpr Fragment kVerticalVisibilityIs = "Visibilité verticale de ";
-constexpr Fragment kThousands = "\u00A0";
-constexpr Fragment kHundredsOfFeet = "00\u00A0pieds. ";
 
 constexpr Fragment kQnhIs = "QNH\u00A0: ";
 constexpr Fragment kHectopascals = "\u00A0hPa. ";
 
-std::string_view unitWords(SpeedUnit unit) {
-  return kSpeedUnits[static_cast<std::size_t>(unit)];
-}
+constexpr ClassicWords kClassicWords = {
+    .stationFor = "pour ",
+    .stationEnd = "\u00A0:",
+    .windFrom = kWindFrom,
+    .degreeAt = kDegreeAt,
+    .withGustsAt = kWithGustsAt,
+    .variableWindAt = kVariableWindAt,
+    .speedUnits = kSpeedUnits,
+    .varyingFrom = " Direction du vent variable entre ",
+    .varyingTo = "° et ",
+    .variationDegrees = "°",
+    .visibilityIs = kVisibilityIs,
+    .metres = kMetres,
+    .runwayVisualRange = kRunwayVisualRange,
+    .rangeIs = kColon,
+    .cloudCover = kCloudCover,
+    .at = kAt,
+    .verticalVisibilityIs = "Visibilité verticale de ",
+    .thousands = "\u00A0",
+    .hundredsOfFeet = "00\u00A0pieds. ",
+    .stop = kStop,
+    .bodyStop = kBodyStop,
+};
 
 }  // namespace
 
@@ -54,47 +64,40 @@ std::string_view daySuffix(std::string_view d1, std::string_view d2) {
 }
 
 void appendStation(TextBuffer& out, std::string_view station) {
-  const std::size_t at = out.size() + kFor.size();
-  appendText(out, kFor, station, kStationEnd);
-  for (std::size_t i = at; i < at + station.size(); ++i) out[i] = asciiUpper(out[i]);
+  appendStation(out, station, kClassicWords);
 }
 
 void appendWind(TextBuffer& out, std::string_view direction, std::string_view speed,
                 std::string_view gust, SpeedUnit unit, Section section) {
-  const std::string_view words = unitWords(unit);
-  appendText(out, kWindFrom, direction, kDegreeAt, speed, words);
-  if (!gust.empty()) appendText(out, kWithGustsAt, gust, words);
-  out += stopOf(section);
+  appendWind(out, direction, speed, gust, unit, section, kClassicWords);
 }
 
 void appendVariableWind(TextBuffer& out, std::string_view speed, SpeedUnit unit, Section section) {
-  appendText(out, kVariableWindAt, speed, unitWords(unit), stopOf(section));
+  appendVariableWind(out, speed, unit, section, kClassicWords);
 }
 
 void appendVariation(TextBuffer& out, std::string_view from, std::string_view to, Section section) {
-  appendText(out, kVaryingFrom, from, kVaryingTo, to, kDegreeSign, stopOf(section));
+  appendVariation(out, from, to, section, kClassicWords);
 }
 
 void appendVisibilityMetres(TextBuffer& out, std::string_view metres) {
-  appendText(out, kVisibilityIs, metres, kMetres, kStop);
+  appendVisibilityMetres(out, metres, kClassicWords);
 }
 
 void appendRunwayVisualRange(TextBuffer& out, std::string_view runway, std::string_view value) {
-  appendText(out, kRunwayVisualRange, runway, kColon, value, kMetres, kStop);
+  appendRunwayVisualRange(out, runway, value, kClassicWords);
 }
 
 void appendCloudLayer(TextBuffer& out, CloudAmount amount, std::string_view height) {
-  appendText(out, kCloudCover[static_cast<std::size_t>(amount)], kAt);
-  appendHeight(out, height);
+  appendCloudLayer(out, amount, height, kClassicWords);
 }
 
 void appendVerticalVisibility(TextBuffer& out, std::string_view height) {
-  out += kVerticalVisibilityIs;
-  appendHeight(out, height);
+  appendVerticalVisibility(out, height, kClassicWords);
 }
 
 void appendHeight(TextBuffer& out, std::string_view hhh) {
-  appendHundredsOfFeet(out, hhh, kThousands, kHundredsOfFeet);
+  appendHeight(out, hhh, kClassicWords);
 }
 
 // Both styles read alike in French: the degree sign after a no-break space.
