@@ -10,6 +10,7 @@
 
 #include "metar/compass_words.hpp"
 #include "metar/remark_kinds.hpp"
+#include "metar/remark_shapes.hpp"
 #include "metar/remark_vocabulary.hpp"
 #include "metar/text.hpp"
 #include "metar/vocabulary.hpp"
@@ -304,6 +305,27 @@ void appendWind(TextBuffer& out, const rv::WindValue& w) {
   }
 }
 
+constexpr PhenomenonWords kPhenomenonWords = {
+    .lightning = kLightning,
+    .lightningFrequency = kLightningFrequency,
+    .lightningTypes = kLightningTypes,
+    .openBracket = kOpenBracket,
+    .closeBracket = kCloseBracket,
+    .andWord = kAnd,
+    .comma = kComma,
+    .semicolon = kSemicolon,
+    .stop = kStop,
+    .began = kBegan,
+    .ended = kEnded,
+    .beganOther = kBeganOther,
+    .endedOther = kEndedOther,
+    .places = &appendPlaces,
+    .weatherName = &appendWeatherName,
+    .sight = &appendSight,
+    .time = &appendTime,
+    .capitaliseFrom = &capitaliseFrom,
+};
+
 }  // namespace
 
 // --- Numeric groups -------------------------------------------------------------------------
@@ -556,47 +578,15 @@ void append(TextBuffer& out, const rv::SensorAtRunway& v) {
 // --- Phenomena ------------------------------------------------------------------------------
 
 void append(TextBuffer& out, const rv::Lightning& v) {
-  out += v.frequency ? kLightningFrequency[*v.frequency] : kLightning;
-  for (std::size_t k = 0; k < v.typeCount; ++k) {
-    out += k == 0 ? kOpenBracket : (k + 1 == v.typeCount ? kAnd : kComma);
-    out += kLightningTypes[v.types[k]];
-  }
-  if (v.typeCount > 0) out += kCloseBracket;
-  appendPlaces(out, v.places);
-  out += kStop;
+  appendLightning(out, v, kPhenomenonWords);
 }
 
 void append(TextBuffer& out, const rv::BeginEnd& v) {
-  std::size_t time = 0;
-  for (std::size_t e = 0; e < v.eventCount; ++e) {
-    const rv::WeatherEvent& event = v.events[e];
-    if (e > 0) out += kSemicolon;
-    const std::size_t name = out.size();
-    appendWeatherName(out, event.weather);
-    if (e == 0) capitaliseFrom(out, name);
-    for (std::size_t k = 0; k < event.times; ++k, ++time) {
-      const rv::WeatherTime& t = v.times[time];
-      if (k == 0) {
-        out += t.began ? kBegan : kEnded;
-      } else {
-        appendText(out, kComma, t.began ? kBeganOther : kEndedOther);
-      }
-      appendTime(out, t.time);
-    }
-  }
-  out += kStop;
+  appendBeginEnd(out, v, kPhenomenonWords);
 }
 
 void append(TextBuffer& out, const rv::PlacedPhenomenon& v) {
-  const std::size_t start = out.size();
-  appendSight(out, v.first);
-  if (v.second) {
-    out += kAnd;
-    appendSight(out, *v.second);
-  }
-  capitaliseFrom(out, start);
-  appendPlaces(out, v.places);
-  out += kStop;
+  appendPlacedPhenomenon(out, v, kPhenomenonWords);
 }
 
 void append(TextBuffer& out, const rv::Layers& v) {

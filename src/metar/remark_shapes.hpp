@@ -1,0 +1,82 @@
+#pragma once
+// Remarks that every language builds the same way: the order of their parts and the choices
+// between them are here once, and each language gives its words in a table of the struct below
+// (remark_words.cpp, remark_words_fr.cpp), with its own functions for the parts it words itself.
+// The shapes are inline, so that each language's table is a constant where it is used and its
+// functions are called directly.
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "metar/codes/weather.hpp"
+#include "metar/fragment.hpp"
+#include "metar/remark_kinds.hpp"
+#include "metar/text.hpp"
+
+namespace vantrel::remarks {
+
+// Lightning, the beginning and end of weather, and a phenomenon seen with its places.
+struct PhenomenonWords {
+  Fragment lightning;
+  std::array<Fragment, 3> lightningFrequency;  // in the order of kLightningFrequencyCodes
+  std::array<Fragment, 4> lightningTypes;      // in the order of kLightningTypeCodes
+  Fragment openBracket, closeBracket, andWord, comma, semicolon, stop;
+  Fragment began, ended;            // after the weather's name
+  Fragment beganOther, endedOther;  // after a comma, for the weather's other times
+  void (*places)(TextBuffer&, const Places&);
+  void (*weatherName)(TextBuffer&, const codes::WeatherCode&);
+  void (*sight)(TextBuffer&, const Sight&);
+  void (*time)(TextBuffer&, std::string_view);
+  void (*capitaliseFrom)(TextBuffer&, std::size_t);
+};
+
+[[gnu::always_inline]] inline void appendLightning(TextBuffer& out, const Lightning& v,
+                                                   const PhenomenonWords& w) {
+  out += v.frequency ? w.lightningFrequency[*v.frequency] : w.lightning;
+  for (std::size_t k = 0; k < v.typeCount; ++k) {
+    out += k == 0 ? w.openBracket : (k + 1 == v.typeCount ? w.andWord : w.comma);
+    out += w.lightningTypes[v.types[k]];
+  }
+  if (v.typeCount > 0) out += w.closeBracket;
+  w.places(out, v.places);
+  out += w.stop;
+}
+
+[[gnu::always_inline]] inline void appendBeginEnd(TextBuffer& out, const BeginEnd& v,
+                                                  const PhenomenonWords& w) {
+  std::size_t time = 0;
+  for (std::size_t e = 0; e < v.eventCount; ++e) {
+    const WeatherEvent& event = v.events[e];
+    if (e > 0) out += w.semicolon;
+    const std::size_t name = out.size();
+    w.weatherName(out, event.weather);
+    if (e == 0) w.capitaliseFrom(out, name);
+    for (std::size_t k = 0; k < event.times; ++k, ++time) {
+      const WeatherTime& t = v.times[time];
+      if (k == 0) {
+        out += t.began ? w.began : w.ended;
+      } else {
+        appendText(out, w.comma, t.began ? w.beganOther : w.endedOther);
+      }
+      w.time(out, t.time);
+    }
+  }
+  out += w.stop;
+}
+
+[[gnu::always_inline]] inline void appendPlacedPhenomenon(TextBuffer& out,
+                                                          const PlacedPhenomenon& v,
+                                                          const PhenomenonWords& w) {
+  const std::size_t start = out.size();
+  w.sight(out, v.first);
+  if (v.second) {
+    out += w.andWord;
+    w.sight(out, *v.second);
+  }
+  w.capitaliseFrom(out, start);
+  w.places(out, v.places);
+  out += w.stop;
+}
+
+}  // namespace vantrel::remarks
