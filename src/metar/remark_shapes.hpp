@@ -79,4 +79,54 @@ struct PhenomenonWords {
   out += w.stop;
 }
 
+// VIS MIN, CIG, and a sky cover that varies.
+struct CeilingWords {
+  Fragment minimumVisibility, ceiling, sky, atRunway, at;
+  Fragment is, variesBetween, andWord, feet, stop;
+  std::array<Fragment, 5> skyCovers;  // in the order of kSkyCoverCodes
+  void (*metres)(TextBuffer&, const MetresValue&);
+  void (*sector)(TextBuffer&, const Direction&);  // the direction the ceiling is towards
+  void (*upper)(TextBuffer&, std::string_view);
+  void (*hundredsOfFeet)(TextBuffer&, std::string_view);
+};
+
+[[gnu::always_inline]] inline void appendMinimumVisibility(TextBuffer& out,
+                                                           const MinimumVisibility& v,
+                                                           const CeilingWords& w) {
+  appendText(out, w.minimumVisibility, w.is);
+  w.metres(out, v.metres);
+  out += w.stop;
+}
+
+[[gnu::always_inline]] inline void appendCeiling(TextBuffer& out, const Ceiling& v,
+                                                 const CeilingWords& w) {
+  out += w.ceiling;
+  if (!v.sector.range.empty()) w.sector(out, v.sector);
+  if (!v.runway.empty()) {
+    out += w.atRunway;
+    w.upper(out, v.runway);
+  }
+  if (v.high.empty()) {
+    out += w.is;
+    w.hundredsOfFeet(out, v.low);
+  } else {
+    out += w.variesBetween;
+    w.hundredsOfFeet(out, v.low);
+    out += w.andWord;
+    w.hundredsOfFeet(out, v.high);
+  }
+  appendText(out, w.feet, w.stop);
+}
+
+[[gnu::always_inline]] inline void appendVariableSky(TextBuffer& out, const VariableSky& v,
+                                                     const CeilingWords& w) {
+  out += w.sky;
+  if (!v.height.empty()) {
+    out += w.at;
+    w.hundredsOfFeet(out, v.height);
+    out += w.feet;
+  }
+  appendText(out, w.variesBetween, w.skyCovers[v.from], w.andWord, w.skyCovers[v.to], w.stop);
+}
+
 }  // namespace vantrel::remarks

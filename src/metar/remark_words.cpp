@@ -326,6 +326,24 @@ constexpr PhenomenonWords kPhenomenonWords = {
     .capitaliseFrom = &capitaliseFrom,
 };
 
+constexpr CeilingWords kCeilingWords = {
+    .minimumVisibility = kMinimumVisibility,
+    .ceiling = kCeiling,
+    .sky = kSkyCover,
+    .atRunway = kAtRunway,
+    .at = kAt,
+    .is = kIsWord,
+    .variesBetween = kIsVariableBetween,
+    .andWord = kAnd,
+    .feet = kFeet,
+    .stop = kStop,
+    .skyCovers = kSkyCovers,
+    .metres = &appendMetres,
+    .sector = [](TextBuffer& out, const rv::Direction& d) { appendDirection(out, d, kToThe); },
+    .upper = &appendUpper,
+    .hundredsOfFeet = &appendHundredsOfFeet,
+};
+
 }  // namespace
 
 // --- Numeric groups -------------------------------------------------------------------------
@@ -535,38 +553,15 @@ void append(TextBuffer& out, const rv::Visibility& v) {
 }
 
 void append(TextBuffer& out, const rv::MinimumVisibility& v) {
-  appendText(out, kMinimumVisibility, kIsWord);
-  appendMetres(out, v.metres);
-  out += kStop;
+  appendMinimumVisibility(out, v, kCeilingWords);
 }
 
 void append(TextBuffer& out, const rv::Ceiling& v) {
-  out += kCeiling;
-  if (!v.sector.range.empty()) appendDirection(out, v.sector, kToThe);
-  if (!v.runway.empty()) {
-    out += kAtRunway;
-    appendUpper(out, v.runway);
-  }
-  if (v.high.empty()) {
-    out += kIsWord;
-    appendHundredsOfFeet(out, v.low);
-  } else {
-    out += kIsVariableBetween;
-    appendHundredsOfFeet(out, v.low);
-    out += kAnd;
-    appendHundredsOfFeet(out, v.high);
-  }
-  appendText(out, kFeet, kStop);
+  appendCeiling(out, v, kCeilingWords);
 }
 
 void append(TextBuffer& out, const rv::VariableSky& v) {
-  out += kSkyCover;
-  if (!v.height.empty()) {
-    out += kAt;
-    appendHundredsOfFeet(out, v.height);
-    out += kFeet;
-  }
-  appendText(out, kVariableSky, kSkyCovers[v.from], kAnd, kSkyCovers[v.to], kStop);
+  appendVariableSky(out, v, kCeilingWords);
 }
 
 void append(TextBuffer& out, const rv::SensorAtRunway& v) {

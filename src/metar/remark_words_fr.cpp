@@ -323,6 +323,24 @@ constexpr PhenomenonWords kPhenomenonWords = {
     .capitaliseFrom = &capitaliseFrom,
 };
 
+constexpr CeilingWords kCeilingWords = {
+    .minimumVisibility = kMinimumVisibility,
+    .ceiling = kCeiling,
+    .sky = kSkyCover,
+    .atRunway = kAtRunway,
+    .at = kSkyCoverAt,
+    .is = kIsOf,
+    .variesBetween = kVariesBetween,
+    .andWord = kAnd,
+    .feet = kFeet,
+    .stop = kStop,
+    .skyCovers = kSkyCovers,
+    .metres = &appendMetres,
+    .sector = [](TextBuffer& out, const rv::Direction& d) { appendDirection(out, d, kToThe); },
+    .upper = &appendUpper,
+    .hundredsOfFeet = &appendHundredsOfFeet,
+};
+
 }  // namespace
 
 // --- Numeric groups -------------------------------------------------------------------------
@@ -542,38 +560,15 @@ void append(TextBuffer& out, const rv::Visibility& v) {
 }
 
 void append(TextBuffer& out, const rv::MinimumVisibility& v) {
-  appendText(out, kMinimumVisibility, kIsOf);
-  appendMetres(out, v.metres);
-  out += kStop;
+  appendMinimumVisibility(out, v, kCeilingWords);
 }
 
 void append(TextBuffer& out, const rv::Ceiling& v) {
-  out += kCeiling;
-  if (!v.sector.range.empty()) appendDirection(out, v.sector, kToThe);
-  if (!v.runway.empty()) {
-    out += kAtRunway;
-    appendUpper(out, v.runway);
-  }
-  if (v.high.empty()) {
-    out += kIsOf;
-    appendHundredsOfFeet(out, v.low);
-  } else {
-    out += kVariesBetween;
-    appendHundredsOfFeet(out, v.low);
-    out += kAnd;
-    appendHundredsOfFeet(out, v.high);
-  }
-  appendText(out, kFeet, kStop);
+  appendCeiling(out, v, kCeilingWords);
 }
 
 void append(TextBuffer& out, const rv::VariableSky& v) {
-  out += kSkyCover;
-  if (!v.height.empty()) {
-    out += kSkyCoverAt;
-    appendHundredsOfFeet(out, v.height);
-    out += kFeet;
-  }
-  appendText(out, kVariesBetween, kSkyCovers[v.from], kAnd, kSkyCovers[v.to], kStop);
+  appendVariableSky(out, v, kCeilingWords);
 }
 
 void append(TextBuffer& out, const rv::SensorAtRunway& v) {
