@@ -79,16 +79,46 @@ struct PhenomenonWords {
   out += w.stop;
 }
 
-// VIS MIN, CIG, and a sky cover that varies.
+// VIS, VIS MIN, CIG, and a sky cover that varies.
 struct CeilingWords {
+  std::array<Fragment, 3> visibilities;  // in the order of VisibilitySubject
+  Fragment statuteMile, statuteMiles;
   Fragment minimumVisibility, ceiling, sky, atRunway, at;
   Fragment is, variesBetween, andWord, feet, stop;
   std::array<Fragment, 5> skyCovers;  // in the order of kSkyCoverCodes
   void (*metres)(TextBuffer&, const MetresValue&);
+  void (*miles)(TextBuffer&, const codes::Miles&);
+  bool (*oneMile)(const codes::Miles&);           // a mile takes the singular
   void (*sector)(TextBuffer&, const Direction&);  // the direction the ceiling is towards
   void (*upper)(TextBuffer&, std::string_view);
   void (*hundredsOfFeet)(TextBuffer&, std::string_view);
 };
+
+[[gnu::always_inline]] inline void appendVisibility(TextBuffer& out, const Visibility& v,
+                                                    const CeilingWords& w) {
+  out += w.visibilities[static_cast<std::size_t>(v.subject)];
+  if (!v.sector.range.empty()) w.sector(out, v.sector);
+  if (!v.runway.empty()) {
+    out += w.atRunway;
+    w.upper(out, v.runway);
+  }
+  out += v.variable ? w.variesBetween : w.is;
+  if (v.inMetres) {
+    w.metres(out, v.lowMetres);
+    if (v.variable) {
+      out += w.andWord;
+      w.metres(out, v.highMetres);
+    }
+  } else {
+    w.miles(out, v.low);
+    if (v.variable) {
+      out += w.andWord;
+      w.miles(out, v.high);
+    }
+    out += w.oneMile(v.variable ? v.high : v.low) ? w.statuteMile : w.statuteMiles;
+  }
+  out += w.stop;
+}
 
 [[gnu::always_inline]] inline void appendMinimumVisibility(TextBuffer& out,
                                                            const MinimumVisibility& v,

@@ -327,6 +327,9 @@ constexpr PhenomenonWords kPhenomenonWords = {
 };
 
 constexpr CeilingWords kCeilingWords = {
+    .visibilities = {kVisibility, kTowerVisibility, kSurfaceVisibility},
+    .statuteMile = kStatuteMile,
+    .statuteMiles = kStatuteMiles,
     .minimumVisibility = kMinimumVisibility,
     .ceiling = kCeiling,
     .sky = kSkyCover,
@@ -339,6 +342,8 @@ constexpr CeilingWords kCeilingWords = {
     .stop = kStop,
     .skyCovers = kSkyCovers,
     .metres = &appendMetres,
+    .miles = &appendMiles,
+    .oneMile = &isOne,
     .sector = [](TextBuffer& out, const rv::Direction& d) { appendDirection(out, d, kToThe); },
     .upper = &appendUpper,
     .hundredsOfFeet = &appendHundredsOfFeet,
@@ -518,38 +523,7 @@ void append(TextBuffer& out, const rv::PlaceWind& v) {
 // --- Visibility, ceiling and sky ------------------------------------------------------------
 
 void append(TextBuffer& out, const rv::Visibility& v) {
-  switch (v.subject) {
-    case rv::VisibilitySubject::kVisibility:
-      out += kVisibility;
-      break;
-    case rv::VisibilitySubject::kTower:
-      out += kTowerVisibility;
-      break;
-    case rv::VisibilitySubject::kSurface:
-      out += kSurfaceVisibility;
-      break;
-  }
-  if (!v.sector.range.empty()) appendDirection(out, v.sector, kToThe);
-  if (!v.runway.empty()) {
-    out += kAtRunway;
-    appendUpper(out, v.runway);
-  }
-  out += v.variable ? kIsVariableBetween : kIsWord;
-  if (v.inMetres) {
-    appendMetres(out, v.lowMetres);
-    if (v.variable) {
-      out += kAnd;
-      appendMetres(out, v.highMetres);
-    }
-  } else {
-    appendMiles(out, v.low);
-    if (v.variable) {
-      out += kAnd;
-      appendMiles(out, v.high);
-    }
-    out += isOne(v.variable ? v.high : v.low) ? kStatuteMile : kStatuteMiles;
-  }
-  out += kStop;
+  appendVisibility(out, v, kCeilingWords);
 }
 
 void append(TextBuffer& out, const rv::MinimumVisibility& v) {
