@@ -89,7 +89,7 @@ struct CeilingWords {
   void (*metres)(TextBuffer&, const MetresValue&);
   void (*miles)(TextBuffer&, const codes::Miles&);
   bool (*oneMile)(const codes::Miles&);           // a mile takes the singular
-  void (*sector)(TextBuffer&, const Direction&);  // the direction the ceiling is towards
+  void (*sector)(TextBuffer&, const Direction&);  // towards a direction
   void (*upper)(TextBuffer&, std::string_view);
   void (*hundredsOfFeet)(TextBuffer&, std::string_view);
 };
@@ -157,6 +157,48 @@ struct CeilingWords {
     out += w.feet;
   }
   appendText(out, w.variesBetween, w.skyCovers[v.from], w.andWord, w.skyCovers[v.to], w.stop);
+}
+
+// A wind at a place: a runway, its touchdown zone or end, a threshold, a height, the harbour.
+struct PlaceWindWords {
+  Fragment forRunway, atTouchdownZone, atRunwayEnd, atThreshold, atHeight, atHarbour;
+  Fragment is;  // between the place and the wind
+  // dddVddd: directionVaries ddd fromUnit andWord ddd toUnit.
+  Fragment directionVaries, fromUnit, andWord, toUnit, stop;
+  void (*upper)(TextBuffer&, std::string_view);
+  void (*feet)(TextBuffer&, std::string_view);  // a height in feet, with its unit
+  void (*wind)(TextBuffer&, const WindValue&);
+};
+
+[[gnu::always_inline]] inline void appendPlaceWind(TextBuffer& out, const PlaceWind& v,
+                                                   const PlaceWindWords& w) {
+  switch (v.place) {
+    case WindPlace::kRunway:
+    case WindPlace::kTouchdownZone:
+    case WindPlace::kRunwayEnd:
+      out += w.forRunway;
+      w.upper(out, v.where);
+      if (v.place == WindPlace::kTouchdownZone) out += w.atTouchdownZone;
+      if (v.place == WindPlace::kRunwayEnd) out += w.atRunwayEnd;
+      break;
+    case WindPlace::kThreshold:
+      out += w.atThreshold;
+      w.upper(out, v.where);
+      break;
+    case WindPlace::kHeight:
+      out += w.atHeight;
+      w.feet(out, v.where);
+      break;
+    case WindPlace::kHarbour:
+      out += w.atHarbour;
+      break;
+  }
+  out += w.is;
+  w.wind(out, v.wind);
+  if (!v.variesFrom.empty()) {
+    appendText(out, w.directionVaries, v.variesFrom, w.fromUnit, w.andWord, v.variesTo, w.toUnit);
+  }
+  out += w.stop;
 }
 
 }  // namespace vantrel::remarks

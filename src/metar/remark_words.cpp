@@ -349,6 +349,28 @@ constexpr CeilingWords kCeilingWords = {
     .hundredsOfFeet = &appendHundredsOfFeet,
 };
 
+constexpr PlaceWindWords kPlaceWindWords = {
+    .forRunway = kWindForRunway,
+    .atTouchdownZone = kAtTouchdownZone,
+    .atRunwayEnd = kAtRunwayEnd,
+    .atThreshold = kWindAtThreshold,
+    .atHeight = kWindAtHeight,
+    .atHarbour = kWindAtHarbour,
+    .is = kIsWord,
+    .directionVaries = kDirectionVaries,
+    .fromUnit = {},
+    .andWord = kAnd,
+    .toUnit = kDegrees,
+    .stop = kStop,
+    .upper = &appendUpper,
+    .feet =
+        [](TextBuffer& out, string_view digits) {
+          appendInteger(out, digits);
+          out += kFeet;
+        },
+    .wind = &appendWind,
+};
+
 }  // namespace
 
 // --- Numeric groups -------------------------------------------------------------------------
@@ -490,34 +512,7 @@ void append(TextBuffer& out, const rv::WindShift& v) {
 }
 
 void append(TextBuffer& out, const rv::PlaceWind& v) {
-  switch (v.place) {
-    case rv::WindPlace::kRunway:
-    case rv::WindPlace::kTouchdownZone:
-    case rv::WindPlace::kRunwayEnd:
-      out += kWindForRunway;
-      appendUpper(out, v.where);
-      if (v.place == rv::WindPlace::kTouchdownZone) out += kAtTouchdownZone;
-      if (v.place == rv::WindPlace::kRunwayEnd) out += kAtRunwayEnd;
-      break;
-    case rv::WindPlace::kThreshold:
-      out += kWindAtThreshold;
-      appendUpper(out, v.where);
-      break;
-    case rv::WindPlace::kHeight:
-      out += kWindAtHeight;
-      appendInteger(out, v.where);
-      out += kFeet;
-      break;
-    case rv::WindPlace::kHarbour:
-      out += kWindAtHarbour;
-      break;
-  }
-  out += kIsWord;
-  appendWind(out, v.wind);
-  if (!v.variesFrom.empty()) {
-    appendText(out, kDirectionVaries, v.variesFrom, kAnd, v.variesTo, kDegrees);
-  }
-  out += kStop;
+  appendPlaceWind(out, v, kPlaceWindWords);
 }
 
 // --- Visibility, ceiling and sky ------------------------------------------------------------

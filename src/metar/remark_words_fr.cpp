@@ -346,6 +346,24 @@ constexpr CeilingWords kCeilingWords = {
     .hundredsOfFeet = &appendHundredsOfFeet,
 };
 
+constexpr PlaceWindWords kPlaceWindWords = {
+    .forRunway = kWindForRunway,
+    .atTouchdownZone = kAtTouchdownZone,
+    .atRunwayEnd = kAtRunwayEnd,
+    .atThreshold = kWindAtThreshold,
+    .atHeight = kWindAtHeight,
+    .atHarbour = kWindAtHarbour,
+    .is = {},
+    .directionVaries = kDirectionVaries,
+    .fromUnit = kDegreeSign,
+    .andWord = kAnd,
+    .toUnit = kDegreeSign,
+    .stop = kStop,
+    .upper = &appendUpper,
+    .feet = [](TextBuffer& out, string_view digits) { appendCount(out, digits, kFoot, kFeet); },
+    .wind = &appendWind,
+};
+
 }  // namespace
 
 // --- Numeric groups -------------------------------------------------------------------------
@@ -499,32 +517,7 @@ void append(TextBuffer& out, const rv::WindShift& v) {
 }
 
 void append(TextBuffer& out, const rv::PlaceWind& v) {
-  switch (v.place) {
-    case rv::WindPlace::kRunway:
-    case rv::WindPlace::kTouchdownZone:
-    case rv::WindPlace::kRunwayEnd:
-      out += kWindForRunway;
-      appendUpper(out, v.where);
-      if (v.place == rv::WindPlace::kTouchdownZone) out += kAtTouchdownZone;
-      if (v.place == rv::WindPlace::kRunwayEnd) out += kAtRunwayEnd;
-      break;
-    case rv::WindPlace::kThreshold:
-      out += kWindAtThreshold;
-      appendUpper(out, v.where);
-      break;
-    case rv::WindPlace::kHeight:
-      out += kWindAtHeight;
-      appendCount(out, v.where, kFoot, kFeet);
-      break;
-    case rv::WindPlace::kHarbour:
-      out += kWindAtHarbour;
-      break;
-  }
-  appendWind(out, v.wind);
-  if (!v.variesFrom.empty()) {
-    appendText(out, kDirectionVaries, v.variesFrom, kDegreeSign, kAnd, v.variesTo, kDegreeSign);
-  }
-  out += kStop;
+  appendPlaceWind(out, v, kPlaceWindWords);
 }
 
 // --- Visibility, ceiling and sky ------------------------------------------------------------
