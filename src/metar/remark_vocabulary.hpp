@@ -457,7 +457,6 @@ inline constexpr Fragment kLastStaffed = "Last staffed observation";
 inline constexpr Fragment kNextAt = ", next observation at ";
 inline constexpr Fragment kNextOnThe = ", next observation on the ";
 inline constexpr Fragment kBirdHazardOnRunway = "Bird hazard on runway ";
-inline constexpr Fragment kVariableSky = " is variable between ";
 inline constexpr Fragment kCloudBaseIs = "Cloud base is ";
 
 }  // namespace vantrel::remark_words
