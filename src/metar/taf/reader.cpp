@@ -18,41 +18,53 @@ namespace vantrel::taf {
 namespace {
 
 bool isRemarks(const Group& g) {
-  return g.upperAt(1) == 'R' && (g.upperIs("RMK") || g.upperIs("RMKS"));
+  return g.upperIs("RMK") || g.upperIs("RMKS");
 }
 
+// TAF, METAR or SPECI: most groups are told apart by their first letter.
 bool isReportType(const Group& g) {
-  return g.upperIs("TAF") || g.upperIs("METAR") || g.upperIs("SPECI");
+  switch (g.upperAt(1)) {
+    case 'T':
+      return g.upperIs("TAF");
+    case 'M':
+      return g.upperIs("METAR");
+    case 'S':
+      return g.upperIs("SPECI");
+    default:
+      return false;
+  }
 }
 
 // FM or PROB and figures that make no change group (FM256300, PROB50): a section begins there
 // whose time or probability is unknown, so none of its groups is read.
 bool isBrokenChange(const Group& g) {
-  const char first = g.upperAt(1);
-  if (first != 'F' && first != 'P') return false;
   const std::string_view b = g.bytes();
   const std::size_t letters = g.upperSliceIs(1, "FM") ? 2 : g.upperSliceIs(1, "PROB") ? 4 : 0;
   return letters != 0 && b.size() > letters && codes::allDigits(b.substr(letters));
 }
 
-// Where a section ends: RMK, a section keyword, or a broken one. Most groups are told apart by
-// their first letter.
-bool endsSection(std::span<const Group> groups, std::size_t i) {
+// Whether a section stops at groups[i], and why; a keyword is read once, here, into `change`.
+// Most groups are told apart by their first letter, and of the rest most by their second letter
+// and length.
+SectionEnd sectionEndAt(std::span<const Group> groups, std::size_t i, Change& change) {
   const Group& g = groups[i];
   switch (g.upperAt(1)) {
     case 'R':
-      return isRemarks(g);
+      return {isRemarks(g) ? SectionEnd::kRemarks : SectionEnd::kNone, 0};
     case 'B':
     case 'F':
     case 'I':
     case 'P':
     case 'T': {
-      if (!mayBeChange(g)) return isBrokenChange(g);
-      Change change;  // seldom: a keyword, or a group of its letters and length
-      return readChange(groups, i, change) != 0 || isBrokenChange(g);
+      if (mayBeChange(g)) {
+        if (const std::size_t n = readChange(groups, i, change)) return {SectionEnd::kChange, n};
+      }
+      const char second = g.upperAt(2);
+      const bool broken = (second == 'M' || second == 'R') && isBrokenChange(g);
+      return {broken ? SectionEnd::kBrokenChange : SectionEnd::kNone, 0};
     }
     default:
-      return false;
+      return {};
   }
 }
 
@@ -119,16 +131,17 @@ void TafReader::read(std::string_view report, bool asciiReport, Writer& writer) 
   writeSection(writer);
 
   const std::span<const Group> all(groups_);
-  while (i < groups_.size() && !isRemarks(groups_[i])) {
-    Change change;
-    std::size_t n = readChange(all, i, change);
-    if (n == 0) {  // a broken keyword: its section is not read
+  while (end_.kind == SectionEnd::kChange || end_.kind == SectionEnd::kBrokenChange) {
+    if (end_.kind == SectionEnd::kBrokenChange) {  // its section is not read
       notRead<W>(groups_[i++]);
-      while (i < groups_.size() && !endsSection(all, i)) {
+      end_ = {};
+      while (i < groups_.size() && (end_ = sectionEndAt(all, i, next_)).kind == SectionEnd::kNone) {
         notRead<W>(groups_[i++]);
       }
       continue;
     }
+    Change& change = next_;
+    std::size_t n = end_.n;
     // Four figures where the period should be: in a forecast of the old form, the hhhh period;
     // otherwise the old period or a visibility, which their place does not tell, so they are not
     // read.
@@ -227,16 +240,17 @@ bool TafReader::readHeader(Writer& writer, std::size_t& i) {
 template <class W>
 void TafReader::readSection(std::size_t& i) {
   section_.explain = explain_;
+  end_ = {};
   const std::span<const Group> all(groups_);
   while (i < groups_.size()) {
-    if (endsSection(all, i)) return;
+    if ((end_ = sectionEndAt(all, i, next_)).kind != SectionEnd::kNone) return;
     const Group& g = groups_[i];
     // VC apart from its weather (VC TSRA): the weather read alone would be at the aerodrome, so
     // neither is read.
     if (g.upperIs("VC")) {
       notRead<W>(g);
       ++i;
-      if (i < groups_.size() && !endsSection(all, i) &&
+      if (i < groups_.size() && sectionEndAt(all, i, next_).kind == SectionEnd::kNone &&
           groups_[i].bytes().find_first_of("0123456789") == std::string_view::npos) {
         notRead<W>(groups_[i++]);
       }

@@ -7,9 +7,17 @@
 
 #include "metar/full/groups.hpp"
 #include "metar/group_cursor.hpp"
+#include "metar/taf/forecast_values.hpp"
 #include "metar/writer.hpp"
 
 namespace vantrel::taf {
+
+// Where a section stops: at the end of the report (kNone), at RMK, at the keyword of the next
+// section (read, taking `n` groups), or at a keyword whose time or probability is broken.
+struct SectionEnd {
+  enum Kind { kNone, kRemarks, kChange, kBrokenChange } kind = kNone;
+  std::size_t n = 0;
+};
 
 class TafReader {
  public:
@@ -22,7 +30,8 @@ class TafReader {
   // station.
   template <class W>
   bool readHeader(Writer& writer, std::size_t& i);
-  // The groups of one section, up to the next section keyword or RMK, onto section_.
+  // The groups of one section, up to the next section keyword or RMK, onto section_; where it
+  // stopped into end_ (and the next keyword into next_).
   template <class W>
   void readSection(std::size_t& i);
   void writeSection(Writer& writer);
@@ -39,6 +48,8 @@ class TafReader {
   bool explain_ = false;
   bool missing_ = false;  // NIL or CNL: nothing follows the header
   bool oldForm_ = false;  // the validity is the old ddhhhh: a change's period is hhhh
+  SectionEnd end_;
+  Change next_;
   LineText header_, notes_, heading_, temperatures_, statements_, remarks_;
   full::SectionText section_;
   TextBuffer notTranslated_;
