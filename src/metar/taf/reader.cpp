@@ -8,6 +8,9 @@
 
 #include "metar/taf/reader.hpp"
 
+#include <array>
+#include <cstdint>
+
 #include "metar/codes/chars.hpp"
 #include "metar/report_groups.hpp"
 #include "metar/taf/describe_forecast.hpp"
@@ -43,11 +46,38 @@ bool isBrokenChange(const Group& g) {
   return letters != 0 && b.size() > letters && codes::allDigits(b.substr(letters));
 }
 
+// The lengths of group that may stop a section, as bits, by the group's first two bytes (each
+// folded to 0 to 31, which makes a letter's two cases one): RMK and RMKS, each section keyword's
+// own length, and any length past FM and PROB (a broken time or probability). A length of 31 and
+// more is bit 31. Most groups are not in it, and are passed with one look.
+using LengthBits = std::array<std::array<std::uint32_t, 32>, 32>;
+constexpr LengthBits kStopLengths = [] {
+  LengthBits bits{};
+  const auto at = [&bits](char first, char second) -> std::uint32_t& {
+    return bits[static_cast<unsigned char>(first) & 31U][static_cast<unsigned char>(second) & 31U];
+  };
+  for (const ChangeEntry& entry : kChanges) at(entry.first, entry.second) |= 1U << entry.size;
+  at('R', 'M') |= 1U << 3 | 1U << 4;
+  at('F', 'M') |= ~0U << 3;
+  at('P', 'R') |= ~0U << 5;
+  return bits;
+}();
+
+bool mayStopSection(const Group& g) {
+  const std::string_view b = g.bytes();
+  if (b.size() < 3) return false;
+  const std::size_t length = g.size() < 31 ? g.size() : 31;
+  return ((kStopLengths[static_cast<unsigned char>(b[0]) & 31U]
+                       [static_cast<unsigned char>(b[1]) & 31U] >>
+           length) &
+          1U) != 0;
+}
+
 // Whether a section stops at groups[i], and why; a keyword is read once, here, into `change`.
-// Most groups are told apart by their first letter, and of the rest most by their second letter
-// and length.
 SectionEnd sectionEndAt(std::span<const Group> groups, std::size_t i, Change& change) {
   const Group& g = groups[i];
+  if (!mayStopSection(g)) [[likely]]
+    return {};
   switch (g.upperAt(1)) {
     case 'R':
       return {isRemarks(g) ? SectionEnd::kRemarks : SectionEnd::kNone, 0};
