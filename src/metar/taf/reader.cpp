@@ -73,11 +73,10 @@ bool mayStopSection(const Group& g) {
           1U) != 0;
 }
 
-// Whether a section stops at groups[i], and why; a keyword is read once, here, into `change`.
-SectionEnd sectionEndAt(std::span<const Group> groups, std::size_t i, Change& change) {
+// A group that may stop a section, looked at closely: why it does, if it does.
+[[gnu::noinline]] SectionEnd closeSectionEndAt(std::span<const Group> groups, std::size_t i,
+                                               Change& change) {
   const Group& g = groups[i];
-  if (!mayStopSection(g)) [[likely]]
-    return {};
   switch (g.upperAt(1)) {
     case 'R':
       return {isRemarks(g) ? SectionEnd::kRemarks : SectionEnd::kNone, 0};
@@ -96,6 +95,15 @@ SectionEnd sectionEndAt(std::span<const Group> groups, std::size_t i, Change& ch
     default:
       return {};
   }
+}
+
+// Whether a section stops at groups[i], and why; a keyword is read once, here, into `change`.
+// Inline: it is asked of every group, and most are passed with one look.
+[[gnu::always_inline]] inline SectionEnd sectionEndAt(std::span<const Group> groups, std::size_t i,
+                                                      Change& change) {
+  if (!mayStopSection(groups[i])) [[likely]]
+    return {};
+  return closeSectionEndAt(groups, i, change);
 }
 
 // Explaining: the value's decoded form, on the sentence just begun on `line`.
