@@ -71,14 +71,20 @@ constexpr std::array<Fragment, 32> kTheDays = {"",
                                                "the 30th at ",
                                                "the 31st at "};
 
+// "the 7th at ", for a day dd of 01 to 31; empty for another day.
+std::string_view theDayAt(std::string_view day) {
+  if (day.size() != 2) return {};
+  const auto figure = [day](std::size_t k) { return static_cast<unsigned>(day[k]) - '0'; };
+  if (figure(0) > 9 || figure(1) > 9) return {};
+  const std::size_t n = figure(0) * 10 + figure(1);
+  return n < kTheDays.size() ? kTheDays[n].view() : std::string_view();
+}
+
 // "the 7th at 18", the day without its leading zero; the caller adds the minutes.
 void appendDayAt(TextBuffer& out, const taf::DayHour& at) {
-  if (at.day.size() == 2 && codes::allDigits(at.day)) {
-    const auto day = static_cast<std::size_t>((at.day[0] - '0') * 10 + (at.day[1] - '0'));
-    if (day >= 1 && day < kTheDays.size()) {
-      appendText(out, kTheDays[day], at.hour);
-      return;
-    }
+  if (const std::string_view day = theDayAt(at.day); !day.empty()) {
+    appendText(out, day, at.hour);
+    return;
   }
   const std::string_view d1 = at.day.substr(0, 1);
   const std::string_view d2 = at.day.substr(1, 1);
@@ -89,6 +95,10 @@ void appendDayAt(TextBuffer& out, const taf::DayHour& at) {
 void appendDayHour(TextBuffer& out, const taf::DayHour& at) {
   if (at.day.empty()) {
     appendText(out, at.hour, kMinutesGmt);
+    return;
+  }
+  if (const std::string_view day = theDayAt(at.day); !day.empty()) {
+    appendText(out, day, at.hour, kMinutesGmt);
     return;
   }
   appendDayAt(out, at);
@@ -112,6 +122,14 @@ void appendFromTime(TextBuffer& out, const taf::Change& change) {
 
 // " between the 7th at 18.00 GMT and the 8th at 02.00 GMT", " ... and the next 02.00 GMT".
 void appendChangePeriod(TextBuffer& out, const taf::Period& period) {
+  // Most periods: two days of the month, written at once.
+  const std::string_view from = theDayAt(period.from.day);
+  const std::string_view to = theDayAt(period.to.day);
+  if (!period.sameDay && !from.empty() && !to.empty()) {
+    appendText(out, kBetween, from, period.from.hour, kMinutesGmt, kAnd, to, period.to.hour,
+               kMinutesGmt);
+    return;
+  }
   out += kBetween;
   appendDayHour(out, period.from);
   if (period.sameDay) {
