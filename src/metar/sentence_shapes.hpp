@@ -26,8 +26,10 @@ namespace vantrel::words {
 [[gnu::always_inline]] inline void appendHundredsOfFeet(TextBuffer& out, std::string_view hhh,
                                                         std::string_view thousands,
                                                         std::string_view hundredsOfFeet) {
-  const std::size_t second = hhh.empty() ? 0 : byteOffsetOfCharacter(hhh, 1);
-  const std::size_t third = byteOffsetOfCharacter(hhh, 2);
+  // Three ASCII characters, as nearly always: the characters are the bytes.
+  const bool ascii = hhh.size() == 3 && ((hhh[0] | hhh[1] | hhh[2]) & 0x80) == 0;
+  const std::size_t second = ascii ? 1 : hhh.empty() ? 0 : byteOffsetOfCharacter(hhh, 1);
+  const std::size_t third = ascii ? 2 : byteOffsetOfCharacter(hhh, 2);
   const std::string_view h1 = hhh.substr(0, second);
   const std::string_view h2 = hhh.substr(second, third - second);
   const std::string_view h3 = hhh.substr(third);
