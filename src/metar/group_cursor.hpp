@@ -1,7 +1,10 @@
 #pragma once
 // The group cursor: a report read one space-separated group at a time, from left to right.
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "metar/text.hpp"
@@ -66,6 +69,27 @@ class Group {
   // The whole group, upper-cased, equals `code`.
   [[gnu::always_inline]] bool upperIs(std::string_view code) const noexcept {
     return size_ == code.size() && upperSliceIs(1, code);
+  }
+  // The same for a code of one to eight characters written in place: the group's bytes and the
+  // code compared as one word each, a letter of the code also taking its small letter.
+  template <std::size_t N>
+  [[gnu::always_inline]] bool upperIs(const char (&code)[N]) const noexcept {
+    constexpr std::size_t n = N - 1;
+    if constexpr (n == 0 || n > 8 || std::endian::native != std::endian::little) {
+      return upperIs(std::string_view(code, n));
+    } else {
+      // A code is ASCII, so the group must be n bytes (n characters) to equal it.
+      if (bytes_.size() != n) return false;
+      std::uint64_t group = 0;
+      std::memcpy(&group, bytes_.data(), n);
+      std::uint64_t want = 0;
+      std::uint64_t caseBits = 0;
+      for (std::size_t i = 0; i < n; ++i) {
+        want |= std::uint64_t{static_cast<unsigned char>(code[i])} << (8 * i);
+        if (code[i] >= 'A' && code[i] <= 'Z') caseBits |= std::uint64_t{0x20} << (8 * i);
+      }
+      return ((group ^ want) & ~caseBits) == 0;
+    }
   }
   // The last characters, upper-cased, equal `code`.
   bool upperEndsWith(std::string_view code) const noexcept {
