@@ -116,6 +116,13 @@ void appendHundredsOfFeet(TextBuffer& out, string_view digits) {
 
 // "-8.9°Celsius".
 void appendCelsius(TextBuffer& out, const rv::Tenths& t) {
+  if (t.digits.size() == 3) {
+    // Most temperatures: "089" is 8.9, in one append.
+    const string_view whole = t.digits[0] == '0' ? t.digits.substr(1, 1) : t.digits.substr(0, 2);
+    appendText(out, t.negative ? kMinus.view() : string_view(), whole, kDecimalPoint,
+               t.digits.substr(2), kCelsius);
+    return;
+  }
   if (t.negative) out += kMinus;
   appendScaled(out, t.digits, 1);
   out += kCelsius;
