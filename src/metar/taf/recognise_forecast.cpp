@@ -3,6 +3,8 @@
 
 #include "metar/taf/recognise_forecast.hpp"
 
+#include <algorithm>
+
 #include "metar/codes/chars.hpp"
 #include "metar/full/recognisers.hpp"
 
@@ -53,7 +55,7 @@ bool readDayHour(std::string_view s, DayHour& out) {
   if (s.size() != 4) return false;
   // Each figure's value, one test for all four: a byte below '0' wraps past 9.
   const auto figure = [s](std::size_t k) { return static_cast<unsigned>(s[k]) - '0'; };
-  if ((figure(0) > 9) | (figure(1) > 9) | (figure(2) > 9) | (figure(3) > 9)) return false;
+  if (std::max({figure(0), figure(1), figure(2), figure(3)}) > 9) return false;
   const unsigned day = figure(0) * 10 + figure(1);
   if (day < 1 || day > 31 || figure(2) * 10 + figure(3) > 24) return false;
   out = {s.substr(0, 2), s.substr(2, 2)};
