@@ -21,6 +21,12 @@ void Writer::writeLine(const LineText& line) {
   write(line);
 }
 
+void Writer::writeLines(std::initializer_list<const LineText*> lines) {
+  for (const LineText* const line : lines) {
+    if (!line->empty()) write(*line);
+  }
+}
+
 void Writer::keepPieces(const LineText& line) {
   const auto& sources = line.sources_;
   const auto& sentences = line.sentences_;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -123,6 +124,8 @@ class Writer {
   // The same, out of line, for a caller whose own code must stay small to stay in the cache (the
   // full reading's driver, which writes a line from many places).
   [[gnu::hot, gnu::noinline]] void writeLine(const LineText& line);
+  // Writes each of `lines` that holds text, in order (the lines of a section), with one call.
+  [[gnu::hot, gnu::noinline]] void writeLines(std::initializer_list<const LineText*> lines);
   // Writes a fixed text as a line, chosen by the group `source` (none for an empty line).
   void write(std::string_view text, const Group* source = nullptr) {
     if (explain_ && source != nullptr) [[unlikely]] {

@@ -100,10 +100,8 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
   nosig_.clear();
   readSection<W>(i, Section::kBody);
   // Only the lines that say something: a line of nothing read would only be a gap.
-  for (const LineText* line :
-       {&body_.wind, &body_.visibility, &body_.weather, &body_.sky, &body_.temperature}) {
-    if (!line->empty()) writer.writeLine(*line);
-  }
+  writer.writeLines(
+      {&body_.wind, &body_.visibility, &body_.weather, &body_.sky, &body_.temperature});
   // The supplementary groups of the body belong to the observation, before any trend.
   if (!supplementary_.empty()) {
     writer.writeLine(supplementary_);

@@ -328,10 +328,8 @@ void TafReader::readSection(std::size_t& i) {
 }
 
 void TafReader::writeSection(Writer& writer) {
-  for (const LineText* line : {&section_.wind, &section_.visibility, &section_.weather,
-                               &section_.sky, &section_.temperature}) {
-    if (!line->empty()) writer.writeLine(*line);
-  }
+  writer.writeLines({&section_.wind, &section_.visibility, &section_.weather, &section_.sky,
+                     &section_.temperature});
 }
 
 template <class W>
