@@ -11,6 +11,11 @@
 
 namespace vantrel {
 
+// RMK (or RMKS, as some stations write it): the remarks begin.
+[[gnu::always_inline]] inline bool isRemarks(const Group& g) {
+  return g.upperIs("RMK") || g.upperIs("RMKS");
+}
+
 // The groups of `report` into `groups`; `onGroup` sees each one as it is added.
 template <class OnGroup>
 [[gnu::always_inline]] inline void splitGroups(std::string_view report, bool asciiReport,

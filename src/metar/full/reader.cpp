@@ -17,10 +17,6 @@
 namespace vantrel::full {
 namespace {
 
-[[gnu::always_inline]] inline bool isRemarks(const Group& g) {
-  return g.upperIs("RMK") || g.upperIs("RMKS");
-}
-
 // Kept inline: each language's reader has its own copy of the loop that asks it.
 [[gnu::always_inline]] inline bool isTrendKeyword(const Group& g) {
   switch (g.upperAt(1)) {

@@ -20,10 +20,6 @@
 namespace vantrel::taf {
 namespace {
 
-bool isRemarks(const Group& g) {
-  return g.upperIs("RMK") || g.upperIs("RMKS");
-}
-
 // TAF, METAR or SPECI: most groups are told apart by their first letter.
 bool isReportType(const Group& g) {
   switch (g.upperAt(1)) {
