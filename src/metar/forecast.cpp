@@ -3,23 +3,17 @@
 #include <cstddef>
 
 #include "metar/codes/chars.hpp"
+#include "metar/taf/recognise_forecast.hpp"
 
 namespace vantrel {
 namespace {
 
-// ddhh: a day 01 to 31 and an hour 00 to 24.
-bool isDayHour(std::string_view s) {
-  if (s.size() != 4 || !codes::allDigits(s)) return false;
-  const int day = (s[0] - '0') * 10 + (s[1] - '0');
-  const int hour = (s[2] - '0') * 10 + (s[3] - '0');
-  return day >= 1 && day <= 31 && hour <= 24;
-}
-
-// ddhh/ddhh, or the old ddhhhh.
-bool isValidity(std::string_view g) {
-  if (g.size() == 9) return g[4] == '/' && isDayHour(g.substr(0, 4)) && isDayHour(g.substr(5));
-  return g.size() == 6 && isDayHour(g.substr(0, 4)) && codes::allDigits(g.substr(4)) &&
-         (g[4] - '0') * 10 + (g[5] - '0') <= 24;
+// The group at the start of `rest` is a validity period.
+bool validityAtStart(std::string_view rest) {
+  std::size_t end = 0;  // a short group: a loop costs less than a call to find the space
+  while (end < rest.size() && rest[end] != ' ') ++end;
+  taf::Period validity;
+  return taf::readPeriod(rest.substr(0, end), validity);
 }
 
 }  // namespace
@@ -41,9 +35,7 @@ bool isForecast(std::string_view report) noexcept {
       !codes::allDigits(rest.substr(kTime, 6)) || codes::is(rest.substr(0, 4), "AUTO")) {
     return false;
   }
-  std::size_t end = kValidity;
-  while (end < rest.size() && rest[end] != ' ') ++end;
-  return isValidity(rest.substr(kValidity, end - kValidity));
+  return validityAtStart(rest.substr(kValidity));
 }
 
 }  // namespace vantrel

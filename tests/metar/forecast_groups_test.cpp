@@ -21,7 +21,7 @@ namespace {
 std::size_t readAndWord(std::string_view kind, const std::vector<Group>& groups, TextBuffer& text) {
   if (kind == "period") {
     Period v;
-    if (!readPeriod(groups[0], v)) return 0;
+    if (!readPeriod(groups[0].bytes(), v)) return 0;
     words::appendValidity(text, v);
     return 1;
   }

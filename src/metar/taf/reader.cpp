@@ -257,7 +257,7 @@ bool TafReader::readHeader(Writer& writer, std::size_t& i) {
   if (explain_) [[unlikely]]
     explainStation(header_, station.bytes());
   oldForm_ = false;
-  if (Period validity; i < groups_.size() && readPeriod(groups_[i], validity)) {
+  if (Period validity; i < groups_.size() && readPeriod(groups_[i].bytes(), validity)) {
     oldForm_ = validity.sameDay;
     W::appendValidity(header_.add(groups_[i]), validity);
     if (explain_) [[unlikely]]

@@ -21,7 +21,7 @@ int twoDigits(std::string_view s) {
 // validity only).
 std::size_t withPeriod(std::span<const Group> groups, std::size_t i, Change& out) {
   out.hasPeriod = i + 1 < groups.size() && groups[i + 1].bytes().size() == 9 &&
-                  readPeriod(groups[i + 1], out.period);
+                  readPeriod(groups[i + 1].bytes(), out.period);
   return out.hasPeriod ? 2 : 1;
 }
 
@@ -71,8 +71,7 @@ bool readDayTime(std::string_view s, DayHour& at, std::string_view& minute) {
   return true;
 }
 
-bool readPeriod(const Group& g, Period& out) {
-  const std::string_view b = g.bytes();
+bool readPeriod(std::string_view b, Period& out) {
   if (b.size() == 9 && b[4] == '/') {
     out.sameDay = false;
     return readDayHour(b.substr(0, 4), out.from) && readDayHour(b.substr(5), out.to);

@@ -17,7 +17,7 @@ bool readDayHour(std::string_view s, DayHour& out);
 // ddhhmmZ with a minute 00 to 59: the issue time, and the time of the next forecast.
 bool readDayTime(std::string_view s, DayHour& at, std::string_view& minute);
 // ddhh/ddhh, or the old ddhhhh.
-bool readPeriod(const Group& g, Period& out);
+bool readPeriod(std::string_view b, Period& out);
 // hhhh, the period of a change group in a forecast of the old form: two hours 00 to 24, and no
 // day.
 bool readHours(std::string_view s, Period& out);
