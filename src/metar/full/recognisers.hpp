@@ -75,7 +75,7 @@ inline std::uint64_t wordOf(const char* p, std::size_t n) {
   }
 }
 
-// The bytes past the group are 'A'. Returned through one named optional, which the caller's
+// Only the words the group reaches are written. Returned through one named optional, which the caller's
 // object is: a copy of the buffer would read it back wider than it was written.
 inline std::optional<Upper> upper(const Group& g) {
   std::optional<Upper> result;
@@ -85,22 +85,19 @@ inline std::optional<Upper> upper(const Group& g) {
   u.size = b.size();
   constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
   constexpr std::uint64_t kHighs = kOnes * 0x80U;
-  for (std::size_t at = 0; at < u.chars.size(); at += 8) {
-    std::uint64_t w = kOnes * 'A';
-    if (at < b.size()) {
-      w = wordOf(b.data() + at, b.size() - at);
-      // A control byte or a space (below 0x21), or DEL and beyond (0x7F and above): no code.
-      const std::uint64_t below = (w - kOnes * 0x21U) & ~w & kHighs;
-      const std::uint64_t above = ((w & ~kHighs) + kOnes * (0x80U - 0x7FU)) | w;
-      if ((below | (above & kHighs)) != 0) {
-        result.reset();
-        return result;
-      }
-      // a to z lose their 0x20.
-      const std::uint64_t fromA = w + kOnes * (0x80U - 'a');
-      const std::uint64_t pastZ = w + kOnes * (0x80U - 'z' - 1);
-      w ^= ((fromA & ~pastZ) & kHighs) >> 2;
+  for (std::size_t at = 0; at < b.size(); at += 8) {
+    std::uint64_t w = wordOf(b.data() + at, b.size() - at);
+    // A control byte or a space (below 0x21), or DEL and beyond (0x7F and above): no code.
+    const std::uint64_t below = (w - kOnes * 0x21U) & ~w & kHighs;
+    const std::uint64_t above = ((w & ~kHighs) + kOnes * (0x80U - 0x7FU)) | w;
+    if ((below | (above & kHighs)) != 0) {
+      result.reset();
+      return result;
     }
+    // a to z lose their 0x20.
+    const std::uint64_t fromA = w + kOnes * (0x80U - 'a');
+    const std::uint64_t pastZ = w + kOnes * (0x80U - 'z' - 1);
+    w ^= ((fromA & ~pastZ) & kHighs) >> 2;
     std::memcpy(u.chars.data() + at, &w, 8);
   }
   return result;
