@@ -75,8 +75,8 @@ inline std::uint64_t wordOf(const char* p, std::size_t n) {
   }
 }
 
-// Only the words the group reaches are written. Returned through one named optional, which the caller's
-// object is: a copy of the buffer would read it back wider than it was written.
+// Only the words the group reaches are written. Returned through one named optional, which the
+// caller's object is: a copy of the buffer would read it back wider than it was written.
 inline std::optional<Upper> upper(const Group& g) {
   std::optional<Upper> result;
   const std::string_view b = g.bytes();
