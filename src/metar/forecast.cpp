@@ -4,16 +4,16 @@
 
 #include "metar/codes/chars.hpp"
 #include "metar/taf/recognise_forecast.hpp"
+#include "metar/text.hpp"
 
 namespace vantrel {
 namespace {
 
 // The group at the start of `rest` is a validity period.
 bool validityAtStart(std::string_view rest) {
-  std::size_t end = 0;  // a short group: a loop costs less than a call to find the space
-  while (end < rest.size() && rest[end] != ' ') ++end;
+  const char* const end = nextSpace(rest.data(), rest.data() + rest.size());
   taf::Period validity;
-  return taf::readPeriod(rest.substr(0, end), validity);
+  return taf::readPeriod(rest.substr(0, static_cast<std::size_t>(end - rest.data())), validity);
 }
 
 }  // namespace

@@ -18,6 +18,13 @@ struct SectionLines {
   }
 };
 
+// The lines of the report body or of a forecast's section that hold text, in their order: wind,
+// visibility, weather, sky, temperature.
+inline void writeSectionLines(Writer& writer, const SectionLines& lines) {
+  writer.writeLines(
+      {&lines.wind, &lines.visibility, &lines.weather, &lines.sky, &lines.temperature});
+}
+
 // The closing lines of the trend: those of the last section read, or NOSIG alone when no
 // section was. Both readings write them in this one order.
 struct ClosingLines {

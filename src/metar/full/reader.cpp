@@ -11,6 +11,7 @@
 #include "metar/codes/chars.hpp"
 #include "metar/full/remarks.hpp"
 #include "metar/full/structure_values.hpp"
+#include "metar/layout.hpp"
 #include "metar/report_groups.hpp"
 #include "metar/wording.hpp"
 
@@ -96,8 +97,7 @@ void FullReader::read(std::string_view report, bool asciiReport, Writer& writer)
   nosig_.clear();
   readSection<W>(i, Section::kBody);
   // Only the lines that say something: a line of nothing read would only be a gap.
-  writer.writeLines(
-      {&body_.wind, &body_.visibility, &body_.weather, &body_.sky, &body_.temperature});
+  writeSectionLines(writer, body_);
   // The supplementary groups of the body belong to the observation, before any trend.
   if (!supplementary_.empty()) {
     writer.writeLine(supplementary_);

@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "metar/codes/chars.hpp"
+#include "metar/layout.hpp"
 #include "metar/report_groups.hpp"
 #include "metar/taf/describe_forecast.hpp"
 #include "metar/taf/recognise_forecast.hpp"
@@ -324,8 +325,7 @@ void TafReader::readSection(std::size_t& i) {
 }
 
 void TafReader::writeSection(Writer& writer) {
-  writer.writeLines({&section_.wind, &section_.visibility, &section_.weather, &section_.sky,
-                     &section_.temperature});
+  writeSectionLines(writer, section_);
 }
 
 template <class W>
